@@ -1,0 +1,51 @@
+# Helpers that keep each library's CMakeLists short.
+
+# ky_library(NAME [DEPS lib...] [SYSLIBS lib...])
+# A DLL built from every .cpp (and .rc) in the calling folder; NAME_BUILD is
+# defined while building it so its export macro switches to dllexport.
+function(ky_library name)
+  cmake_parse_arguments(K "" "" "DEPS;SYSLIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
+  add_library(${name} SHARED ${srcs})
+  set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
+  target_compile_definitions(${name} PRIVATE ${name}_BUILD)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${K_DEPS} ${K_SYSLIBS})
+endfunction()
+
+# ky_test_program(NAME LABEL label [DIRS dir...] [DEPS lib...])
+# One test program from every *_test.cpp in the given folders (default: the
+# calling folder), registered as one ctest test run under Wine.
+function(ky_test_program name)
+  cmake_parse_arguments(K "" "LABEL" "DIRS;DEPS;EXTRA" ${ARGN})
+  if(NOT K_DIRS)
+    set(K_DIRS ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  set(srcs)
+  foreach(d ${K_DIRS})
+    file(GLOB s CONFIGURE_DEPENDS ${d}/*_test.cpp)
+    list(APPEND srcs ${s})
+  endforeach()
+  add_executable(${name} ${srcs} ${K_EXTRA})
+  target_link_libraries(${name} PRIVATE ${K_DEPS} gmock_main)
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                                             ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    KY_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${KY_BIN_DIR})
+  set_tests_properties(${name} PROPERTIES LABELS "${K_LABEL}"
+                       ENVIRONMENT "${KY_TEST_ENV}" TIMEOUT 900)
+endfunction()
+
+# ky_program(NAME [CONSOLE|WIN32] [SOURCES ...] [DEPS ...])
+function(ky_program name)
+  cmake_parse_arguments(K "WIN32" "" "SOURCES;DEPS" ${ARGN})
+  if(K_WIN32)
+    add_executable(${name} WIN32 ${K_SOURCES})
+  else()
+    add_executable(${name} ${K_SOURCES})
+  endif()
+  target_link_libraries(${name} PRIVATE ${K_DEPS})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+endfunction()
