@@ -1,0 +1,143 @@
+#include "KyStd/ItemIdList.h"
+
+#include "KyStd/Co.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace Kyvant;
+
+namespace {
+
+// Builds an item-ID list in memory from item sizes; item i is filled with
+// the byte 'a' + i after its size.
+std::vector<BYTE> MakeList(std::initializer_list<USHORT> sizes)
+{
+    std::vector<BYTE> bytes;
+    BYTE fill = 'a';
+    for (USHORT cb : sizes) {
+        size_t at = bytes.size();
+        bytes.resize(at + cb, fill++);
+        std::memcpy(&bytes[at], &cb, sizeof cb);
+    }
+    bytes.resize(bytes.size() + 2, 0);
+    return bytes;
+}
+
+LPITEMIDLIST Pidl(std::vector<BYTE>& bytes)
+{
+    return reinterpret_cast<LPITEMIDLIST>(bytes.data());
+}
+
+std::vector<BYTE> BytesOf(LPCITEMIDLIST pidl)
+{
+    auto p = reinterpret_cast<const BYTE*>(pidl);
+    return std::vector<BYTE>(p, p + Shell::Size(pidl));
+}
+
+using ShellPtr = std::unique_ptr<ITEMIDLIST, Shell::MallocDeleter>;
+
+// An allocator that has no memory to give.
+class EmptyMalloc : public IMalloc {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override
+    {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    void* STDMETHODCALLTYPE Alloc(SIZE_T) override { return nullptr; }
+    void* STDMETHODCALLTYPE Realloc(void*, SIZE_T) override { return nullptr; }
+    void STDMETHODCALLTYPE Free(void*) override {}
+    SIZE_T STDMETHODCALLTYPE GetSize(void*) override { return 0; }
+    int STDMETHODCALLTYPE DidAlloc(void*) override { return 0; }
+    void STDMETHODCALLTYPE HeapMinimize() override {}
+};
+
+} // namespace
+
+TEST(ItemIdList, CountSizeAndNext)
+{
+    auto empty = MakeList({});
+    auto one = MakeList({20});
+    auto three = MakeList({5, 20, 3});
+    const struct {
+        LPCITEMIDLIST pidl;
+        unsigned count;
+        unsigned size;
+    } cases[] = {
+        {nullptr, 0, 0},
+        {Pidl(empty), 0, 2},
+        {Pidl(one), 1, 22},
+        {Pidl(three), 3, 30},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.count, Shell::Count(c.pidl)) << c.size;
+        EXPECT_EQ(c.size, Shell::Size(c.pidl));
+    }
+
+    BYTE* base = three.data();
+    EXPECT_EQ(reinterpret_cast<LPITEMIDLIST>(base + 5), Shell::Next(Pidl(three)));
+    EXPECT_EQ(reinterpret_cast<LPITEMIDLIST>(base + 25),
+              Shell::Next(reinterpret_cast<LPITEMIDLIST>(base + 5)));
+    EXPECT_EQ(nullptr, Shell::Next(reinterpret_cast<LPITEMIDLIST>(base + 25)));
+    EXPECT_EQ(nullptr, Shell::Next(reinterpret_cast<LPITEMIDLIST>(base + 28)));
+    EXPECT_EQ(nullptr, Shell::Next(nullptr));
+}
+
+TEST(ItemIdList, JoinAndDup)
+{
+    auto a = MakeList({4, 6});
+    auto b = MakeList({3});
+    auto empty = MakeList({});
+    std::vector<BYTE> ab = MakeList({4, 6, 3});
+    std::memcpy(&ab[10], &b[0], 3); // b's item keeps its own fill byte
+
+    const struct {
+        LPCITEMIDLIST a, b;
+        std::vector<BYTE> expected;
+    } joins[] = {
+        {nullptr, Pidl(b), b},     {Pidl(a), nullptr, a},     {Pidl(a), Pidl(b), ab},
+        {Pidl(empty), Pidl(b), b}, {nullptr, nullptr, empty},
+    };
+    for (const auto& j : joins) {
+        ShellPtr joined(Shell::Join(j.a, j.b));
+        ASSERT_NE(nullptr, joined);
+        EXPECT_EQ(j.expected, BytesOf(joined.get()));
+        EXPECT_EQ(1, Shell::GetShellMalloc()->DidAlloc(joined.get()));
+    }
+
+    EXPECT_EQ(nullptr, Shell::Dup(nullptr));
+    ShellPtr copy(Shell::Dup(Pidl(a)));
+    EXPECT_NE(Pidl(a), copy.get());
+    EXPECT_EQ(a, BytesOf(copy.get()));
+
+    // An explicit allocator is used instead of the shell's.
+    Co::IMallocDeleter taskFree;
+    LPITEMIDLIST viaTask = Shell::Join(Co::GetIMalloc(), Pidl(a), Pidl(b));
+    EXPECT_EQ(ab, BytesOf(viaTask));
+    taskFree(viaTask);
+}
+
+TEST(ItemIdList, AllocationFailureRaisesOutOfMemory)
+{
+    auto a = MakeList({4});
+    EmptyMalloc none;
+    HRESULT joinHr = S_OK, dupHr = S_OK;
+    try {
+        Shell::Join(&none, Pidl(a), nullptr);
+    } catch (const _com_error& e) {
+        joinHr = e.Error();
+    }
+    try {
+        Shell::Dup(&none, Pidl(a));
+    } catch (const _com_error& e) {
+        dupHr = e.Error();
+    }
+    EXPECT_EQ(E_OUTOFMEMORY, joinHr);
+    EXPECT_EQ(E_OUTOFMEMORY, dupHr);
+}

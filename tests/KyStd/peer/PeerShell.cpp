@@ -1,0 +1,22 @@
+#include "peer/PeerShell.h"
+
+#include "KyStd/Co.h"
+
+#include <shlwapi.h>
+
+namespace KyStdPeer {
+
+IMalloc* PeerGetIMalloc()
+{
+    return Kyvant::Co::GetIMalloc();
+}
+
+} // namespace KyStdPeer
+
+// A version query that always fails, exported undecorated as system DLLs
+// export theirs.
+extern "C" HRESULT __stdcall DllGetVersion(DLLVERSIONINFO*)
+{
+    return E_INVALIDARG;
+}
+__asm__(".section .drectve\n\t.ascii \" -export:DllGetVersion=DllGetVersion@4\"\n\t.text");
