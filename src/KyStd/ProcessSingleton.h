@@ -21,7 +21,15 @@ class ky_singleton_handle : public ky_handle<X, RefCountedObject<X>> {
 public:
     using Base::Base;
     ky_singleton_handle(const ky_singleton_handle&) = default;
-    ky_singleton_handle& operator=(const ky_singleton_handle&) = default;
+    ky_singleton_handle& operator=(const ky_singleton_handle& other)
+    {
+        if (other.holder() != this->holder()) {
+            StaticDataManager::Lock lock;
+            ky_singleton_handle old(*this);
+            Base::operator=(other);
+        }
+        return *this;
+    }
     ~ky_singleton_handle() override
     {
         StaticDataManager::Lock lock;

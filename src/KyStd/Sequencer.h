@@ -73,7 +73,11 @@ public:
     {
     }
 
-    void next() const override { ++cur_; }
+    void next() const override
+    {
+        if (cur_ != end_)
+            ++cur_;
+    }
     bool at_end() const override { return cur_ == end_; }
     void advance(unsigned n) const override
     {
@@ -87,10 +91,17 @@ public:
         return static_cast<unsigned>(std::distance(cur_, end_));
     }
     void rewind() const override { cur_ = start_; }
-    value_type current() const override { return conv_(*cur_); }
-    value_type current() override { return conv_(*cur_); }
+    value_type current() const override { return conv_(*Checked()); }
+    value_type current() override { return conv_(*Checked()); }
 
 private:
+    Iter Checked() const
+    {
+        if (cur_ == end_)
+            throw std::out_of_range("forward_input_sequencer: current element past the end");
+        return cur_;
+    }
+
     const Container& c_;
     mutable Iter cur_;
     Iter end_;

@@ -2,10 +2,10 @@
 
 #include "KyStd/CritSec.h"
 #include "KyStd/Errors.h"
+#include "KyStd/Map.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <new>
 
 namespace Kyvant {
@@ -18,7 +18,7 @@ struct CStringLess {
 
 struct Registry {
     Win32::CritSec lock;
-    std::map<const char*, void*, CStringLess> map; // owns its key copies
+    ky_map<const char*, void*, CStringLess> map; // owns its key copies; plain heap nodes
 };
 
 // Built on first use, since constants of other modules are built at load time
@@ -57,7 +57,7 @@ void StaticDataManager::insert(const std::type_info& type, void* object)
         return;
     char* key = xstrdup(type.name());
     try {
-        map.emplace(key, object);
+        map.insert({key, object});
     } catch (...) {
         std::free(key);
         throw;
