@@ -1,5 +1,6 @@
 #include "KyStd/Co.h"
 
+#include "ShellTestUtil.h"
 #include "peer/PeerShell.h"
 
 #include <gtest/gtest.h>
@@ -7,106 +8,52 @@
 #include <thread>
 
 using namespace Kyvant;
+using ShellTest::RaisedBy;
 
-namespace {
-
-// The HRESULT that f raises as `_com_error`, or S_OK when it raises nothing.
-template <class F>
-HRESULT RaisedBy(F f)
-{
-    try {
-        f();
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
-    return S_OK;
-}
-
-} // namespace
-
-TEST(Co, VetPassesSuccessCodesAndRaisesFailures)
+TEST(Co, VetPassesSuccessAndThrowAlwaysRaises)
 {
     const struct {
         long hr;
-        HRESULT raised;
+        HRESULT vetted;
     } cases[] = {
         {S_OK, S_OK},
         {S_FALSE, S_OK},
-        {0x7FFFFFFF, S_OK},
         {E_FAIL, E_FAIL},
         {E_OUTOFMEMORY, E_OUTOFMEMORY},
-        {static_cast<long>(0x80000000), static_cast<HRESULT>(0x80000000)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.raised, RaisedBy([&] { Co::Vet(c.hr); })) << std::hex << c.hr;
-}
-
-TEST(Co, ThrowRaisesAnyCode)
-{
-    EXPECT_EQ(E_POINTER, RaisedBy([] { Co::Throw(E_POINTER); }));
-    bool raised = false;
-    try {
-        Co::Throw(S_FALSE);
-    } catch (const _com_error& e) {
-        raised = e.Error() == S_FALSE;
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.vetted, RaisedBy([&] { Co::Vet(c.hr); })) << std::hex << c.hr;
+        HRESULT thrown = E_UNEXPECTED;
+        try {
+            Co::Throw(c.hr);
+        } catch (const _com_error& e) {
+            thrown = e.Error();
+        }
+        EXPECT_EQ(c.hr, thrown);
     }
-    EXPECT_TRUE(raised);
-}
-
-TEST(Co, InitializerNestsAndReportsAnApartmentClash)
-{
-    {
-        Co::Initializer outer;
-        Co::Initializer inner; // S_FALSE: already initialised, still fine
-    }
-    HRESULT raised = S_OK;
-    std::thread t([&] {
-        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        raised = RaisedBy([] { Co::Initializer clash; });
-        CoUninitialize();
-    });
-    t.join();
-    EXPECT_EQ(RPC_E_CHANGED_MODE, raised);
 }
 
 TEST(Co, OneTaskAllocatorForEveryModule)
 {
     IMalloc* m = Co::GetIMalloc();
     ASSERT_NE(nullptr, m);
-    EXPECT_EQ(m, Co::GetIMalloc());
     EXPECT_EQ(m, KyStdPeer::PeerGetIMalloc());
-
     IMalloc* fromOtherThread = nullptr;
     std::thread([&] { fromOtherThread = Co::GetIMalloc(); }).join();
     EXPECT_EQ(m, fromOtherThread);
-}
 
-TEST(Co, IMallocDeleterFreesTaskMemory)
-{
     void* p = CoTaskMemAlloc(64);
-    ASSERT_NE(nullptr, p);
     Co::IMallocDeleter del;
-    EXPECT_EQ(Co::GetIMalloc(), del.get());
     EXPECT_EQ(1, del.get()->DidAlloc(p));
     del(p);
-    del(nullptr); // freeing null is harmless
 }
 
 TEST(ComError, BstrSupportRoundTripsNarrowText)
 {
-    const char* texts[] = {"", "plain", "with blank and \xE4 byte"};
-    for (const char* t : texts) {
+    for (const char* t : {"", "plain text"}) {
         _bstr_t b(t);
-        EXPECT_EQ(strlen(t), b.length()) << t;
+        EXPECT_EQ(strlen(t), b.length());
         EXPECT_STREQ(t, static_cast<const char*>(b));
     }
-    _bstr_t nul(static_cast<const char*>(nullptr));
-    EXPECT_EQ(nullptr, static_cast<const char*>(nul));
-}
-
-TEST(ComError, IssueErrorExRaisesTheCode)
-{
-    EXPECT_EQ(E_NOINTERFACE,
-              RaisedBy([] { _com_issue_errorex(E_NOINTERFACE, nullptr, IID_IUnknown); }));
-    EXPECT_EQ(E_ACCESSDENIED, RaisedBy([] { _com_issue_error(E_ACCESSDENIED); }));
+    EXPECT_EQ(nullptr, static_cast<const char*>(_bstr_t(static_cast<const char*>(nullptr))));
 }

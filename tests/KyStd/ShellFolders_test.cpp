@@ -1,134 +1,22 @@
 #include "KyStd/ShellFolders.h"
 
 #include "KyStd/Co.h"
-#include "KyStd/Errors.h"
 #include "KyStd/ItemIdList.h"
-#include "KyStd/ShellText.h"
+#include "KyStd/ShellNames.h"
+
+#include "ShellTestUtil.h"
 
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 
-#include <cstring>
-#include <memory>
 #include <vector>
 
 using namespace Kyvant;
+using ShellTest::ComPtr;
+using ShellTest::RaisedBy;
 
 namespace {
 
 using ShellPtr = std::unique_ptr<ITEMIDLIST, Shell::MallocDeleter>;
-
-template <class F>
-HRESULT RaisedBy(F f)
-{
-    try {
-        f();
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
-    return S_OK;
-}
-
-// Releases a COM interface when the test leaves its scope.
-struct ComRelease {
-    void operator()(IUnknown* p) const
-    {
-        if (p)
-            p->Release();
-    }
-};
-template <class I>
-using ComPtr = std::unique_ptr<I, ComRelease>;
-
-// A folder that answers BindToObject with a fixed result and remembers how
-// many items the list it was given had at that moment.
-class FakeFolder : public IShellFolder {
-public:
-    explicit FakeFolder(HRESULT bindResult) : bindResult_(bindResult) {}
-    LONG refs = 1;
-    unsigned itemsSeenByBind = 0;
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE ParseDisplayName(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*,
-                                               ULONG*) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE EnumObjects(HWND, SHCONTF, IEnumIDList**) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE BindToObject(PCUIDLIST_RELATIVE pidl, IBindCtx*, REFIID,
-                                           void** out) override
-    {
-        itemsSeenByBind = Shell::Count(pidl);
-        if (FAILED(bindResult_)) {
-            *out = nullptr;
-            return bindResult_;
-        }
-        AddRef();
-        *out = static_cast<IShellFolder*>(this);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE BindToStorage(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CompareIDs(LPARAM, PCUIDLIST_RELATIVE, PCUIDLIST_RELATIVE) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE CreateViewObject(HWND, REFIID, void**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetAttributesOf(UINT, PCUITEMID_CHILD_ARRAY, SFGAOF*) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetUIObjectOf(HWND, UINT, PCUITEMID_CHILD_ARRAY, REFIID, UINT*,
-                                            void**) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetDisplayNameOf(PCUITEMID_CHILD, SHGDNF, STRRET*) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE SetNameOf(HWND, PCUITEMID_CHILD, LPCWSTR, SHGDNF,
-                                        PITEMID_CHILD*) override
-    {
-        return E_NOTIMPL;
-    }
-
-private:
-    HRESULT bindResult_;
-};
-
-// Three items of 6 bytes each.
-std::vector<BYTE> ThreeItems()
-{
-    std::vector<BYTE> bytes(3 * 6 + 2, 'x');
-    for (int i = 0; i < 3; ++i) {
-        bytes[i * 6] = 6;
-        bytes[i * 6 + 1] = 0;
-    }
-    bytes[18] = bytes[19] = 0;
-    return bytes;
-}
-
-std::string InFolderName(IShellFolder* folder, LPCITEMIDLIST item)
-{
-    STRRET sr;
-    if (FAILED(folder->GetDisplayNameOf(item, SHGDN_INFOLDER | SHGDN_FORPARSING, &sr)))
-        return "<failed>";
-    char buffer[MAX_PATH];
-    StrRetToBufA(&sr, item, buffer, sizeof buffer);
-    return buffer;
-}
 
 class ShellFolders : public testing::Test {
     Co::Initializer com_;
@@ -136,105 +24,99 @@ class ShellFolders : public testing::Test {
 
 } // namespace
 
-TEST_F(ShellFolders, GetParentRestoresTheListWhenBindingFails)
+TEST_F(ShellFolders, GetParentRestoresTheCallersList)
 {
-    for (HRESULT bind : {E_FAIL, S_OK}) {
-        FakeFolder folder(bind);
-        auto bytes = ThreeItems();
-        const auto original = bytes;
-        auto pidl = reinterpret_cast<LPITEMIDLIST>(bytes.data());
-        LPITEMIDLIST last = nullptr;
-        IShellFolder* parent = nullptr;
-        HRESULT hr = RaisedBy([&] { parent = Shell::GetParent(&folder, pidl, &last); });
-        EXPECT_EQ(bind, hr);
-        EXPECT_EQ(2u, folder.itemsSeenByBind) << "bound with the last item cut off";
-        EXPECT_EQ(original, bytes) << "caller's list restored";
-        EXPECT_EQ(reinterpret_cast<LPITEMIDLIST>(bytes.data() + 12), last);
-        if (parent)
-            parent->Release();
-        EXPECT_EQ(1, folder.refs);
-    }
-}
-
-TEST_F(ShellFolders, GetParentOfOneItemIsTheFolderAndEmptyListsAreRefused)
-{
-    FakeFolder folder(E_FAIL);
-    auto bytes = ThreeItems();
-    bytes[6] = bytes[7] = 0; // now a one-item list
-    auto pidl = reinterpret_cast<LPITEMIDLIST>(bytes.data());
+    // A list whose parent is a file: binding the parent as a folder fails.
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    IShellFolder* desktop = Shell::GetDesktopFolder();
+    ShellPtr file(Shell::GetPidl(desktop, (std::string(system) + "\\notepad.exe").c_str()));
+    ShellPtr list(Shell::Join(file.get(), file.get()));
+    auto bytes = [&] {
+        auto p = reinterpret_cast<const BYTE*>(list.get());
+        return std::vector<BYTE>(p, p + Shell::Size(list.get()));
+    };
+    const auto original = bytes();
+    LPITEMIDLIST lastItem = list.get();
+    while (Shell::Next(lastItem))
+        lastItem = Shell::Next(lastItem);
     LPITEMIDLIST last = nullptr;
-    EXPECT_EQ(&folder, Shell::GetParent(&folder, pidl, &last));
-    EXPECT_EQ(pidl, last);
-    EXPECT_EQ(2, folder.refs);
-    folder.Release();
+    EXPECT_GT(0, RaisedBy([&] { Shell::GetParent(desktop, list.get(), &last); }));
+    EXPECT_EQ(original, bytes());
+    EXPECT_EQ(lastItem, last) << "points into the caller's list";
 
-    BYTE empty[2] = {0, 0};
+    // A one-item list's parent is the folder itself; an empty list has none.
+    BYTE one[8] = {6, 0, 'x', 'x', 'x', 'x', 0, 0};
+    ComPtr<IShellFolder> self(
+        Shell::GetParent(desktop, reinterpret_cast<LPITEMIDLIST>(one), &last));
+    EXPECT_EQ(desktop, self.get());
+    EXPECT_EQ(reinterpret_cast<LPITEMIDLIST>(one), last);
     EXPECT_EQ(E_INVALIDARG, RaisedBy([&] {
-                  Shell::GetParent(&folder, reinterpret_cast<LPITEMIDLIST>(empty), &last);
+                  Shell::GetParent(desktop, reinterpret_cast<LPITEMIDLIST>(one + 6), &last);
               }));
-    EXPECT_EQ(E_INVALIDARG, RaisedBy([&] { Shell::GetParent(&folder, nullptr, &last); }));
-    // Without a folder there is no parent to ask for UI objects.
-    EXPECT_EQ(E_POINTER, RaisedBy([&] { Shell::GetUIObjectOf(nullptr, pidl, IID_IDataObject); }));
+    EXPECT_EQ(E_POINTER, RaisedBy([&] {
+                  Shell::GetUIObjectOf(nullptr, reinterpret_cast<LPITEMIDLIST>(one),
+                                       IID_IDataObject);
+              }));
 }
 
-TEST_F(ShellFolders, RealFoldersOfThePrefix)
+TEST_F(ShellFolders, RealFoldersAndTheirNames)
 {
-    char windows[MAX_PATH];
-    ASSERT_NE(0u, GetWindowsDirectoryA(windows, MAX_PATH));
-    std::string system32 = std::string(windows) + "\\system32";
+    char windows[MAX_PATH], system[MAX_PATH];
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    GetSystemDirectoryA(system, MAX_PATH);
+    EXPECT_STRCASEEQ(windows, Shell::GetSpecialFolderPath(CSIDL_WINDOWS).c_str());
 
     LPITEMIDLIST raw = nullptr;
-    ComPtr<IShellFolder> folder(Shell::GetFolder(system32.c_str(), &raw));
+    ComPtr<IShellFolder> folder(Shell::GetFolder(system, &raw));
     ShellPtr pidl(raw);
-    ASSERT_NE(nullptr, folder);
-    ASSERT_GE(Shell::Count(pidl.get()), 3u);
-
     IShellFolder* desktop = Shell::GetDesktopFolder();
+    EXPECT_STRCASEEQ(system, Shell::GetDisplayName(desktop, pidl.get(), SHGDN_FORPARSING).c_str());
     LPITEMIDLIST last = nullptr;
     ComPtr<IShellFolder> parent(Shell::GetParent(desktop, pidl.get(), &last));
-    ASSERT_NE(nullptr, parent);
-    EXPECT_STRCASEEQ("system32", InFolderName(parent.get(), last).c_str());
-
+    EXPECT_TRUE(Shell::GetDisplayName(parent.get(), last, SHGDN_INFOLDER) == ky_I("SYSTEM32"));
     ComPtr<IUnknown> data(
         static_cast<IUnknown*>(Shell::GetUIObjectOf(desktop, pidl.get(), IID_IDataObject)));
     EXPECT_NE(nullptr, data);
 
-    // Special folders: the desktop is the desktop folder itself.
-    LPITEMIDLIST deskRaw = nullptr;
-    ComPtr<IShellFolder> desk(Shell::GetSpecialFolder(CSIDL_DESKTOP, &deskRaw));
-    ShellPtr deskPidl(deskRaw);
+    // The desktop parses to the empty list and is its own folder.
+    ComPtr<IShellFolder> desk(Shell::GetSpecialFolder(CSIDL_DESKTOP));
     EXPECT_EQ(desktop, desk.get());
-    EXPECT_EQ(0u, Shell::Count(deskPidl.get()));
-    ComPtr<IShellFolder> win(Shell::GetSpecialFolder(CSIDL_WINDOWS));
-    EXPECT_NE(nullptr, win);
+    EXPECT_GT(0, RaisedBy([] { Shell::GetFolder("C:\\no\\such\\folder-kyvant"); }));
+
+    // The long name comes in the file system's spelling; a failure keeps the path.
+    long hr = E_FAIL;
+    EXPECT_STREQ(system,
+                 Shell::GetLongName((std::string(windows) + "\\SYSTEM32").c_str(), &hr).c_str());
+    EXPECT_EQ(S_OK, hr);
+    EXPECT_STREQ("C:\\no\\such", Shell::GetLongName("C:\\no\\such", &hr).c_str());
+    EXPECT_GT(0, hr);
 }
 
-TEST_F(ShellFolders, MissingFolderRaisesAFailure)
+TEST_F(ShellFolders, ToNarrowStringReadsEveryRecordKind)
 {
-    LPITEMIDLIST out = nullptr;
-    HRESULT hr = RaisedBy([&] { Shell::GetFolder("C:\\no\\such\\folder-kyvant", &out); });
-    EXPECT_LT(hr, 0);
-    EXPECT_EQ(nullptr, out);
-    EXPECT_EQ(E_POINTER, RaisedBy([] { Shell::GetFolder(static_cast<const char*>(nullptr)); }));
-}
+    // Wine answers with wide records only; the other kinds are made up here.
+    STRRET wide = {STRRET_WSTR, {}};
+    wide.pOleStr = static_cast<LPWSTR>(Shell::GetShellMalloc()->Alloc(16));
+    wcscpy(wide.pOleStr, L"Wide");
+    EXPECT_STREQ("Wide", Shell::ToNarrowString(wide, nullptr).c_str());
+    EXPECT_EQ(nullptr, wide.pOleStr) << "freed through the shell allocator";
 
-TEST(ShellText, ConversionsRoundTripAndGrowWhenNeeded)
-{
-    EXPECT_EQ(L"", Shell::ToWide("", 0));
-    EXPECT_EQ("", Shell::ToNarrow(L"abc", 0));
-    EXPECT_EQ(L"C:\\Windows", Shell::ToWide("C:\\Windows", 10));
-    EXPECT_EQ("ab", Shell::ToNarrow(L"abc", 2));
-    // UTF-8 needs more bytes than characters: the exact length is asked for.
-    const wchar_t wide[] = L"\u00e4\u20ac";
-    std::string utf8 = Shell::ToNarrow(wide, 2, CP_UTF8);
-    EXPECT_EQ("\xC3\xA4\xE2\x82\xAC", utf8);
-    EXPECT_EQ(wide, Shell::ToWide(utf8.data(), static_cast<unsigned>(utf8.size()), CP_UTF8));
+    BYTE item[14] = {12, 0, 'x', 'y', 'n', 'a', 'm', 'e', 0};
+    auto pidl = reinterpret_cast<LPCITEMIDLIST>(item);
+    STRRET offset = {STRRET_OFFSET, {}};
+    offset.uOffset = 4;
+    EXPECT_STREQ("name", Shell::ToNarrowString(offset, pidl).c_str());
 
-    unsigned long code = 0;
-    try {
-        Shell::ToWide("abc", 3, 12345); // no such code page
-    } catch (const os_error& e) {
-        code = e.code();
-    }
-    EXPECT_EQ(static_cast<unsigned long>(ERROR_INVALID_PARAMETER), code);
+    STRRET inline_ = {STRRET_CSTR, {}};
+    strcpy(inline_.cStr, "inline");
+    EXPECT_STREQ("inline", Shell::ToNarrowString(inline_, nullptr).c_str());
+    memset(inline_.cStr, 'z', sizeof inline_.cStr); // no terminator at all
+    EXPECT_EQ(sizeof inline_.cStr, Shell::ToNarrowString(inline_, nullptr).length());
+
+    STRRET unknown = {7, {}};
+    EXPECT_EQ(E_FAIL, RaisedBy([&] { Shell::ToNarrowString(unknown, pidl); }));
+    EXPECT_EQ(E_INVALIDARG, RaisedBy([&] { Shell::ToNarrowString(offset, nullptr); }));
+    offset.uOffset = 200;
+    EXPECT_EQ(E_INVALIDARG, RaisedBy([&] { Shell::ToNarrowString(offset, pidl); }));
 }

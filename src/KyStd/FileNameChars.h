@@ -1,0 +1,42 @@
+// Character rules of file names: '\' and '/' are the same separator, letters
+// compare without case, and separators sort before every other character
+// except NUL.
+#pragma once
+
+#include <cctype>
+
+namespace Kyvant {
+
+inline bool IsDirSep(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+// A character that ends a folder or drive: '\', ':' or '/'.
+inline bool IsPathChar(char c)
+{
+    return c == '\\' || c == ':' || c == '/';
+}
+
+inline int FileCharLower(char c)
+{
+    return std::tolower(static_cast<unsigned char>(c));
+}
+
+inline bool FileCharEq(char a, char b)
+{
+    return a == b || (IsDirSep(a) && IsDirSep(b)) || FileCharLower(a) == FileCharLower(b);
+}
+
+// Strict order under which FileCharEq characters are equivalent.
+inline bool FileCharLess(char a, char b)
+{
+    if (IsDirSep(a))
+        return !IsDirSep(b) && b != '\0';
+    if (IsDirSep(b))
+        return a == '\0';
+    return static_cast<unsigned char>(FileCharLower(a)) <
+           static_cast<unsigned char>(FileCharLower(b));
+}
+
+} // namespace Kyvant
