@@ -17,7 +17,8 @@ public:
         char name[L_tmpnam];
         std::tmpnam(name);
         path_ = std::string(getenv("TEMP") ? getenv("TEMP") : ".") + name;
-        file_ = _open(path_.c_str(), _O_CREAT | _O_TRUNC | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
+        file_ =
+            _open(path_.c_str(), _O_CREAT | _O_TRUNC | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
         saved_ = _dup(fd_);
         _dup2(file_, fd_);
     }
