@@ -1,5 +1,7 @@
 // The process's block pool: blocks in use order (least recently used first),
-// 64 hash chains keyed by file handle and block number, and the open files.
+// hash chains keyed by file handle and block number, and the open files.
+// The chain count starts at 64 and grows with the pool, so chains stay short
+// in large pools; it is private to the process and never reaches a file.
 #include "KyDB/BlockPool.h"
 
 #include <algorithm>
@@ -38,9 +40,9 @@ struct PoolFile {
 struct BlockPool {
     std::uint32_t blockSize;
     int count;
-    PoolBlock* head; // least recently used
-    PoolBlock* tail; // most recently used
-    PoolBlock* buckets[64];
+    PoolBlock* head;                 // least recently used
+    PoolBlock* tail;                 // most recently used
+    std::vector<PoolBlock*> buckets; // a power of two, at least 64
     PoolFile* files;
 };
 
@@ -59,11 +61,35 @@ int Fail(int code)
     return -1;
 }
 
-unsigned Bucket(FileHandle handle, std::int32_t number)
+unsigned Bucket(const BlockPool* pool, FileHandle handle, std::int32_t number)
 {
     return static_cast<unsigned>(static_cast<std::uintptr_t>(handle) +
                                  static_cast<std::uintptr_t>(number)) &
-           63u;
+           static_cast<unsigned>(pool->buckets.size() - 1);
+}
+
+// Re-spreads the cached blocks over at least `blocks` chains (64 or more).
+void Rehash(BlockPool* pool, int blocks)
+{
+    std::size_t size = 64;
+    while (size < static_cast<std::size_t>(blocks))
+        size *= 2;
+    if (size <= pool->buckets.size())
+        return;
+    std::vector<PoolBlock*> chains;
+    try {
+        chains.assign(size, nullptr);
+    } catch (const std::bad_alloc&) {
+        return; // longer chains are only slower
+    }
+    pool->buckets.swap(chains);
+    for (PoolBlock* b = pool->tail; b; b = b->prev) {
+        if (b->handle == kNoFile || b->orphan)
+            continue;
+        unsigned k = Bucket(pool, b->handle, b->number);
+        b->hashNext = pool->buckets[k];
+        pool->buckets[k] = b;
+    }
 }
 
 void Unlink(BlockPool* pool, PoolBlock* b)
@@ -99,7 +125,7 @@ void MoveToTail(BlockPool* pool, PoolBlock* b)
 
 void HashRemove(BlockPool* pool, PoolBlock* b)
 {
-    PoolBlock** link = &pool->buckets[Bucket(b->handle, b->number)];
+    PoolBlock** link = &pool->buckets[Bucket(pool, b->handle, b->number)];
     while (*link && *link != b)
         link = &(*link)->hashNext;
     if (*link)
@@ -121,7 +147,7 @@ void MakeEmpty(PoolBlock* b)
 // search passes (root and inner nodes) are found first in long chains.
 PoolBlock* Lookup(BlockPool* pool, FileHandle handle, std::int32_t number)
 {
-    PoolBlock** head = &pool->buckets[Bucket(handle, number)];
+    PoolBlock** head = &pool->buckets[Bucket(pool, handle, number)];
     for (PoolBlock** link = head; *link; link = &(*link)->hashNext) {
         PoolBlock* b = *link;
         if (b->handle == handle && b->number == number) {
@@ -221,7 +247,7 @@ std::uint8_t* Install(PoolFile* file, PoolBlock* b, std::int32_t number)
     b->fileBlockSize = file->blockSize;
     b->pins = 1;
     b->dirty = false;
-    unsigned k = Bucket(b->handle, number);
+    unsigned k = Bucket(pool, b->handle, number);
     b->hashNext = pool->buckets[k];
     pool->buckets[k] = b;
     MoveToTail(pool, b);
@@ -243,6 +269,13 @@ BlockPool* PoolCreate(std::uint32_t blockSize, int blockCount)
         return nullptr;
     }
     pool->blockSize = blockSize;
+    try {
+        pool->buckets.assign(64, nullptr);
+    } catch (const std::bad_alloc&) {
+        delete pool;
+        g_error = kPoolNoMemory;
+        return nullptr;
+    }
     g_pool = pool;
     if (PoolAddBlocks(pool, blockCount) != blockCount) {
         PoolRemoveBlocks(pool, pool->count);
@@ -274,6 +307,7 @@ int PoolAddBlocks(BlockPool* pool, int n)
         PushHead(pool, b);
         ++pool->count;
     }
+    Rehash(pool, pool->count);
     g_error = added == n ? kPoolOk : kPoolNoMemory;
     return added;
 }

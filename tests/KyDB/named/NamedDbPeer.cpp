@@ -28,8 +28,12 @@ int Insert(const char* prefix, int count, HANDLE start)
     paths.push_back(ky_S("C:\\src\\") + prefix);
     const PathPlanItem::StringList none;
     const PathPlanItem plan(paths, "*.cpp", "+", none, none);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         db.Insert(ky_I((std::string(prefix) + std::to_string(i)).c_str()), plan);
+        // A breath between items, as a user's changes have: a writer that
+        // relocks at once can outlast the other's lock retries on a slow disk.
+        Sleep(1);
+    }
     return 0;
 }
 
