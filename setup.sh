@@ -31,6 +31,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -w </dev/null >/dev/null 2>&1 || true
 fi
+# No crash debugger in the prefix: a crashing test must end, not wait in winedbg.
+if [ ! -f "$WINEPREFIX/.no-crash-debugger" ]; then
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f \
+    </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.no-crash-debugger"
+fi
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja \

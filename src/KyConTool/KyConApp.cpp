@@ -2,6 +2,7 @@
 #include "KyConTool/KyConApp.h"
 
 #include "KyConTool/ConGuiHandoff.h"
+#include "KyConTool/IndexingServiceStatus.h"
 #include "KyConTool/ProgressChannel.h"
 #include "KyStd/SharedMemory.h"
 #include "KyStd/SyncObjects.h"
@@ -17,11 +18,10 @@ KyConApp* g_instance = nullptr;
 
 const char kStartedVariable[] = "KYVANT_KYSTARTED";
 
-// The Indexing Service queries come with the file-name iterators; until a run
-// has asked one there is nothing to summarise.
-ky_S TakeIndexingServiceSummary(bool)
+// The warnings of the run's Indexing Service queries; empty when none ran.
+ky_S TakeIndexingServiceSummary(bool guiMode)
 {
-    return ky_S();
+    return IndexingService::GetSummary(guiMode);
 }
 
 } // namespace

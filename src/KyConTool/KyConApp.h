@@ -4,6 +4,7 @@
 // per-file trouble (Gui* operations) and the exit code all go through here.
 #pragma once
 
+#include "KyConTool/FileNameIterator.h"
 #include "KyConTool/KyConToolExport.h"
 #include "KyStd/CritSec.h"
 #include "KyStd/FileName.h"
@@ -74,6 +75,22 @@ public:
         ky_F file_;
     };
 
+    // Told every item that GuiProcessFoldersAndFiles enumerates.
+    class KYCONTOOL_API FileDetailProcessor {
+    public:
+        virtual ~FileDetailProcessor();
+        // details is null when the item has none (a name from a list, a
+        // missing file).
+        virtual void Process(const ky_F& name, ky_filename_argv_iterator::FileDetails* details,
+                             bool isFolder) = 0;
+    };
+
+    // Stops the file-name iterators when the front-end has gone.
+    class KYCONTOOL_API ArgvIteratorTerminator : public ky_filename_argv_iterator::Terminator {
+    public:
+        void CheckTerminate() override;
+    };
+
     // Registers the process's one application object; a second one ends
     // the process with exit code 2.
     KyConApp(const ky_F& guiTarget, const ky_S& guiDisplayName);
@@ -132,6 +149,9 @@ public:
     [[noreturn]] void GuiQueryError(const ky_F& name, int error, bool isFolder, bool isOsError);
     // Ends the run when the front-end has gone (GUI mode only).
     void GuiCheckTerm();
+    // Every file argument from optind on (optind advancing with them),
+    // walked with ky_filename_argv_iterator: each item goes to processor.
+    void GuiProcessFoldersAndFiles(int argc, char** argv, FileDetailProcessor& processor);
 
     // The status that the tool's main returns.
     class ExitCode ExitCode;

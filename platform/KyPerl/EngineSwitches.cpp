@@ -1,0 +1,51 @@
+#include "EngineSwitches.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace Kyvant {
+namespace KyPerl {
+
+namespace {
+
+bool TakeValue(const char* word, const char* name, std::string& value)
+{
+    const std::size_t n = std::strlen(name);
+    if (std::strncmp(word, name, n) != 0 || word[n] != '=')
+        return false;
+    value = word + n + 1;
+    return true;
+}
+
+} // namespace
+
+EngineSwitches ParseSwitches(int argc, char** argv)
+{
+    EngineSwitches s;
+    std::string value;
+    for (int i = 1; i < argc; ++i) {
+        const char* word = argv[i];
+        if (std::strncmp(word, "--", 2) != 0) {
+            if (!s.scriptName.empty())
+                throw std::runtime_error(std::string("More than one script named: ") + word);
+            s.scriptName = word;
+        } else if (TakeValue(word, "--test-stderr-line", value)) {
+            s.stderrLines.push_back(value);
+        } else if (TakeValue(word, "--test-stderr-tail", s.stderrTail) ||
+                   TakeValue(word, "--test-trace", s.traceFile) ||
+                   TakeValue(word, "--test-timing", s.timingFile)) {
+        } else if (std::strcmp(word, "--test-abend") == 0) {
+            s.abendOnFirstFile = true;
+        } else if (std::strcmp(word, "--test-never-ready") == 0) {
+            s.neverReady = true;
+        } else {
+            throw std::runtime_error(std::string("Unknown switch: ") + word);
+        }
+    }
+    if (s.scriptName.empty())
+        throw std::runtime_error("No script named");
+    return s;
+}
+
+} // namespace KyPerl
+} // namespace Kyvant

@@ -1,0 +1,38 @@
+// Reads the replace program's file-list stream: 4-byte little-endian ints
+// and counted strings. Between files come heartbeats (1, 0); each file
+// starts with a wait flag (0 or 1), then a file record (1, name, binary
+// flag, and the temporary file's name unless the file is "<STDIN>"), a
+// failed-file record (-1, name, 1) or the end of the list (-1, 0).
+#pragma once
+
+#include <string>
+
+namespace Kyvant {
+namespace KyPerl {
+
+struct FileListItem {
+    enum Kind { Heartbeat, File, Failed, End } kind = End;
+    int waitFlag = 0;
+    std::string name;
+    bool binary = false;
+    bool isStdin = false;
+    std::string tempName; // empty for standard input
+};
+
+class FileListReader {
+public:
+    explicit FileListReader(int fd) : fd_(fd) {}
+
+    // The next item. A stream that ends early or breaks the grammar
+    // throws std::runtime_error.
+    FileListItem Next();
+
+private:
+    int ReadInt();
+    std::string ReadString();
+
+    int fd_;
+};
+
+} // namespace KyPerl
+} // namespace Kyvant

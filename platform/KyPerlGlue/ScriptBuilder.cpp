@@ -1,0 +1,56 @@
+#include "KyPerlGlue/ScriptBuilder.h"
+
+#include "KyPerlGlue/PerlConfiguration.h"
+#include "KyPerlGlue/PerlEvents.h"
+#include "KyPerlGlue/ScriptFile.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+namespace Kyvant {
+namespace PerlGlue {
+
+Win32::Event g_evPerlReady;
+Win32::Event g_evPerlNormalExit;
+
+namespace {
+
+// Unique per process and builder, so several runs never share an event.
+std::string EventName(const char* role)
+{
+    static std::atomic<unsigned> counter{0};
+    return std::string("KyPerlGlue_") + role + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+           std::to_string(++counter);
+}
+
+} // namespace
+
+ScriptBuilder::ScriptBuilder(PerlConfiguration& configuration)
+{
+    ScriptContents contents;
+    contents.readyEventName = EventName("Ready");
+    contents.normalExitEventName = EventName("NormalExit");
+    contents.options = configuration.Options();
+    contents.rules = configuration.Rules();
+
+    g_evPerlReady = Win32::Event(true, contents.readyEventName.c_str());
+    g_evPerlNormalExit = Win32::Event(true, contents.normalExitEventName.c_str());
+
+    scriptName_.ToTempFileName();
+    try {
+        WriteScript(scriptName_.c_str(), contents);
+    } catch (...) {
+        DeleteFileA(scriptName_.c_str());
+        throw;
+    }
+}
+
+ScriptBuilder::~ScriptBuilder()
+{
+    DeleteFileA(scriptName_.c_str());
+}
+
+} // namespace PerlGlue
+} // namespace Kyvant

@@ -1,0 +1,193 @@
+// Helpers of the KyReplace tests: scratch folders, whole-file access,
+// temporary registry settings and running KyReplace.exe in a process of
+// its own with captured output.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace reptest {
+
+inline std::string BinDir()
+{
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
+inline std::string TempDir()
+{
+    char t[MAX_PATH];
+    GetTempPathA(MAX_PATH, t);
+    return t;
+}
+
+inline void WriteFile(const std::string& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Names in a folder matching a mask, sorted.
+inline std::vector<std::string> List(const std::string& folder, const char* mask = "*")
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + mask).c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (std::string(fd.cFileName) != "." && std::string(fd.cFileName) != "..")
+            names.push_back(fd.cFileName);
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A fresh folder (with a trailing backslash), removed with its contents.
+class Scratch {
+public:
+    Scratch()
+    {
+        static int counter = 0;
+        path_ = TempDir() + "kyrep_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(++counter) + "\\";
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~Scratch() { Remove(path_); }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string operator[](const std::string& name) const { return path_ + name; }
+
+private:
+    static void Remove(const std::string& folder)
+    {
+        for (const std::string& name : List(folder)) {
+            const std::string full = folder + name;
+            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (GetFileAttributesA(full.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
+                Remove(full + "\\");
+            else
+                DeleteFileA(full.c_str());
+        }
+        RemoveDirectoryA(folder.c_str());
+    }
+    std::string path_;
+};
+
+// Sets a value under HKCU "Software\Kyvant\Tools\Shared" for one test and
+// puts the old state back afterwards.
+class SharedSetting {
+public:
+    SharedSetting(const char* name, const std::string& value) : name_(name)
+    {
+        RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Kyvant\\Tools\\Shared", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        DWORD size = sizeof old_;
+        had_ = RegQueryValueExA(key_, name, nullptr, &type_, reinterpret_cast<BYTE*>(old_),
+                                &size) == ERROR_SUCCESS;
+        oldSize_ = size;
+        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    }
+    ~SharedSetting()
+    {
+        if (had_)
+            RegSetValueExA(key_, name_, 0, type_, reinterpret_cast<const BYTE*>(old_), oldSize_);
+        else
+            RegDeleteValueA(key_, name_);
+        RegCloseKey(key_);
+    }
+    SharedSetting(const SharedSetting&) = delete;
+    SharedSetting& operator=(const SharedSetting&) = delete;
+
+private:
+    const char* name_;
+    HKEY key_ = nullptr;
+    bool had_ = false;
+    DWORD type_ = REG_SZ;
+    char old_[2048];
+    DWORD oldSize_ = 0;
+};
+
+struct ProgramRun {
+    DWORD exitCode = 0xFFFFFFFF;
+    std::string out, err;
+};
+
+// Runs KyReplace.exe with args (each quoted), standard input from
+// stdinText, and extra "NAME=value" variables; the protocol prefix and the
+// suite's hand-off variables of this process are not passed on.
+inline ProgramRun RunKyReplace(const std::vector<std::string>& args,
+                               const std::string& stdinText = "",
+                               const std::vector<std::string>& extraEnv = {})
+{
+    Scratch io;
+    WriteFile(io["in"], stdinText);
+    std::string cmd = "\"" + BinDir() + "KyReplace.exe\"";
+    for (const std::string& a : args)
+        cmd += " \"" + a + "\"";
+
+    std::string env;
+    char* block = GetEnvironmentStringsA();
+    for (const char* p = block; *p; p += std::strlen(p) + 1) {
+        const std::string v(p);
+        const std::string name = v.substr(0, v.find('=', 1));
+        if (lstrcmpiA(name.c_str(), "Kyvant_Protocol_Prefix_EnvVar") == 0 ||
+            _strnicmp(name.c_str(), "KYVANT_", 7) == 0)
+            continue;
+        env += v + '\0';
+    }
+    FreeEnvironmentStringsA(block);
+    for (const std::string& v : extraEnv)
+        env += v + '\0';
+    env += '\0';
+
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    auto open = [&](const std::string& path, bool write) {
+        return CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
+                           write ? CREATE_ALWAYS : OPEN_EXISTING, 0, nullptr);
+    };
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdInput = open(io["in"], false);
+    si.hStdOutput = open(io["out"], true);
+    si.hStdError = open(io["err"], true);
+    PROCESS_INFORMATION pi{};
+    ProgramRun run;
+    if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, &env[0], nullptr, &si, &pi)) {
+        WaitForSingleObject(pi.hProcess, 120000);
+        GetExitCodeProcess(pi.hProcess, &run.exitCode);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    CloseHandle(si.hStdInput);
+    CloseHandle(si.hStdOutput);
+    CloseHandle(si.hStdError);
+    run.out = ReadFile(io["out"]);
+    run.err = ReadFile(io["err"]);
+    run.out.erase(std::remove(run.out.begin(), run.out.end(), '\r'), run.out.end());
+    run.err.erase(std::remove(run.err.begin(), run.err.end(), '\r'), run.err.end());
+    return run;
+}
+
+} // namespace reptest
