@@ -2,6 +2,9 @@
 
 #include "FileListReader.h"
 #include "FileWork.h"
+#include "FrontEndChannel.h"
+#include "FrontEndJudge.h"
+#include "InheritedPipe.h"
 #include "KyPerlGlue/PerlConfiguration.h"
 #include "KyPerlGlue/RuleSet.h"
 #include "KyPerlGlue/ScriptFile.h"
@@ -12,7 +15,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
 #include <memory>
@@ -33,23 +35,6 @@ void Complain(const std::string& text)
 {
     std::fprintf(stderr, "KyPerl: %s\n", text.c_str());
     std::fflush(stderr);
-}
-
-// A pipe end the replace program made inheritable and named in the
-// environment by its OS handle.
-int InheritedPipe(const char* variable, int mode)
-{
-    const char* value = std::getenv(variable);
-    if (!value || !*value)
-        throw std::runtime_error(std::string("Missing environment variable ") + variable);
-    char* end = nullptr;
-    const unsigned long handle = std::strtoul(value, &end, 10);
-    if (*end || handle == 0)
-        throw std::runtime_error(std::string("Bad handle in ") + variable);
-    const int fd = _open_osfhandle(static_cast<intptr_t>(handle), mode | _O_BINARY);
-    if (fd == -1)
-        throw std::runtime_error(std::string("Unusable handle in ") + variable);
-    return fd;
 }
 
 void SendPacket(int fd, int code)
@@ -102,6 +87,14 @@ public:
         }
         std::fflush(file_);
     }
+    // The front-end stopped the run right after this wait flag.
+    void Stopped(int waitFlag)
+    {
+        if (file_) {
+            std::fprintf(file_, "wait %d stop\n", waitFlag);
+            std::fflush(file_);
+        }
+    }
 
 private:
     std::FILE* file_;
@@ -145,6 +138,94 @@ bool NeedsConfirmation(const PerlGlue::ScriptContents& script)
     return false;
 }
 
+// The items of the file list until its end or a stop by the front-end.
+class ListWalk {
+public:
+    ListWalk(const EngineSwitches& switches, int listFd, int packetFd,
+             const PerlGlue::RuleSet& rules, const PerlGlue::EngineOptions& options,
+             FrontEndChannel* frontEnd, FrontEndJudge* judge)
+        : switches_(switches), reader_(listFd), packetFd_(packetFd), rules_(rules),
+          options_(options), frontEnd_(frontEnd), judge_(judge),
+          trace_(switches.traceFile, switches.scriptName)
+    {
+    }
+
+    // Throws for a broken list, a failing pipe or a lost front-end.
+    void Run();
+
+    bool anyFailed = false;
+    Timing timing;
+    unsigned long files = 0;
+
+private:
+    // False at the end of the list.
+    bool Step();
+
+    const EngineSwitches& switches_;
+    FileListReader reader_;
+    int packetFd_;
+    const PerlGlue::RuleSet& rules_;
+    const PerlGlue::EngineOptions& options_;
+    FrontEndChannel* frontEnd_;
+    FrontEndJudge* judge_;
+    Trace trace_;
+};
+
+void ListWalk::Run()
+{
+    try {
+        while (Step()) {
+        }
+    } catch (const StopRun&) {
+    } catch (const ListEnded&) {
+        // A stopped replace program closes the list without its end.
+        if (!frontEnd_ || !frontEnd_->StopRequested())
+            throw;
+    }
+}
+
+bool ListWalk::Step()
+{
+    timing.Mark(timing.work);
+    const int waitFlag = reader_.ReadWaitFlag();
+    if (frontEnd_) {
+        try {
+            frontEnd_->CheckPoint();
+        } catch (const StopRun&) {
+            trace_.Stopped(waitFlag);
+            throw;
+        }
+    }
+    const FileListItem item = reader_.NextAfter(waitFlag);
+    timing.Mark(timing.wait);
+    trace_.Write(item);
+    switch (item.kind) {
+    case FileListItem::End:
+        return false;
+    case FileListItem::Heartbeat:
+        return true;
+    case FileListItem::Failed:
+        SendFileDone(packetFd_, 0);
+        return true;
+    case FileListItem::File:
+        break;
+    }
+    if (switches_.abendOnFirstFile)
+        throw std::runtime_error("Ending abnormally as the test asked");
+    unsigned long count = 0;
+    ++files;
+    try {
+        count = ProcessFile(item, rules_, options_, judge_);
+    } catch (const FrontEndError&) {
+        throw;
+    } catch (const std::runtime_error& e) {
+        Complain(e.what());
+        anyFailed = true;
+    }
+    SendFileDone(packetFd_, count);
+    return true;
+}
+
 } // namespace
 
 int RunEngine(const EngineSwitches& switches)
@@ -157,18 +238,20 @@ int RunEngine(const EngineSwitches& switches)
     PerlGlue::ScriptContents script;
     Win32::Event ready, normalExit;
     int listFd = -1, packetFd = -1;
+    std::unique_ptr<FrontEndChannel> frontEnd;
     try {
         script = PerlGlue::ReadScript(switches.scriptName.c_str());
         PerlGlue::ValidateRules(script.rules);
         rules.reset(new PerlGlue::RuleSet(script.rules));
-        if (NeedsConfirmation(script))
-            throw std::runtime_error(
-                "Replace Rule confirmation was requested, but no front-end is there to ask.");
         ready = Win32::Event(KyOpen, script.readyEventName.c_str());
         normalExit = Win32::Event(KyOpen, script.normalExitEventName.c_str());
         listFd = InheritedPipe("KYVANT_PIPE_READ_HDL_OS_HDL", _O_RDONLY);
         packetFd =
             InheritedPipe("KYVANT_PERL_GUI_CONFIRMER_OUTPUT_PIPE_WRITE_HDL_OS_HDL", _O_WRONLY);
+        frontEnd = FrontEndChannel::FromEnvironment(packetFd);
+        if (!frontEnd && NeedsConfirmation(script))
+            throw std::runtime_error(
+                "Replace Rule confirmation was requested, but no front-end is there to ask.");
     } catch (const std::exception& e) {
         Complain(e.what());
         return 2;
@@ -178,37 +261,17 @@ int RunEngine(const EngineSwitches& switches)
     for (const std::string& line : switches.stderrLines)
         Complain(line);
 
-    bool anyFailed = false;
-    Timing timing;
-    unsigned long files = 0;
+    std::unique_ptr<FrontEndJudge> judge;
+    std::unique_ptr<ListWalk> walk;
     try {
-        Trace trace(switches.traceFile, switches.scriptName);
-        FileListReader reader(listFd);
-        for (;;) {
-            timing.Mark(timing.work);
-            const FileListItem item = reader.Next();
-            timing.Mark(timing.wait);
-            trace.Write(item);
-            if (item.kind == FileListItem::End)
-                break;
-            if (item.kind == FileListItem::Heartbeat)
-                continue;
-            if (item.kind == FileListItem::Failed) {
-                SendFileDone(packetFd, 0);
-                continue;
-            }
-            if (switches.abendOnFirstFile)
-                throw std::runtime_error("Ending abnormally as the test asked");
-            unsigned long count = 0;
-            ++files;
-            try {
-                count = ProcessFile(item, *rules, script.options);
-            } catch (const std::runtime_error& e) {
-                Complain(e.what());
-                anyFailed = true;
-            }
-            SendFileDone(packetFd, count);
+        if (frontEnd) {
+            frontEnd->Begin(script.options.lineMode);
+            judge.reset(
+                new FrontEndJudge(*frontEnd, script.options.lineMode, NeedsConfirmation(script)));
         }
+        walk.reset(new ListWalk(switches, listFd, packetFd, *rules, script.options, frontEnd.get(),
+                                judge.get()));
+        walk->Run();
         SendPacket(packetFd, kEndNormal);
     } catch (const std::exception& e) {
         Complain(e.what());
@@ -217,13 +280,13 @@ int RunEngine(const EngineSwitches& switches)
         return 3;
     }
     _close(packetFd);
-    timing.Write(switches.timingFile, files);
+    walk->timing.Write(switches.timingFile, walk->files);
     if (!switches.stderrTail.empty()) {
         std::fputs(switches.stderrTail.c_str(), stderr);
         std::fflush(stderr);
     }
     normalExit.Set();
-    return anyFailed ? 1 : 0;
+    return walk->anyFailed ? 1 : 0;
 }
 
 } // namespace KyPerl

@@ -19,7 +19,7 @@ void ReadExactly(int fd, void* buffer, unsigned n)
     while (n > 0) {
         const int got = _read(fd, p, n);
         if (got <= 0)
-            throw std::runtime_error("The file list ended unexpectedly");
+            throw ListEnded();
         p += got;
         n -= static_cast<unsigned>(got);
     }
@@ -50,12 +50,18 @@ std::string FileListReader::ReadString()
     return s;
 }
 
-FileListItem FileListReader::Next()
+int FileListReader::ReadWaitFlag()
+{
+    const int flag = ReadInt();
+    if (flag != 0 && flag != 1)
+        Broken("bad wait flag");
+    return flag;
+}
+
+FileListItem FileListReader::NextAfter(int waitFlag)
 {
     FileListItem item;
-    item.waitFlag = ReadInt();
-    if (item.waitFlag != 0 && item.waitFlag != 1)
-        Broken("bad wait flag");
+    item.waitFlag = waitFlag;
     const int kind = ReadInt();
     if (kind == 0) {
         if (item.waitFlag != 1)

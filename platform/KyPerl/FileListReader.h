@@ -5,6 +5,7 @@
 // failed-file record (-1, name, 1) or the end of the list (-1, 0).
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 namespace Kyvant {
@@ -19,13 +20,22 @@ struct FileListItem {
     std::string tempName; // empty for standard input
 };
 
+// The stream ended before its end-of-list item.
+struct ListEnded : std::runtime_error {
+    ListEnded() : std::runtime_error("The file list ended unexpectedly") {}
+};
+
 class FileListReader {
 public:
     explicit FileListReader(int fd) : fd_(fd) {}
 
-    // The next item. A stream that ends early or breaks the grammar
-    // throws std::runtime_error.
-    FileListItem Next();
+    // The next item. A stream that ends early throws ListEnded, one that
+    // breaks the grammar std::runtime_error.
+    FileListItem Next() { return NextAfter(ReadWaitFlag()); }
+    // The same in two steps: the wait flag that starts every item, then the
+    // rest of the item.
+    int ReadWaitFlag();
+    FileListItem NextAfter(int waitFlag);
 
 private:
     int ReadInt();

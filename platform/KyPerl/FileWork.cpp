@@ -105,11 +105,17 @@ void WriteStdout(const std::string& text)
 } // namespace
 
 unsigned long ProcessFile(const FileListItem& item, const PerlGlue::RuleSet& rules,
-                          const PerlGlue::EngineOptions& options)
+                          const PerlGlue::EngineOptions& options, FrontEndJudge* judge)
 {
     std::string text = item.isStdin ? ReadStdin() : ReadWholeFile(item.name);
+    PerlGlue::MatchJudge* asking = nullptr;
+    if (judge) {
+        judge->BeginFile(item.name, text);
+        if (judge->Asks())
+            asking = judge;
+    }
     const unsigned long count =
-        options.lineMode ? rules.ApplyByLine(text, item.binary) : rules.Apply(text);
+        options.lineMode ? rules.ApplyByLine(text, item.binary, asking) : rules.Apply(text, asking);
     if (item.isStdin)
         WriteStdout(text);
     else if (count != 0)

@@ -34,10 +34,40 @@ struct RuleSet::Rule {
     std::string plainReplacement;
     std::regex pattern;
     std::vector<ReplacementPiece> replacement;
+    // For confirmation: the rule as written and its number.
+    RuleSpec spec;
+    unsigned number = 0;
 
-    unsigned long Apply(std::string& text) const
+    // The judge sees the matches of rules that ask for confirmation.
+    struct Context {
+        MatchJudge* judge;
+        unsigned ruleCount;
+        std::size_t line;
+    };
+
+    unsigned long Apply(std::string& text, const Context& context) const
     {
-        return plain ? ApplyPlain(text) : ApplyPattern(text);
+        MatchJudge* judge = spec.noConfirm ? nullptr : context.judge;
+        return plain ? ApplyPlain(text, judge, context) : ApplyPattern(text, judge, context);
+    }
+
+    // Asks about the match at pos of text, of which [0, done) is already
+    // out (with replacements).
+    bool Confirm(MatchJudge& judge, const Context& context, const std::string& out,
+                 const std::string& text, std::size_t done, std::size_t pos, std::size_t length,
+                 std::string replacement) const
+    {
+        MatchOffer offer;
+        offer.rule = number;
+        offer.ruleCount = context.ruleCount;
+        offer.spec = &spec;
+        offer.line = context.line;
+        offer.start = out.size() + (pos - done);
+        offer.length = length;
+        offer.subject = out;
+        offer.subject.append(text, done, std::string::npos);
+        offer.replacement = std::move(replacement);
+        return judge.Replace(offer);
     }
 
     // Word edges as "\b" sees them: a word character on exactly one side.
@@ -58,7 +88,7 @@ struct RuleSet::Rule {
         return it == text.end() ? std::string::npos : static_cast<std::size_t>(it - text.begin());
     }
 
-    unsigned long ApplyPlain(std::string& text) const
+    unsigned long ApplyPlain(std::string& text, MatchJudge* judge, const Context& context) const
     {
         unsigned long count = 0;
         std::string out;
@@ -66,6 +96,11 @@ struct RuleSet::Rule {
         for (std::size_t pos = Find(text, 0); pos != std::string::npos;) {
             if (wholeWords && !AtWordEdges(text, pos)) {
                 pos = Find(text, pos + 1);
+                continue;
+            }
+            if (judge &&
+                !Confirm(*judge, context, out, text, done, pos, needle.size(), plainReplacement)) {
+                pos = Find(text, pos + needle.size());
                 continue;
             }
             if (count++ == 0)
@@ -82,21 +117,37 @@ struct RuleSet::Rule {
         return count;
     }
 
-    unsigned long ApplyPattern(std::string& text) const
+    std::string Replacement(const std::smatch& m) const
+    {
+        std::string r;
+        for (const ReplacementPiece& piece : replacement) {
+            r += piece.text;
+            if (piece.group >= 0 && m[piece.group].matched)
+                r.append(m[piece.group].first, m[piece.group].second);
+        }
+        return r;
+    }
+
+    unsigned long ApplyPattern(std::string& text, MatchJudge* judge, const Context& context) const
     {
         unsigned long count = 0;
         std::string out;
         auto done = text.cbegin();
         for (std::sregex_iterator it(text.cbegin(), text.cend(), pattern), end; it != end; ++it) {
             const std::smatch& m = *it;
+            std::string r = Replacement(m);
+            if (judge) {
+                const auto at = [&text](std::string::const_iterator i) {
+                    return static_cast<std::size_t>(i - text.cbegin());
+                };
+                if (!Confirm(*judge, context, out, text, at(done), at(m[0].first),
+                             static_cast<std::size_t>(m.length(0)), r))
+                    continue;
+            }
             if (count++ == 0)
                 out.reserve(text.size());
             out.append(done, m[0].first);
-            for (const ReplacementPiece& piece : replacement) {
-                out += piece.text;
-                if (piece.group >= 0 && m[piece.group].matched)
-                    out.append(m[piece.group].first, m[piece.group].second);
-            }
+            out += r;
             done = m[0].second;
         }
         if (count) {
@@ -107,6 +158,8 @@ struct RuleSet::Rule {
     }
 };
 
+MatchJudge::~MatchJudge() {}
+
 RuleSet::RuleSet(const std::vector<RuleSpec>& rules)
 {
     unsigned number = 0;
@@ -115,6 +168,8 @@ RuleSet::RuleSet(const std::vector<RuleSpec>& rules)
         if (!spec.enabled)
             continue;
         std::unique_ptr<Rule> rule(new Rule);
+        rule->spec = spec;
+        rule->number = number;
         rule->ignoreCase = spec.ignoreCase;
         rule->wholeWords = spec.wholeWords;
         rule->plain = !spec.regEx;
@@ -149,24 +204,31 @@ RuleSet::RuleSet(const std::vector<RuleSpec>& rules)
         }
         rules_.push_back(std::move(rule));
     }
+    ruleCount_ = number;
 }
 
 RuleSet::~RuleSet() {}
 
-unsigned long RuleSet::Apply(std::string& text) const
+unsigned long RuleSet::Apply(std::string& text, MatchJudge* judge) const
 {
+    return ApplyToLine(text, 0, judge);
+}
+
+unsigned long RuleSet::ApplyToLine(std::string& text, std::size_t line, MatchJudge* judge) const
+{
+    const Rule::Context context{judge, ruleCount_, line};
     unsigned long count = 0;
     for (const auto& rule : rules_)
-        count += rule->Apply(text);
+        count += rule->Apply(text, context);
     return count;
 }
 
-unsigned long RuleSet::ApplyByLine(std::string& text, bool binary) const
+unsigned long RuleSet::ApplyByLine(std::string& text, bool binary, MatchJudge* judge) const
 {
     unsigned long count = 0;
     std::string out, line;
     std::size_t start = 0;
-    while (start < text.size()) {
+    for (std::size_t number = 0; start < text.size(); ++number) {
         std::size_t end = text.find('\n', start);
         end = end == std::string::npos ? text.size() : end + 1;
         std::size_t bodyEnd = end;
@@ -175,7 +237,7 @@ unsigned long RuleSet::ApplyByLine(std::string& text, bool binary) const
         if (!binary && bodyEnd > start && text[bodyEnd - 1] == '\r')
             --bodyEnd;
         line.assign(text, start, bodyEnd - start);
-        count += Apply(line);
+        count += ApplyToLine(line, number, judge);
         out += line;
         out.append(text, bodyEnd, end - bodyEnd);
         start = end;

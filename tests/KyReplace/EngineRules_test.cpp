@@ -100,3 +100,56 @@ TEST(EngineRules, RefusedConfigurations)
         }
     }
 }
+
+namespace {
+
+// Answers from a list and notes what it was asked.
+class ListJudge : public Kyvant::PerlGlue::MatchJudge {
+public:
+    explicit ListJudge(std::string answers) : answers_(std::move(answers)) {}
+    bool Replace(const Kyvant::PerlGlue::MatchOffer& offer) override
+    {
+        asked += std::to_string(offer.rule) + "/" + std::to_string(offer.ruleCount) + "@" +
+                 std::to_string(offer.line) + ":" +
+                 offer.subject.substr(offer.start, offer.length) + "=" + offer.replacement + " ";
+        return answers_[at_++ % answers_.size()] == 'y';
+    }
+    std::string asked;
+
+private:
+    std::string answers_;
+    std::size_t at_ = 0;
+};
+
+} // namespace
+
+// Offsets point into the subject as it stands; rules with "n" never ask.
+TEST(EngineRules, JudgeDecidesEachMatch)
+{
+    struct Case {
+        std::vector<std::string> words;
+        const char* answers;
+        std::string in, out, asked;
+    } const cases[] = {
+        {{"-pab", "-qX"}, "ny", "ab ab ab", "ab X ab", "1/1@0:ab=X 1/1@0:ab=X 1/1@0:ab=X "},
+        {{"-p(\\d)", "-q<$1>", "-r"},
+         "yn",
+         "1 2 3",
+         "<1> 2 <3>",
+         "1/1@0:1=<1> 1/1@0:2=<2> 1/1@0:3=<3> "},
+        {{"-pa", "-qb", "-n", "-pb", "-qc"}, "n", "ab", "bb", "2/2@0:b=c 2/2@0:b=c "},
+        {{"-pa", "-qb", "-0", "-L"}, "y", "x\na a", "x\nb b", "1/2@1:a=b 1/2@1:a=b "},
+    };
+    for (const Case& c : cases) {
+        const PerlConfiguration config = Configure(c.words);
+        RuleSet rules(config.Rules());
+        ListJudge judge(c.answers);
+        std::string text = c.in;
+        if (config.Options().lineMode)
+            rules.ApplyByLine(text, false, &judge);
+        else
+            rules.Apply(text, &judge);
+        EXPECT_EQ(c.out, text) << c.words[0];
+        EXPECT_EQ(c.asked, judge.asked) << c.words[0];
+    }
+}

@@ -38,6 +38,8 @@ private:
     void WaitForFileEnd();
     void Report(const char* error, const ky_S& ending);
     void Finish();
+    // Results go to standard output or the front-end's log.
+    bool Reporting() const { return settings_.resultsToStdout || run_.app.LogAvailable(); }
 
     ReplaceRun& run_;
     const ReplaceSettings& settings_;
@@ -129,12 +131,12 @@ void Feeder::Feed(const ky_F& name)
             swap = SwapIntoPlace(name, temp_, settings_.backups);
             temp_.clear();
         }
-        if (settings_.resultsToStdout) {
+        if (Reporting()) {
             const unsigned long count = objects_.ReadLinkWord(0);
             totalReplacements_ += count;
             ++changedFiles_;
             run_.app.SayResult(ResultLine(name, count, swap.backedUp ? &swap.backupName : nullptr),
-                               !isStdin);
+                               settings_.resultsToStdout && !isStdin);
         }
     }
     in.reset();
@@ -231,8 +233,9 @@ unsigned Feeder::Run()
 void Feeder::Finish()
 {
     try {
-        if (settings_.resultsToStdout)
-            run_.app.SayResult(TotalLine(totalReplacements_, changedFiles_), !anyStdin_);
+        if (Reporting())
+            run_.app.SayResult(TotalLine(totalReplacements_, changedFiles_),
+                               settings_.resultsToStdout && !anyStdin_);
     } catch (...) {
     }
     try {

@@ -11,7 +11,8 @@ namespace Kyvant {
 CKyReplaceApp::CKyReplaceApp()
     : KyConApp("KyReplaceJob.DoesNotExist", "Kyvant Replace"),
       engineProgram_(ReadEngineProgramName()), fileListFdVariable_("KYVANT_PIPE_READ_HDL"),
-      fileListOsVariable_("KYVANT_PIPE_READ_HDL_OS_HDL"), objects_(nullptr)
+      fileListOsVariable_("KYVANT_PIPE_READ_HDL_OS_HDL"), objects_(nullptr),
+      frontEndWindow_(nullptr), log_(outputLock_)
 {
     // Messages reach the user through the Replace front-end's log, not
     // through the progress channel: no start-file messages, no boxes.
@@ -48,12 +49,14 @@ void CKyReplaceApp::Warn(const char* text, bool prefix)
 {
     Win32::CritSecLock lock(outputLock_);
     KyConApp::Warn(text, prefix);
+    log_.Send(text, LogKind::Warning);
 }
 
 void CKyReplaceApp::SayFatal(const char* text, bool prefix)
 {
     Win32::CritSecLock lock(outputLock_);
     KyConApp::SayFatal(text, prefix);
+    log_.Send(text, LogKind::Error);
 }
 
 void CKyReplaceApp::SayResult(const ky_S& line, bool toStdout)
@@ -61,6 +64,7 @@ void CKyReplaceApp::SayResult(const ky_S& line, bool toStdout)
     Win32::CritSecLock lock(outputLock_);
     if (toStdout)
         Say(line.c_str(), true);
+    log_.Send(line.c_str(), LogKind::Result);
 }
 
 } // namespace Kyvant

@@ -6,6 +6,7 @@
 #include "EngineLauncher.h"
 #include "EngineStartCheck.h"
 #include "Feeder.h"
+#include "FrontEndLink.h"
 #include "KyConTool/FileNameIterator.h"
 #include "KyPerlGlue/PerlConfiguration.h"
 #include "KyPerlGlue/ScriptBuilder.h"
@@ -108,6 +109,15 @@ void CheckWait(DWORD result)
 
 } // namespace
 
+void CKyReplaceApp::LinkFrontEnd(CRT::Pipe& packetPipe, CRT::Pipe& replyPipe)
+{
+    ReplaceNamedObjects& objects = Objects();
+    FrontEndConnection link = ConnectFrontEnd(objects, packetPipe, replyPipe, frontEnd_);
+    frontEndWindow_ = link.window;
+    log_.Attach(std::move(link.log), link.window, frontEnd_, objects.logWindowMutex,
+                objects.logWindowDied);
+}
+
 void CKyReplaceApp::Main(int argc, char** argv)
 {
     ReplaceNamedObjects& objects = Objects();
@@ -125,7 +135,8 @@ void CKyReplaceApp::Main(int argc, char** argv)
     ReplaceRun run(*this, objects);
     run.configuration =
         std::make_shared<PerlGlue::PerlConfiguration>(scan.separator, scan.args.argv());
-    if (!FrontEndAttached() && !run.configuration->GoNonInteractive())
+    const bool frontEnd = FrontEndAttached();
+    if (!frontEnd && !run.configuration->GoNonInteractive())
         throw std::runtime_error(kConfirmationRefused);
 
     PerlGlue::ScriptBuilder script(*run.configuration);
@@ -149,7 +160,10 @@ void CKyReplaceApp::Main(int argc, char** argv)
     CRT::Pipe packetPipe(kPacketRead, kPacketReadOs, CRT::Pipe::ReadEnd, true);
     CRT::Pipe replyPipe(kReplyWrite, kReplyWriteOs, CRT::Pipe::WriteEnd, true);
     run.packetPipe = &packetPipe;
-    replyPipe.CloseBoth();
+    if (frontEnd)
+        LinkFrontEnd(packetPipe, replyPipe);
+    else
+        replyPipe.CloseBoth();
     packetPipe.MakeInheritable(kPacketWrite, kPacketWriteOs, CRT::Pipe::WriteEnd, true);
     packetPipe.MakeInheritable(CRT::Pipe::ReadEnd, false);
 
@@ -159,23 +173,43 @@ void CKyReplaceApp::Main(int argc, char** argv)
     CRT::Pipe stderrPipe(CRT::Pipe::NoneInheritable, false);
     run.stderrReadFd = stderrPipe.GetFd(CRT::Pipe::ReadEnd);
     Workers workers(objects.hasQuit);
-    workers.Create(Workers::Correspondent, CorrespondentThreadProc, &run);
+    if (!frontEnd)
+        workers.Create(Workers::Correspondent, CorrespondentThreadProc, &run);
     workers.Create(Workers::Feeder, FeederThreadProc, &run);
     workers.Create(Workers::StdErrReader, StdErrReaderThreadProc, &run);
 
     const CRT::Process engine = LaunchEngine(engineProgram_, script.ScriptName(), stderrPipe);
+    if (frontEnd)
+        AnnounceEngine(engine, frontEnd_, frontEndWindow_);
 
     workers.Resume(Workers::StdErrReader);
-    packetPipe.CloseImp(CRT::Pipe::WriteEnd);
+    if (frontEnd) {
+        packetPipe.CloseBoth();
+        replyPipe.CloseBoth();
+    } else {
+        packetPipe.CloseImp(CRT::Pipe::WriteEnd);
+    }
     run.fileList->CloseImp(CRT::Pipe::ReadEnd);
     workers.Resume(Workers::Feeder);
 
-    workers.Resume(Workers::Correspondent);
-    const DWORD first = Win32::WaitForEither(engine.get(), workers.Handle(Workers::Correspondent));
+    // The engine's partner: the correspondent here, or the front-end. A
+    // front-end that ends first leaves the engine without answers, and the
+    // feeder without its end-of-file events: the run stops.
+    HANDLE partner;
+    if (frontEnd) {
+        partner = frontEnd_.get();
+    } else {
+        workers.Resume(Workers::Correspondent);
+        partner = workers.Handle(Workers::Correspondent);
+    }
+    const DWORD first = Win32::WaitForEither(engine.get(), partner);
     CheckWait(first);
-    if (first == WAIT_OBJECT_0)
+    if (first == WAIT_OBJECT_0 || frontEnd)
         objects.hasQuit.Set();
-    Win32::WaitAll(engine.get(), workers.Handle(Workers::Correspondent));
+    if (frontEnd)
+        engine.Wait();
+    else
+        Win32::WaitAll(engine.get(), partner);
 
     objects.hasQuit.Set();
     Win32::WaitAll(workers.Handle(Workers::Feeder), workers.Handle(Workers::StdErrReader));

@@ -1,0 +1,34 @@
+#include "InheritedPipe.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <io.h>
+#include <stdexcept>
+#include <string>
+
+namespace Kyvant {
+namespace KyPerl {
+
+bool PipeNamed(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+int InheritedPipe(const char* variable, int mode)
+{
+    if (!PipeNamed(variable))
+        throw std::runtime_error(std::string("Missing environment variable ") + variable);
+    const char* value = std::getenv(variable);
+    char* end = nullptr;
+    const unsigned long handle = std::strtoul(value, &end, 10);
+    if (*end || handle == 0)
+        throw std::runtime_error(std::string("Bad handle in ") + variable);
+    const int fd = _open_osfhandle(static_cast<intptr_t>(handle), mode | _O_BINARY);
+    if (fd == -1)
+        throw std::runtime_error(std::string("Unusable handle in ") + variable);
+    return fd;
+}
+
+} // namespace KyPerl
+} // namespace Kyvant
