@@ -8,6 +8,8 @@
 #include "KyDB/BlockPool.h"
 #include "KyDB/Isam.h"
 
+#include "BenchSupport.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -23,25 +25,13 @@ using namespace KyDBBench;
 
 namespace {
 
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / freq.QuadPart;
-}
+using KyBench::Now;
 
 std::string NewFolder(const char* label)
 {
     static int n = 0;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string dir = std::string(temp) + "kydb_bench_" + std::to_string(GetCurrentProcessId()) +
-                      "_" + label + std::to_string(++n);
+    std::string dir = KyBench::TempFolder() + "kydb_bench_" +
+                      std::to_string(GetCurrentProcessId()) + "_" + label + std::to_string(++n);
     CreateDirectoryA(dir.c_str(), nullptr);
     return dir;
 }

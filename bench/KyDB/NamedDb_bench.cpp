@@ -9,6 +9,8 @@
 #include "KyDB/IsamMapStore.h"
 #include "KyDB/PathPlanDB.h"
 
+#include "BenchSupport.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -21,20 +23,10 @@ using namespace Kyvant;
 
 namespace {
 
+using KyBench::Now;
+
 const unsigned kBlock = 512;
 const unsigned kLockArea = 36; // the index file's lock bytes run from here to the block's end
-
-double Now()
-{
-    static LARGE_INTEGER freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
 
 std::string ItemName(const char* stem, int i)
 {
@@ -215,9 +207,7 @@ int main(int argc, char** argv)
     g_items = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int inserts = argc > 2 ? std::atoi(argv[2]) : 1000;
 
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "kydb_named_bench";
+    const std::string folder = KyBench::TempFolder() + "kydb_named_bench";
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string files[] = {"KyPathPlan.db", "KyPathPlan.idx", "Base.db", "Base.idx"};
     for (const std::string& f : files)

@@ -4,6 +4,8 @@
 // the next file, moving the changed one in, making the backup).
 //
 // Run: wine build/bin/KyReplace_bench.exe [file count]
+#include "BenchSupport.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -14,30 +16,11 @@
 
 namespace {
 
+using KyBench::Now;
+using KyBench::ProgramFolder;
+using KyBench::TempFolder;
+
 const int kFileSize = 20 * 1024;
-
-std::string BinDir()
-{
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-std::string TempDir()
-{
-    char t[MAX_PATH];
-    GetTempPathA(MAX_PATH, t);
-    return t;
-}
-
-double Now()
-{
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return double(c.QuadPart) / double(f.QuadPart);
-}
 
 // About 20 KB of text lines; every eighth line holds the word "alpha".
 std::string Content(int seed)
@@ -104,18 +87,18 @@ void SetPerlOptions(const std::string* value)
 void Measure(const char* label, const char* options, int files)
 {
     const std::string folder =
-        TempDir() + "kyrep_bench_" + std::to_string(GetCurrentProcessId()) + "\\";
+        TempFolder() + "kyrep_bench_" + std::to_string(GetCurrentProcessId()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     for (int i = 0; i < files; ++i)
         std::ofstream(folder + "f" + std::to_string(i) + ".txt", std::ios::binary) << Content(i);
 
-    const std::string timing = TempDir() + "kyrep_bench_timing.txt";
+    const std::string timing = TempFolder() + "kyrep_bench_timing.txt";
     const std::string perlOptions = "--test-timing=" + timing;
     SetPerlOptions(&perlOptions);
-    const std::string cmd = "\"" + BinDir() + "KyReplace.exe\" " + options +
+    const std::string cmd = "\"" + ProgramFolder() + "KyReplace.exe\" " + options +
                             " -palpha -qomega @! \"" + folder + "*.txt\"";
     const double start = Now();
-    const DWORD code = Run(cmd, TempDir() + "kyrep_bench_out.txt");
+    const DWORD code = Run(cmd, TempFolder() + "kyrep_bench_out.txt");
     const double total = Now() - start;
     SetPerlOptions(nullptr);
 
@@ -127,7 +110,7 @@ void Measure(const char* label, const char* options, int files)
         in >> word >> engineFiles >> word >> work >> word >> wait;
     }
     DeleteFileA(timing.c_str());
-    DeleteFileA((TempDir() + "kyrep_bench_out.txt").c_str());
+    DeleteFileA((TempFolder() + "kyrep_bench_out.txt").c_str());
 
     std::ostringstream first;
     {

@@ -2,6 +2,8 @@
 // std::string in the same run. Prints each phase's best time and the ratios.
 #include "KyStd/String.h"
 
+#include "BenchSupport.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -10,20 +12,10 @@
 
 namespace {
 
+using KyBench::Now;
+
 const int kCount = 1000000;
 const int kRounds = 5;
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Deterministic texts of 6 to 21 characters.
 std::vector<std::string> Texts()

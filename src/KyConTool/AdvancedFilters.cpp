@@ -1,5 +1,6 @@
 #include "KyConTool/AdvancedFilters.h"
 
+#include "KyConTool/PathSection.h"
 #include "KyDB/PathPlanCodes.h"
 
 #include <cctype>
@@ -76,19 +77,9 @@ void Filters::StoreAsCmdArgs(const output_sequencer<ky_BSB<char>>& out) const
 
 ky_S Filters::GetIndexingServiceQuery() const
 {
-    const ky_S parts[4] = {time_.AsStringForIndexingService(), size_.AsStringForIndexingService(),
+    return JoinQueryParts({time_.AsStringForIndexingService(), size_.AsStringForIndexingService(),
                            attrib_.AsStringForIndexingService(),
-                           indexingService_.AsStringForIndexingService()};
-    ky_S out;
-    unsigned count = 0;
-    for (const ky_S& part : parts) {
-        if (part.empty())
-            continue;
-        if (count++)
-            out += " & ";
-        out += part;
-    }
-    return count > 1 ? "(" + out + ")" : out;
+                           indexingService_.AsStringForIndexingService()});
 }
 
 bool Filters::operator==(const Filters& o) const

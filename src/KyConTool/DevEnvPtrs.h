@@ -1,25 +1,16 @@
 // Smart pointers of the plain COM interfaces used by the development-
-// environment code (this compiler's COM support does not predefine them).
+// environment code.
 #pragma once
 
-#include "KyStd/ComError.h"
+#include "KyConTool/ComPtrTypedef.h"
 
 #include <oaidl.h>
 
 namespace Kyvant {
 namespace DevEnv {
 
-inline const IID& UnknownIid()
-{
-    return IID_IUnknown;
-}
-inline const IID& DispatchIid()
-{
-    return IID_IDispatch;
-}
-
-using UnknownPtr = _com_ptr_t<_com_IIID_getter<IUnknown, UnknownIid>>;
-using DispatchPtr = _com_ptr_t<_com_IIID_getter<IDispatch, DispatchIid>>;
+KY_COM_PTR(Unknown, IUnknown, IID_IUnknown);
+KY_COM_PTR(Dispatch, IDispatch, IID_IDispatch);
 
 } // namespace DevEnv
 } // namespace Kyvant

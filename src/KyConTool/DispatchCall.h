@@ -29,6 +29,17 @@ long GetLong(IDispatch* object, const wchar_t* member);
 // Item i (1-based) of a collection object.
 DispatchPtr Item(IDispatch* collection, long i);
 
+// Calls visit(Item(collection, i)) for each i from 1 to the collection's
+// Count; nothing for a null collection.
+template <class Visit>
+void ForEachItem(IDispatch* collection, Visit visit)
+{
+    if (!collection)
+        return;
+    for (long i = 1, n = GetLong(collection, L"Count"); i <= n; ++i)
+        visit(Item(collection, i));
+}
+
 // Whether two pointers are the same COM object (their IUnknown identities).
 bool SameObject(IUnknown* a, IUnknown* b);
 

@@ -1,49 +1,20 @@
 // Smart pointers of the OLE DB interfaces used by the Indexing Service
-// queries (this compiler's COM support does not predefine them).
+// queries.
 #pragma once
 
+#include "KyConTool/ComPtrTypedef.h"
 #include "KyConTool/IndexingServiceOleDb.h"
-#include "KyStd/ComError.h"
 
 namespace Kyvant {
 namespace IndexingService {
 
-inline const IID& CommandIid()
-{
-    return IID_ICommand;
-}
-inline const IID& CommandTreeIid()
-{
-    return OleDb::kIID_ICommandTree;
-}
-inline const IID& CommandPropertiesIid()
-{
-    return IID_ICommandProperties;
-}
-inline const IID& RowsetIid()
-{
-    return IID_IRowset;
-}
-inline const IID& AccessorIid()
-{
-    return IID_IAccessor;
-}
-inline const IID& RowsetInfoIid()
-{
-    return IID_IRowsetInfo;
-}
-inline const IID& AsynchStatusIid()
-{
-    return IID_IDBAsynchStatus;
-}
-
-using CommandPtr = _com_ptr_t<_com_IIID_getter<ICommand, CommandIid>>;
-using CommandTreePtr = _com_ptr_t<_com_IIID_getter<ICommandTree, CommandTreeIid>>;
-using CommandPropertiesPtr = _com_ptr_t<_com_IIID_getter<ICommandProperties, CommandPropertiesIid>>;
-using RowsetPtr = _com_ptr_t<_com_IIID_getter<IRowset, RowsetIid>>;
-using AccessorPtr = _com_ptr_t<_com_IIID_getter<IAccessor, AccessorIid>>;
-using RowsetInfoPtr = _com_ptr_t<_com_IIID_getter<IRowsetInfo, RowsetInfoIid>>;
-using AsynchStatusPtr = _com_ptr_t<_com_IIID_getter<IDBAsynchStatus, AsynchStatusIid>>;
+KY_COM_PTR(Command, ICommand, IID_ICommand);
+KY_COM_PTR(CommandTree, ICommandTree, OleDb::kIID_ICommandTree);
+KY_COM_PTR(CommandProperties, ICommandProperties, IID_ICommandProperties);
+KY_COM_PTR(Rowset, IRowset, IID_IRowset);
+KY_COM_PTR(Accessor, IAccessor, IID_IAccessor);
+KY_COM_PTR(RowsetInfo, IRowsetInfo, IID_IRowsetInfo);
+KY_COM_PTR(AsynchStatus, IDBAsynchStatus, IID_IDBAsynchStatus);
 
 } // namespace IndexingService
 } // namespace Kyvant

@@ -1,5 +1,6 @@
 #include "KyConTool/PathPlanIterator.h"
 
+#include "KyConTool/FileNameResultOf.h"
 #include "KyConTool/ItemHooks.h"
 #include "KyConTool/SearchSettings.h"
 #include "KyDB/PathPlanDB.h"
@@ -111,14 +112,7 @@ void PathPlanState::Step()
         current_ = ky_filename_argv_iterator(argc, argv_.data(), static_cast<int>(next_++),
                                              terminator_, flags_);
     }
-    result = FileNameResult();
-    result.name = *current_;
-    result.isFolder = current_.IsFolder();
-    result.isInfoFolder = current_.IsInfoFolder();
-    if (const ky_filename_argv_iterator::FileDetails* d = current_.GetFileDetails()) {
-        result.hasDetails = true;
-        result.details = *d;
-    }
+    result = FileNameResultOf(current_);
     taken_ = true;
 }
 

@@ -1,5 +1,6 @@
 #include "KyConTool/ResponseFileIterator.h"
 
+#include "KyConTool/FileNameResultOf.h"
 #include "KyConTool/ItemHooks.h"
 #include "KyConTool/KyConApp.h"
 #include "KyConTool/PathSection.h"
@@ -85,14 +86,7 @@ bool ResponseFileState::TakeNested()
 {
     if (nested_.AtEnd())
         return false;
-    result = FileNameResult();
-    result.name = *nested_;
-    result.isFolder = nested_.IsFolder();
-    result.isInfoFolder = nested_.IsInfoFolder();
-    if (const ky_filename_argv_iterator::FileDetails* d = nested_.GetFileDetails()) {
-        result.hasDetails = true;
-        result.details = *d;
-    }
+    result = FileNameResultOf(nested_);
     taken_ = true;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "KyConTool/DevEnvAccess.h"
 #include "KyConTool/DevEnvError.h"
+#include "KyConTool/FileNameResultOf.h"
 #include "KyConTool/ItemHooks.h"
 #include "KyConTool/PathSection.h"
 #include "KyConTool/SearchSettings.h"
@@ -188,13 +189,7 @@ bool VcListState::Advance()
         walk_ = ky_filename_argv_iterator(static_cast<int>(items_.size()), argv_.data(),
                                           nextItem_++, terminator_, 0);
     }
-    current_.name = *walk_;
-    current_.isFolder = walk_.IsFolder();
-    current_.isInfoFolder = walk_.IsInfoFolder();
-    if (const ky_filename_argv_iterator::FileDetails* details = walk_.GetFileDetails()) {
-        current_.hasDetails = true;
-        current_.details = *details;
-    }
+    current_ = FileNameResultOf(walk_);
     ++walk_;
     return true;
 }
@@ -268,14 +263,7 @@ public:
     {
         if (it_.AtEnd())
             return false;
-        out = FileNameResult();
-        out.name = *it_;
-        out.isFolder = it_.IsFolder();
-        out.isInfoFolder = it_.IsInfoFolder();
-        if (const ky_filename_vc_iterator::FileDetails* details = it_.GetFileDetails()) {
-            out.hasDetails = true;
-            out.details = *details;
-        }
+        out = FileNameResultOf(it_);
         ++it_;
         return true;
     }

@@ -29,11 +29,8 @@ void ActiveDocument(IDispatch* app, const ky_I& type, VcResultList& out)
 
 void AllDocuments(IDispatch* app, const ky_I& type, VcResultList& out)
 {
-    DispatchPtr documents = GetDispatch(app, L"Documents");
-    if (!documents)
-        return;
-    for (long i = 1, n = GetLong(documents, L"Count"); i <= n; ++i)
-        AddDocument(Item(documents, i), type, out);
+    ForEachItem(GetDispatch(app, L"Documents"),
+                [&](IDispatch* document) { AddDocument(document, type, out); });
 }
 
 void ActiveFile(IDispatch* app, VcResultList& out)
@@ -65,12 +62,10 @@ void ForProjects(IDispatch* app, bool activeOnly, Visit visit)
             visit(project);
         return;
     }
-    DispatchPtr projects = GetDispatch(app, L"Projects");
-    if (!projects)
-        return;
-    for (long i = 1, n = GetLong(projects, L"Count"); i <= n; ++i)
-        if (DispatchPtr project = Item(projects, i))
+    ForEachItem(GetDispatch(app, L"Projects"), [&](IDispatch* project) {
+        if (project)
             visit(project);
+    });
 }
 
 void ProjectFiles(IDispatch* app, bool activeOnly, VcResultList& out)

@@ -40,11 +40,8 @@ void AddDocument(IDispatch* document, bool textOnly, VcResultList& out)
 
 void Documents(IDispatch* dte, bool textOnly, VcResultList& out)
 {
-    DispatchPtr documents = GetDispatch(dte, L"Documents");
-    if (!documents)
-        return;
-    for (long i = 1, n = GetLong(documents, L"Count"); i <= n; ++i)
-        AddDocument(Item(documents, i), textOnly, out);
+    ForEachItem(GetDispatch(dte, L"Documents"),
+                [&](IDispatch* document) { AddDocument(document, textOnly, out); });
 }
 
 // The files of an item that belongs to project, then those of its
@@ -59,20 +56,14 @@ void WalkItem(IDispatch* item, IDispatch* project, VcResultList& out)
         for (long i = 1, n = GetLong(item, L"FileCount"); i <= n; ++i)
             out.AddFile(GetText(item, L"FileNames", {_variant_t(i)}));
     }
-    DispatchPtr subItems = GetDispatch(item, L"ProjectItems");
-    if (!subItems)
-        return;
-    for (long i = 1, n = GetLong(subItems, L"Count"); i <= n; ++i)
-        WalkItem(Item(subItems, i), project, out);
+    ForEachItem(GetDispatch(item, L"ProjectItems"),
+                [&](IDispatch* subItem) { WalkItem(subItem, project, out); });
 }
 
 void WalkProject(IDispatch* project, VcResultList& out)
 {
-    DispatchPtr items = GetDispatch(project, L"ProjectItems");
-    if (!items)
-        return;
-    for (long i = 1, n = GetLong(items, L"Count"); i <= n; ++i)
-        WalkItem(Item(items, i), project, out);
+    ForEachItem(GetDispatch(project, L"ProjectItems"),
+                [&](IDispatch* item) { WalkItem(item, project, out); });
 }
 
 void AddProjectFolder(IDispatch* project, VcResultList& out)
@@ -111,22 +102,19 @@ void ForProjects(IDispatch* dte, Projects which, Visit visit)
         return;
     }
     case Projects::Selected: {
-        DispatchPtr selected = GetDispatch(dte, L"SelectedItems");
-        if (!selected)
-            return;
-        for (long i = 1, n = GetLong(selected, L"Count"); i <= n; ++i)
-            if (DispatchPtr item = Item(selected, i))
+        ForEachItem(GetDispatch(dte, L"SelectedItems"), [&](IDispatch* item) {
+            if (item)
                 if (DispatchPtr project = GetDispatch(item, L"Project"))
                     visit(project);
+        });
         return;
     }
     case Projects::All: {
-        DispatchPtr projects = solution ? GetDispatch(solution, L"Projects") : nullptr;
-        if (!projects)
-            return;
-        for (long i = 1, n = GetLong(projects, L"Count"); i <= n; ++i)
-            if (DispatchPtr project = Item(projects, i))
-                visit(project);
+        ForEachItem(solution ? GetDispatch(solution, L"Projects") : nullptr,
+                    [&](IDispatch* project) {
+                        if (project)
+                            visit(project);
+                    });
         return;
     }
     }
@@ -174,15 +162,11 @@ void AllTextDocs(IDispatch* dte, VcResultList& out)
 void SelectedFiles(IDispatch* dte, VcResultList& out)
 {
     out.includeSolutionItems = out.includeMiscItems = true;
-    DispatchPtr selected = GetDispatch(dte, L"SelectedItems");
-    if (!selected)
-        return;
-    for (long i = 1, n = GetLong(selected, L"Count"); i <= n; ++i) {
-        DispatchPtr item = Item(selected, i);
+    ForEachItem(GetDispatch(dte, L"SelectedItems"), [&](IDispatch* item) {
         DispatchPtr projectItem = item ? GetDispatch(item, L"ProjectItem") : nullptr;
         if (projectItem)
             WalkItem(projectItem, GetDispatch(projectItem, L"ContainingProject"), out);
-    }
+    });
 }
 
 void ActiveProjectFiles(IDispatch* dte, VcResultList& out)

@@ -1,4 +1,5 @@
 // Shortening a text with "..." to a pixel width, and the text measurer.
+#include "KyStd/GdiScopes.h"
 #include "KyStd/String.h"
 #include "KyStd/TextMeasure.h"
 
@@ -95,16 +96,8 @@ ky_BSB<T, Tr, A>& ky_BSB<T, Tr, A>::ToEllipsis(HDC dc, int width, EllipsisType t
 template <class T, class Tr, class A>
 ky_BSB<T, Tr, A>& ky_BSB<T, Tr, A>::ToEllipsis(HDC dc, int width, HFONT font, EllipsisType type)
 {
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    try {
-        ToEllipsis(dc, width, type);
-    } catch (...) {
-        if (old)
-            SelectObject(dc, old);
-        throw;
-    }
-    if (old)
-        SelectObject(dc, old);
+    SelectedFont selected(dc, font);
+    ToEllipsis(dc, width, type);
     return *this;
 }
 
@@ -114,16 +107,10 @@ ky_BSB<T, Tr, A>& ky_BSB<T, Tr, A>::ToEllipsis(HWND window, HFONT font, Ellipsis
     RECT client;
     if (!GetClientRect(window, &client))
         return *this;
-    HDC dc = GetDC(window);
-    if (!dc)
+    WindowDC dc(window);
+    if (!dc.get())
         return *this;
-    try {
-        ToEllipsis(dc, client.right - client.left, font, type);
-    } catch (...) {
-        ReleaseDC(window, dc);
-        throw;
-    }
-    ReleaseDC(window, dc);
+    ToEllipsis(dc.get(), client.right - client.left, font, type);
     return *this;
 }
 

@@ -3,6 +3,7 @@
 // still does not fit.
 #include "KyStd/FileName.h"
 
+#include "KyStd/GdiScopes.h"
 #include "KyStd/TextMeasure.h"
 
 namespace Kyvant {
@@ -64,16 +65,8 @@ ky_F& ky_F::ToPathEllipsis(HDC dc, int width)
 
 ky_F& ky_F::ToPathEllipsis(HDC dc, int width, HFONT font)
 {
-    HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
-    try {
-        ToPathEllipsis(dc, width);
-    } catch (...) {
-        if (old)
-            SelectObject(dc, old);
-        throw;
-    }
-    if (old)
-        SelectObject(dc, old);
+    SelectedFont selected(dc, font);
+    ToPathEllipsis(dc, width);
     return *this;
 }
 
@@ -82,16 +75,10 @@ ky_F& ky_F::ToPathEllipsis(HWND window, HFONT font)
     RECT client;
     if (!GetClientRect(window, &client))
         return *this;
-    HDC dc = GetDC(window);
-    if (!dc)
+    WindowDC dc(window);
+    if (!dc.get())
         return *this;
-    try {
-        ToPathEllipsis(dc, client.right - client.left, font);
-    } catch (...) {
-        ReleaseDC(window, dc);
-        throw;
-    }
-    ReleaseDC(window, dc);
+    ToPathEllipsis(dc.get(), client.right - client.left, font);
     return *this;
 }
 

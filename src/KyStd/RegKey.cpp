@@ -1,64 +1,57 @@
 #include "KyStd/RegKey.h"
 
 #include "KyStd/Errors.h"
+#include "KyStd/RegResult.h"
 
 #include <vector>
 
 namespace Kyvant {
 
-namespace {
-
-void Check(LONG result)
-{
-    if (result != ERROR_SUCCESS)
-        throw os_error(static_cast<unsigned long>(result));
-}
-
-} // namespace
-
 RegKey::RegKey(KyOpenT, HKEY parent, const char* subKey, REGSAM access, DWORD options)
 {
-    Check(Open(parent, subKey, access, options));
+    CheckRegResult(Open(parent, subKey, access, options));
 }
 
 RegKey::RegKey(KyOpenT, const RegKey& parent, const char* subKey, REGSAM access, DWORD options)
 {
-    Check(Open(parent.get(), subKey, access, options));
+    CheckRegResult(Open(parent.get(), subKey, access, options));
 }
 
 RegKey::RegKey(KyOpenT, HKEY parent, const String& subKey, REGSAM access, DWORD options)
 {
-    Check(Open(parent, subKey.c_str(), access, options));
+    CheckRegResult(Open(parent, subKey.c_str(), access, options));
 }
 
 RegKey::RegKey(KyOpenT, const RegKey& parent, const String& subKey, REGSAM access, DWORD options)
 {
-    Check(Open(parent.get(), subKey.c_str(), access, options));
+    CheckRegResult(Open(parent.get(), subKey.c_str(), access, options));
 }
 
 RegKey::RegKey(HKEY parent, const char* subKey, REGSAM access, DWORD* disposition,
                SECURITY_ATTRIBUTES* sa, DWORD options, char* className, DWORD reserved)
 {
-    Check(Create(parent, subKey, access, disposition, sa, options, className, reserved));
+    CheckRegResult(Create(parent, subKey, access, disposition, sa, options, className, reserved));
 }
 
 RegKey::RegKey(const RegKey& parent, const char* subKey, REGSAM access, DWORD* disposition,
                SECURITY_ATTRIBUTES* sa, DWORD options, char* className, DWORD reserved)
 {
-    Check(Create(parent.get(), subKey, access, disposition, sa, options, className, reserved));
+    CheckRegResult(
+        Create(parent.get(), subKey, access, disposition, sa, options, className, reserved));
 }
 
 RegKey::RegKey(HKEY parent, const String& subKey, REGSAM access, DWORD* disposition,
                SECURITY_ATTRIBUTES* sa, DWORD options, char* className, DWORD reserved)
 {
-    Check(Create(parent, subKey.c_str(), access, disposition, sa, options, className, reserved));
+    CheckRegResult(
+        Create(parent, subKey.c_str(), access, disposition, sa, options, className, reserved));
 }
 
 RegKey::RegKey(const RegKey& parent, const String& subKey, REGSAM access, DWORD* disposition,
                SECURITY_ATTRIBUTES* sa, DWORD options, char* className, DWORD reserved)
 {
-    Check(Create(parent.get(), subKey.c_str(), access, disposition, sa, options, className,
-                 reserved));
+    CheckRegResult(Create(parent.get(), subKey.c_str(), access, disposition, sa, options, className,
+                          reserved));
 }
 
 RegKey::~RegKey() {}
@@ -87,8 +80,8 @@ LONG RegKey::Create(HKEY parent, const char* subKey, REGSAM access, DWORD* dispo
 
 void RegKey::GetSubKeyParams(DWORD& count, DWORD& maxNameLength) const
 {
-    Check(RegQueryInfoKeyA(get(), nullptr, nullptr, nullptr, &count, &maxNameLength, nullptr,
-                           nullptr, nullptr, nullptr, nullptr, nullptr));
+    CheckRegResult(RegQueryInfoKeyA(get(), nullptr, nullptr, nullptr, &count, &maxNameLength,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr));
 }
 
 DWORD RegKey::GetNumSubKeys() const
@@ -107,8 +100,8 @@ DWORD RegKey::GetMaxSubKeyNameLength() const
 
 void RegKey::GetValueParams(DWORD& count, DWORD& maxNameLength, DWORD& maxDataLength) const
 {
-    Check(RegQueryInfoKeyA(get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
-                           &maxNameLength, &maxDataLength, nullptr, nullptr));
+    CheckRegResult(RegQueryInfoKeyA(get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                    &count, &maxNameLength, &maxDataLength, nullptr, nullptr));
 }
 
 DWORD RegKey::GetNumValues() const
@@ -146,14 +139,14 @@ LONG RegKey::EnumSubKey(DWORD index, String& name) const
 void RegKey::SetValue(const char* name, DWORD type, const BYTE* data, DWORD size,
                       DWORD reserved) const
 {
-    Check(RegSetValueExA(get(), name, reserved, type, data, size));
+    CheckRegResult(RegSetValueExA(get(), name, reserved, type, data, size));
 }
 
 void RegKey::DeleteValue(const char* name) const
 {
     LONG result = RegDeleteValueA(get(), name);
     if (result != ERROR_FILE_NOT_FOUND)
-        Check(result);
+        CheckRegResult(result);
 }
 
 void RegKey::DeleteAllValues() const
@@ -167,10 +160,10 @@ void RegKey::DeleteAllValues() const
             RegEnumValueA(get(), 0, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS)
             return;
-        Check(result);
+        CheckRegResult(result);
         // A value that cannot be deleted would come back at index 0 for ever,
         // so its failure ends the loop as an error.
-        Check(RegDeleteValueA(get(), name.data()));
+        CheckRegResult(RegDeleteValueA(get(), name.data()));
     }
 }
 
@@ -180,13 +173,13 @@ void RegKey::DeleteKey(const char* subKey) const
     LONG result = doomed.Open(get(), subKey, KEY_ALL_ACCESS, 0);
     if (result == ERROR_FILE_NOT_FOUND)
         return;
-    Check(result);
+    CheckRegResult(result);
     ky_S child, previous;
     for (bool first = true;; first = false) {
         result = doomed.EnumSubKey(0, child);
         if (result == ERROR_NO_MORE_ITEMS)
             break;
-        Check(result);
+        CheckRegResult(result);
         // A subkey that survived its deletion would come back at index 0 for
         // ever; it ends the loop as an error instead.
         if (!first && child == previous)
@@ -197,7 +190,7 @@ void RegKey::DeleteKey(const char* subKey) const
     doomed.Close();
     result = RegDeleteKeyA(get(), subKey);
     if (result != ERROR_FILE_NOT_FOUND)
-        Check(result);
+        CheckRegResult(result);
 }
 
 } // namespace Kyvant

@@ -1,18 +1,8 @@
 #include "KyStd/RegValues.h"
 
-#include "KyStd/Errors.h"
+#include "KyStd/RegResult.h"
 
 namespace Kyvant {
-
-namespace {
-
-void Check(LONG result)
-{
-    if (result != ERROR_SUCCESS)
-        throw os_error(static_cast<unsigned long>(result));
-}
-
-} // namespace
 
 DWORD GetRegistryDWORD(HKEY key, const char* name, DWORD def)
 {
@@ -28,13 +18,14 @@ DWORD GetRegistryDWORD(HKEY key, const char* name, DWORD def)
 
 void WriteRegistryDWORD(HKEY key, const char* name, DWORD value)
 {
-    Check(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                         sizeof value));
+    CheckRegResult(RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                  sizeof value));
 }
 
 void WriteRegistryString(HKEY key, const char* name, const char* text, DWORD byteCount)
 {
-    Check(RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), byteCount));
+    CheckRegResult(
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), byteCount));
 }
 
 void WriteRegistryString(HKEY key, const char* name, const ky_BSB<char>& text)

@@ -2,6 +2,7 @@
 // literal names, "<LocalDrives>", the path flags and the hooks of the
 // development-environment and Indexing Service items.
 #include "IterTestSupport.h"
+#include "common/ProgramFolder.h"
 
 #include "KyConTool/ItemHooks.h"
 #include "KyConTool/OptionsList.h"
@@ -343,9 +344,7 @@ TEST_F(ArgItemsTest, ConsoleToolWalksItsFileArguments)
 {
     // The tool skips its options, expands variables in paths and yields each
     // item of each file argument in turn.
-    char exe[MAX_PATH];
-    std::string bin(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    bin = bin.substr(0, bin.find_last_of("\\/") + 1);
+    const std::string bin = kytest::ProgramFolder();
     const std::string out = tree("out.txt");
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
     HANDLE file =

@@ -222,7 +222,7 @@ TEST_F(DevEnvAccess, StartedFromVsNetGetMsDevWarnsOnceAndFallsBack)
 TEST_F(DevEnvAccess, WithoutApplicationObjectTheWarningIsLeftOut)
 {
     // A GUI option page has no console application object to warn through.
-    std::string exe = kytest::BinDir() + "KyConTool_devenvprobe.exe";
+    std::string exe = kytest::ProgramFolder() + "KyConTool_devenvprobe.exe";
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};

@@ -33,14 +33,7 @@ protected:
             SetEnvironmentVariableA(v, nullptr);
         DeleteFileA(log_.c_str());
     }
-    std::vector<std::string> Log() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream in(kytest::ReadText(log_));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> Log() const { return kytest::ReadLines(log_); }
 
     Co::Initializer com_;
     std::string log_;

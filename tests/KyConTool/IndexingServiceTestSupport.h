@@ -37,7 +37,7 @@ inline bool InstallStandIns()
 {
     static bool installed = [] {
         SetRegistryText(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", "query", "native");
-        const std::string bin = kytest::BinDir();
+        const std::string bin = kytest::ProgramFolder();
         if (!CopyFileA((bin + "query.dll").c_str(), (SystemFolder() + "query.dll").c_str(), FALSE))
             return false;
         HMODULE server = LoadLibraryA((bin + "isadm_standin.dll").c_str());
@@ -81,14 +81,7 @@ public:
     void Append(const std::string& text) { kytest::WriteFile(script_, Script() + text); }
     std::string Script() const { return kytest::ReadText(script_); }
 
-    std::vector<std::string> Log() const
-    {
-        std::vector<std::string> lines;
-        std::istringstream in(kytest::ReadText(log_));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        return lines;
-    }
+    std::vector<std::string> Log() const { return kytest::ReadLines(log_); }
     // The logged lines that start with prefix.
     std::vector<std::string> Log(const std::string& prefix) const
     {

@@ -24,7 +24,7 @@ std::string S(const ky_S& s)
 // Runs the probe program and returns the line it printed.
 std::string RunProbe()
 {
-    const std::string exe = kytest::BinDir() + "KyConTool_isprobe.exe";
+    const std::string exe = kytest::ProgramFolder() + "KyConTool_isprobe.exe";
     const std::string outPath =
         kytest::ScratchDir::Temp() + "kyis_probe_" + std::to_string(GetCurrentProcessId()) + ".txt";
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
@@ -200,7 +200,7 @@ TEST(IndexingServiceLibrary, AMissingLibraryOrEntryPointIsASystemError)
     LibraryAside aside;
     ASSERT_TRUE(aside.Moved());
     EXPECT_EQ(RunProbe(), "os_error " + std::to_string(ERROR_MOD_NOT_FOUND));
-    ASSERT_TRUE(CopyFileA((kytest::BinDir() + "query_partial.dll").c_str(),
+    ASSERT_TRUE(CopyFileA((kytest::ProgramFolder() + "query_partial.dll").c_str(),
                           aside.Installed().c_str(), FALSE));
     EXPECT_EQ(RunProbe(), "os_error " + std::to_string(ERROR_PROC_NOT_FOUND));
 }

@@ -2,6 +2,8 @@
 // writes, and running the test tool in a process of its own.
 #pragma once
 
+#include "common/ProgramFolder.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -14,14 +16,6 @@
 #include <vector>
 
 namespace kytest {
-
-inline std::string BinDir()
-{
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
 
 // A fresh folder, removed with its files at the end. Created on the Unix
 // side's /tmp (drive Z:) when there is one, so it is another volume than
@@ -93,6 +87,16 @@ inline std::string ReadText(const std::string& path)
     return text;
 }
 
+// The lines of a text file, without their line ends.
+inline std::vector<std::string> ReadLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadText(path));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
 struct ToolRun {
     DWORD exitCode = 0xFFFFFFFF;
     std::string out, err;
@@ -106,7 +110,7 @@ using EnvList = std::vector<std::pair<std::string, std::string>>;
 inline ToolRun RunTool(const ScratchDir& dir, const std::vector<std::string>& args,
                        const EnvList& env)
 {
-    const std::string exe = BinDir() + "KyConTool_tool.exe";
+    const std::string exe = ProgramFolder() + "KyConTool_tool.exe";
     std::string cmd = "\"" + exe + "\"";
     for (const std::string& a : args)
         cmd += " \"" + a + "\"";

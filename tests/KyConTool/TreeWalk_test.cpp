@@ -1,6 +1,7 @@
 // The folder walk: order, depth, the folder modes and "@f", unreadable
 // folders, the terminator, shared copies.
 #include "IterTestSupport.h"
+#include "common/ProgramFolder.h"
 
 #include "KyStd/Errors.h"
 
@@ -112,9 +113,7 @@ TEST_F(TreeWalkTest, SubFolderGoneBeforeItIsReadIsSkipped)
 // (run e.g. under "capsh --drop=cap_dac_override,cap_dac_read_search --").
 TEST_F(TreeWalkTest, UnreadableFolders)
 {
-    char exe[MAX_PATH];
-    std::string bin(exe, GetModuleFileNameA(nullptr, exe, MAX_PATH));
-    const std::string data = bin.substr(0, bin.find_last_of("\\/") + 1) + "iterdata\\";
+    const std::string data = kytest::ProgramFolder() + "iterdata\\";
     WIN32_FIND_DATAA fd;
     HANDLE h = FindFirstFileA((data + "locked\\*").c_str(), &fd);
     DWORD error = GetLastError();

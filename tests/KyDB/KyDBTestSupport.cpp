@@ -2,6 +2,8 @@
 // helper process.
 #include "KyDBTestSupport.h"
 
+#include "common/ProgramFolder.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -162,10 +164,7 @@ NoFlush::~NoFlush()
 
 Peer::Peer(const std::string& args)
 {
-    char exe[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string path(exe, n);
-    path = path.substr(0, path.find_last_of("\\/") + 1) + "KyDB_peer.exe";
+    const std::string path = kytest::ProgramFolder() + "KyDB_peer.exe";
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
     HANDLE readEnd, writeEnd;
     CreatePipe(&readEnd, &writeEnd, &sa, 0);
