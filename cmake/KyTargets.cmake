@@ -35,7 +35,7 @@ function(ky_test_program name)
     KY_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${KY_BIN_DIR})
   set_tests_properties(${name} PROPERTIES LABELS "${K_LABEL}"
-                       ENVIRONMENT "${KY_TEST_ENV}" TIMEOUT 900)
+                       ENVIRONMENT "${KY_TEST_ENV}" TIMEOUT 300)
 endfunction()
 
 # ky_program(NAME [CONSOLE|WIN32] [SOURCES ...] [DEPS ...])
