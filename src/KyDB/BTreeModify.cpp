@@ -125,6 +125,11 @@ int TryLend(BTreeHandle* h, const PathStep& parent, std::uint8_t* d, std::int32_
 {
     BTreeFile* f = h->file;
     const std::uint32_t bs = f->bs;
+    // Lists kept from one call to the next, so that their storage is reused.
+    static struct {
+        Entries c, pe;
+        std::vector<std::uint32_t> sums;
+    } scratch;
     std::uint8_t* p = GetNode(f, parent.block, Expect::Inner);
     if (!p)
         return -1;
@@ -145,19 +150,21 @@ int TryLend(BTreeHandle* h, const PathStep& parent, std::uint8_t* d, std::int32_
         }
         View rv{r, bs};
         const Links right(rv);
-        Entries c = seq;
+        Entries& c = scratch.c;
+        c = seq;
         const std::size_t s0 = seq.Size();
         if (!leaf)
             c.Add(pv.Key(pIdx + 1), pv.KeyLength(pIdx + 1), pv.Item(pIdx + 1), right.leftmost);
         c.AddNode(rv);
         const std::size_t n = c.Size();
-        const BtNode::ByteTotals totals(c);
+        const BtNode::ByteTotals totals(c, scratch.sums);
         for (std::size_t s = s0 - 1; s >= 1; --s) {
             if (totals.Range(0, s, leaf) > bs)
                 continue;
             if (totals.Range(leaf ? s : s + 1, n, leaf) > bs)
                 break;
-            Entries pe;
+            Entries& pe = scratch.pe;
+            pe.Clear();
             pe.AddNode(pv);
             ReplaceEntryKey(pe, pIdx + 1, c, s);
             if (pe.NodeBytes(0, pe.Size(), false) > bs)
@@ -181,7 +188,8 @@ int TryLend(BTreeHandle* h, const PathStep& parent, std::uint8_t* d, std::int32_
         }
         View lv{l, bs};
         const Links left(lv);
-        Entries c;
+        Entries& c = scratch.c;
+        c.Clear();
         c.AddNode(lv);
         const std::size_t s0 = c.Size();
         if (!leaf)
@@ -189,13 +197,14 @@ int TryLend(BTreeHandle* h, const PathStep& parent, std::uint8_t* d, std::int32_
         for (std::size_t i = 0; i < seq.Size(); ++i)
             c.Add(seq.Key(i), seq[i].length, seq[i].item, seq[i].child);
         const std::size_t n = c.Size();
-        const BtNode::ByteTotals totals(c);
+        const BtNode::ByteTotals totals(c, scratch.sums);
         for (std::size_t s = s0 + 1; s < n; ++s) {
             if (totals.Range(leaf ? s : s + 1, n, leaf) > bs)
                 continue;
             if (totals.Range(0, s, leaf) > bs)
                 break;
-            Entries pe;
+            Entries& pe = scratch.pe;
+            pe.Clear();
             pe.AddNode(pv);
             ReplaceEntryKey(pe, pIdx, c, s);
             if (pe.NodeBytes(0, pe.Size(), false) > bs)
@@ -226,7 +235,8 @@ int Split(BTreeHandle* h, std::uint8_t* d, std::int32_t nodeBlock, bool leaf, co
     const std::size_t n = seq.Size();
     std::size_t best = at;
     std::uint32_t bestDiff = UINT_MAX;
-    const BtNode::ByteTotals totals(seq);
+    static std::vector<std::uint32_t> sums; // kept for reuse of its storage
+    const BtNode::ByteTotals totals(seq, sums);
     for (std::size_t s = 1; s < n && !at; ++s) {
         std::uint32_t lb = totals.Range(0, s, leaf);
         std::uint32_t rb = totals.Range(leaf ? s : s + 1, n, leaf);
@@ -304,8 +314,10 @@ int InsertOnce(BTreeHandle* h, const std::uint8_t* key, std::uint32_t length, st
     static std::vector<PathStep> path;
     if (Descend(h, key, length, item, path) != 1)
         return -1;
-    // The entry to place at `level`: first the new one, then separators.
-    Entries carry;
+    // The entry to place at `level`: first the new one, then separators. The
+    // lists are kept from one insert to the next, so that their storage is reused.
+    static Entries carry, seq, sep;
+    carry.Clear();
     const std::uint8_t* cKey = key;
     std::uint32_t cLength = length;
     std::int32_t cItem = item, cChild = 0;
@@ -345,7 +357,7 @@ int InsertOnce(BTreeHandle* h, const std::uint8_t* key, std::uint32_t length, st
             Release(f, d, ReleaseMode::Changed);
             return result;
         }
-        Entries seq;
+        seq.Clear();
         seq.AddNode(v);
         seq.Insert(pos, cKey, cLength, cItem, cChild);
         if (level > 0) {
@@ -355,7 +367,7 @@ int InsertOnce(BTreeHandle* h, const std::uint8_t* key, std::uint32_t length, st
                 return r > 0 ? result : -1;
             }
         }
-        Entries sep;
+        sep.Clear();
         int r = Split(h, d, nodeBlock, leaf, seq, sep);
         if (r == 0 && leaf && pos > 0 && pos < v.Count()) {
             // Split the leaf as it is, between the new entry's neighbours.

@@ -48,19 +48,39 @@ void Entries::Insert(std::size_t at, const std::uint8_t* key, std::uint32_t leng
 {
     auto offset = static_cast<std::uint32_t>(bytes_.size());
     bytes_.insert(bytes_.end(), key, key + length);
-    list_.insert(list_.begin() + at, Entry{offset, length, item, child});
+    if (at == list_.size())
+        list_.push_back(Entry{offset, length, item, child});
+    else
+        list_.insert(list_.begin() + at, Entry{offset, length, item, child});
 }
 
 void Entries::AddNode(const View& node)
 {
     bool leaf = node.Leaf();
-    for (int i = 0; i < node.Count(); ++i)
+    const int count = node.Count();
+    // Room for the node's entries and their key bytes, with some to spare for
+    // the entry callers often add next.
+    std::size_t keyBytes = 0;
+    for (int i = 0; i < count; ++i)
+        keyBytes += node.KeyLength(i);
+    list_.reserve(list_.size() + count + 1);
+    bytes_.reserve(bytes_.size() + keyBytes + 64);
+    for (int i = 0; i < count; ++i)
         Add(node.Key(i), node.KeyLength(i), node.Item(i), leaf ? 0 : node.Child(i));
 }
 
 bool Entries::SameBytes(std::size_t i, std::size_t j) const
 {
-    return list_[i].length == list_[j].length && std::memcmp(Key(i), Key(j), list_[i].length) == 0;
+    if (list_[i].length != list_[j].length)
+        return false;
+    // Neighbouring keys mostly differ within their first bytes: a plain loop
+    // answers sooner than a library call.
+    const std::uint8_t* a = Key(i);
+    const std::uint8_t* b = Key(j);
+    for (std::uint32_t k = 0, n = list_[i].length; k < n; ++k)
+        if (a[k] != b[k])
+            return false;
+    return true;
 }
 
 std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
@@ -74,8 +94,10 @@ std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
     return total;
 }
 
-ByteTotals::ByteTotals(const Entries& entries) : entries_(entries), sums_(entries.Size() + 1, 0)
+ByteTotals::ByteTotals(const Entries& entries, std::vector<std::uint32_t>& sums)
+    : entries_(entries), sums_(sums)
 {
+    sums_.assign(entries.Size() + 1, 0);
     for (std::size_t i = 0; i < entries.Size(); ++i)
         sums_[i + 1] = sums_[i] + (i > 0 && entries.SameBytes(i - 1, i) ? 0 : entries[i].length);
 }
@@ -99,7 +121,9 @@ void Init(std::uint8_t* d, std::uint32_t bs, bool leaf, std::int32_t leftmost)
 void Build(std::uint8_t* d, std::uint32_t bs, bool leaf, std::int32_t leftmost, std::int32_t prev,
            std::int32_t next, const Entries& entries, std::size_t a, std::size_t b)
 {
-    Init(d, bs, leaf, leftmost);
+    // Every byte of the header, the slots and the packed keys is written
+    // below; only the free space between slots and keys is zeroed.
+    Put32(d, leaf ? kLeafMark : leftmost);
     Put32(d + 4, prev);
     Put32(d + 8, next);
     std::uint32_t slot = leaf ? kLeafSlot : kInnerSlot;
@@ -125,6 +149,9 @@ void Build(std::uint8_t* d, std::uint32_t bs, bool leaf, std::int32_t leftmost, 
     }
     Put16(d + 12, static_cast<std::uint32_t>(b - a));
     Put16(d + 14, low);
+    const std::uint32_t slotsEnd = kHeader + static_cast<std::uint32_t>(b - a) * slot;
+    if (low > slotsEnd)
+        std::memset(d + slotsEnd, 0, low - slotsEnd);
 }
 
 bool InsertInPlace(View node, int pos, const std::uint8_t* key, std::uint32_t length,

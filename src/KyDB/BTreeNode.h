@@ -84,6 +84,12 @@ public:
     void Insert(std::size_t at, const std::uint8_t* key, std::uint32_t length, std::int32_t item,
                 std::int32_t child);
     void Erase(std::size_t at) { list_.erase(list_.begin() + at); }
+    // Empties the list but keeps its storage, for scratch lists used over and over.
+    void Clear()
+    {
+        bytes_.clear();
+        list_.clear();
+    }
     void AddNode(const View& node); // every entry of the node, in order
     std::size_t Size() const { return list_.size(); }
     const Entry& operator[](std::size_t i) const { return list_[i]; }
@@ -100,15 +106,16 @@ private:
 };
 
 // NodeBytes for any range in constant time, from running totals of the key
-// bytes each entry adds (none when it shares its predecessor's bytes).
+// bytes each entry adds (none when it shares its predecessor's bytes). The
+// totals live in `sums`, which the caller may keep for the next use.
 class ByteTotals {
 public:
-    explicit ByteTotals(const Entries& entries);
+    ByteTotals(const Entries& entries, std::vector<std::uint32_t>& sums);
     std::uint32_t Range(std::size_t a, std::size_t b, bool leaf) const;
 
 private:
     const Entries& entries_;
-    std::vector<std::uint32_t> sums_; // sums_[i]: added bytes of entries [0, i)
+    std::vector<std::uint32_t>& sums_; // sums_[i]: added bytes of entries [0, i)
 };
 
 // Writes a whole node from entries [a, b): header, slots, packed keys, zeros between.

@@ -60,15 +60,30 @@ int CompareEntry(const BTreeHandle* h, const View& v, int i, const std::uint8_t*
 int LowerBound(const BTreeHandle* h, const View& v, const std::uint8_t* key, std::uint32_t length,
                std::int32_t item, bool& exact)
 {
-    int lo = 0, hi = v.Count();
+    // The same comparison as CompareEntry, with the slot layout decoded once.
+    const std::uint32_t slotSize = v.SlotSize();
+    const std::uint8_t* slots = v.d + BtNode::kHeader;
+    auto compare = [&](int i) {
+        const std::uint8_t* s = slots + i * slotSize;
+        const std::uint8_t* k = v.d + BtNode::Get16(s);
+        const std::uint32_t kl = BtNode::Get16(s + 2);
+        int c = h->compare ? h->compare(k, kl, key, length, h->context)
+                           : DefaultCompare(k, kl, key, length, nullptr);
+        if (c != 0)
+            return c;
+        const std::int32_t ki = BtNode::Get32(s + 4);
+        return ki < item ? -1 : (ki > item ? 1 : 0);
+    };
+    const int count = v.Count();
+    int lo = 0, hi = count;
     while (lo < hi) {
         int mid = lo + (hi - lo) / 2;
-        if (CompareEntry(h, v, mid, key, length, item) < 0)
+        if (compare(mid) < 0)
             lo = mid + 1;
         else
             hi = mid;
     }
-    exact = lo < v.Count() && CompareEntry(h, v, lo, key, length, item) == 0;
+    exact = lo < count && compare(lo) == 0;
     return lo;
 }
 
