@@ -20,8 +20,21 @@ if [ ${#missing[@]} -gt 0 ]; then
     dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  # A list that fails to download (a mirror caught mid-sync) is not fatal:
+  # the install below says whether what is needed could be found.
+  apt-get update -qq || echo "setup: some package lists could not be read"
+  if ! apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null; then
+    # The 32-bit packages must match their 64-bit twins' versions; when the
+    # security list of one architecture is missing they cannot, so try once
+    # more with the main archive alone.
+    echo "setup: retrying the install from the main archive only"
+    only_main=$(mktemp -d)
+    awk 'BEGIN { RS = ""; ORS = "\n\n" } !/debian-security/' /etc/apt/sources.list.d/*.sources \
+      > "$only_main/main.sources"
+    apt-get install -y -qq --no-install-recommends -o Dir::Etc::sourceparts="$only_main" \
+      "${missing[@]}" >/dev/null
+    rm -rf "$only_main"
+  fi
 fi
 
 mkdir -p "$build"

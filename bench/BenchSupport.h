@@ -1,7 +1,11 @@
 // Helpers every benchmark program shares: a high-resolution clock, the
-// program's own folder and the temporary folder, recursive folder removal,
-// and the generated file tree the file-walking benchmarks time themselves on.
+// program's own folder, the temporary folder and recursive folder removal
+// (from tests/common), and the generated file tree the file-walking
+// benchmarks time themselves on.
 #pragma once
+
+#include "common/ProgramFolder.h"
+#include "common/TempFolder.h"
 
 #include <windows.h>
 
@@ -24,42 +28,9 @@ inline double Now()
     return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The running program's folder, with its trailing backslash.
-inline std::string ProgramFolder()
-{
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-// The system's temporary folder, with its trailing backslash.
-inline std::string TempFolder()
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return temp;
-}
-
-// Deletes the folder with everything below it.
-inline void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(dir + "\\" + name);
-            else
-                DeleteFileA((dir + "\\" + name).c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(dir.c_str());
-}
+using kytest::ProgramFolder;
+using kytest::RemoveTree;
+using kytest::TempFolder;
 
 // The file-walking tree: kTreeTop folders of kTreeLeaves folders of
 // kTreeFilesPerLeaf files each (100,000 files in 1,000 folders), the files

@@ -1,11 +1,12 @@
 # Helpers that keep each library's CMakeLists short.
 
 # ky_library(NAME [DEPS lib...] [SYSLIBS lib...])
-# A DLL built from every .cpp (and .rc) in the calling folder; NAME_BUILD is
-# defined while building it so its export macro switches to dllexport.
+# A DLL built from every .cpp (and .rc) in the calling folder and its area
+# folders; NAME_BUILD is defined while building it so its export macro
+# switches to dllexport.
 function(ky_library name)
   cmake_parse_arguments(K "" "" "DEPS;SYSLIBS" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
        ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   add_library(${name} SHARED ${srcs})
   set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "lib")
@@ -16,7 +17,7 @@ endfunction()
 
 # ky_test_program(NAME LABEL label [DIRS dir...] [DEPS lib...])
 # One test program from every *_test.cpp in the given folders (default: the
-# calling folder), registered as one ctest test run under Wine.
+# calling folder's area folders), registered as one ctest test run under Wine.
 function(ky_test_program name)
   cmake_parse_arguments(K "" "LABEL" "DIRS;DEPS;EXTRA" ${ARGN})
   if(NOT K_DIRS)
@@ -24,7 +25,7 @@ function(ky_test_program name)
   endif()
   set(srcs)
   foreach(d ${K_DIRS})
-    file(GLOB s CONFIGURE_DEPENDS ${d}/*_test.cpp)
+    file(GLOB_RECURSE s CONFIGURE_DEPENDS ${d}/*_test.cpp)
     list(APPEND srcs ${s})
   endforeach()
   add_executable(${name} ${srcs} ${K_EXTRA})

@@ -8,15 +8,15 @@
 #include "KyPerlGlue/PerlConfiguration.h"
 #include "KyPerlGlue/RuleSet.h"
 #include "KyPerlGlue/ScriptFile.h"
-#include "KyStd/HandleTags.h"
-#include "KyStd/PipeIO.h"
-#include "KyStd/SyncObjects.h"
+#include "KyStd/Core/HandleTags.h"
+#include "KyStd/Processes/PipeIO.h"
+#include "KyStd/Win32/SyncObjects.h"
 
 #include <windows.h>
-
-#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>

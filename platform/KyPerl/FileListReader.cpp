@@ -1,8 +1,8 @@
 #include "FileListReader.h"
 
 #include <windows.h>
-
 #include <io.h>
+
 #include <stdexcept>
 
 namespace Kyvant {

@@ -1,12 +1,12 @@
 #include "FileWork.h"
 
-#include "KyStd/Errors.h"
+#include "KyStd/Core/Errors.h"
 
 #include <windows.h>
-
-#include <algorithm>
 #include <fcntl.h>
 #include <io.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace Kyvant {

@@ -1,15 +1,15 @@
 #include "FrontEndChannel.h"
 
 #include "InheritedPipe.h"
-#include "KyStd/HandleTags.h"
-#include "KyStd/PipeIO.h"
-#include "KyStd/SyncObjects.h"
+#include "KyStd/Core/HandleTags.h"
+#include "KyStd/Processes/PipeIO.h"
+#include "KyStd/Win32/SyncObjects.h"
 
 #include <windows.h>
-
-#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+
+#include <cstdlib>
 #include <stdexcept>
 
 namespace Kyvant {

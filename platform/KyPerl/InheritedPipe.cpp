@@ -1,8 +1,9 @@
 #include "InheritedPipe.h"
 
-#include <cstdlib>
 #include <fcntl.h>
 #include <io.h>
+
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 

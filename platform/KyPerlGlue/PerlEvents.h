@@ -5,7 +5,7 @@
 #pragma once
 
 #include "KyPerlGlue/KyPerlGlueExport.h"
-#include "KyStd/SyncObjects.h"
+#include "KyStd/Win32/SyncObjects.h"
 
 namespace Kyvant {
 namespace PerlGlue {

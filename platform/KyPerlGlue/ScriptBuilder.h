@@ -4,7 +4,7 @@
 #pragma once
 
 #include "KyPerlGlue/KyPerlGlueExport.h"
-#include "KyStd/FileName.h"
+#include "KyStd/Files/FileName.h"
 
 namespace Kyvant {
 namespace PerlGlue {

@@ -1,6 +1,7 @@
 #include "devenv/DevEnvModel.h"
 
 #include <oleauto.h>
+
 #include <wchar.h>
 
 namespace DevEnvStandIn {

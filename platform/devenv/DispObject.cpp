@@ -1,9 +1,9 @@
 #include "devenv/DispObject.h"
 
 #include <oleauto.h>
-#include <wchar.h>
 
 #include <algorithm>
+#include <wchar.h>
 
 namespace DevEnvStandIn {
 

@@ -3,7 +3,7 @@
 // the failures it is told to give.
 #pragma once
 
-#include "KyConTool/IndexingServiceAdminInterface.h"
+#include "KyConTool/IndexingService/IndexingServiceAdminInterface.h"
 
 #include <windows.h>
 

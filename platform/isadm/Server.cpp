@@ -3,7 +3,6 @@
 #include "AdminObject.h"
 
 #include <windows.h>
-
 #include <olectl.h>
 #include <shlwapi.h>
 

@@ -1,7 +1,7 @@
 // The command entry points: making the command for a scope, catalog and
 // machine, turning query text into a command tree, and the command object
 // that takes the tree and its properties and executes into a rowset.
-#include "KyConTool/IndexingServiceOleDb.h"
+#include "KyConTool/IndexingService/IndexingServiceOleDb.h"
 #include "Rowset.h"
 #include "Script.h"
 #include "Support.h"

@@ -1,6 +1,6 @@
 #include "Rowset.h"
 
-#include "KyConTool/IndexingServiceOleDb.h"
+#include "KyConTool/IndexingService/IndexingServiceOleDb.h"
 
 #include <cstring>
 

@@ -2,16 +2,16 @@
 // Main performs the actions named by its non-option words and records what
 // it saw in the file named by KYTEST_RECORD; a word without a known action
 // is announced to the front-end as a file three times.
-#include "KyConTool/GetOpt.h"
-#include "KyConTool/InOutFile.h"
-#include "KyConTool/KyConApp.h"
-#include "KyConTool/ProtocolPrefix.h"
+#include "KyConTool/App/GetOpt.h"
+#include "KyConTool/App/InOutFile.h"
+#include "KyConTool/App/KyConApp.h"
+#include "KyConTool/App/ProtocolPrefix.h"
 
 #include <windows.h>
+#include <process.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <process.h>
 #include <stdexcept>
 #include <string>
 

@@ -1,11 +1,10 @@
 // A process without a console application object (as a GUI option page
 // is) asks for Visual C++ 6 while the hand-off names VS.NET. Exit code:
 // 0 the running Visual C++ 6 was found, 1 nothing found, 2 an exception.
-#include "KyConTool/DevEnvAccess.h"
-
 #include "devenv/DevEnvModel.h"
 #include "devenv/HandoffObject.h"
 #include "devenv/Registration.h"
+#include "KyConTool/DevEnv/DevEnvAccess.h"
 
 #include <cstdlib>
 #include <exception>

@@ -3,10 +3,9 @@
 // hand-off published the way the add-in does it.
 #pragma once
 
-#include "KyConTool/KyConApp.h"
-
 #include "devenv/HandoffObject.h"
 #include "devenv/Registration.h"
+#include "KyConTool/App/KyConApp.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,8 @@
 //   box=<n,...>       answers to successive message boxes (default 1)
 //   exiton=<XX>:<c>   after answering the first message 0x80XX, exit with c
 // Written with the plain Win32 API, independently of the console side.
+#include "common/SplitText.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -37,18 +39,7 @@ void Log(const std::string& line)
     }
 }
 
-std::vector<std::string> Split(const std::string& text, char sep)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (;;) {
-        size_t at = text.find(sep, start);
-        parts.push_back(text.substr(start, at - start));
-        if (at == std::string::npos)
-            return parts;
-        start = at + 1;
-    }
-}
+using kytest::Split;
 
 std::vector<int> Numbers(const std::string& text)
 {

@@ -1,8 +1,8 @@
 // Asks the Indexing Service for its catalogs once and prints what came of
 // it, so that tests can see how a process without a usable query library
 // fails: "ok <count>", "os_error <code>", or "other <text>".
-#include "KyConTool/IndexingServiceCatalogs.h"
-#include "KyStd/Errors.h"
+#include "KyConTool/IndexingService/IndexingServiceCatalogs.h"
+#include "KyStd/Core/Errors.h"
 
 #include <cstdio>
 #include <exception>

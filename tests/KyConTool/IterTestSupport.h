@@ -3,14 +3,14 @@
 // arguments as short, comparable texts.
 #pragma once
 
-#include "KyConTool/FileNameIterator.h"
-#include "KyDB/DbLocation.h"
-#include "KyDB/MaskDB.h"
-#include "KyDB/PathPlanDB.h"
-#include "KyStd/TimeConv.h"
+#include "common/TempFolder.h"
+#include "KyConTool/Args/FileNameIterator.h"
+#include "KyDB/Named/DbLocation.h"
+#include "KyDB/Named/MaskDB.h"
+#include "KyDB/Named/PathPlanDB.h"
+#include "KyStd/Win32/TimeConv.h"
 
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <fstream>
@@ -27,26 +27,7 @@ inline std::string UniqueName(const std::string& stem)
            "_" + std::to_string(GetTickCount());
 }
 
-inline void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = fd.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-    RemoveDirectoryA(path.c_str());
-}
+using kytest::RemoveTree;
 
 // A folder tree under the Unix /tmp (drive Z:) or the temporary folder;
 // Root() ends with a backslash. Removed at the end.
@@ -55,11 +36,8 @@ public:
     explicit Tree(const std::string& base = "")
     {
         std::string parent = base;
-        if (parent.empty()) {
-            char temp[MAX_PATH];
-            GetTempPathA(MAX_PATH, temp);
-            parent = GetFileAttributesA("Z:\\tmp") != INVALID_FILE_ATTRIBUTES ? "Z:\\tmp\\" : temp;
-        }
+        if (parent.empty())
+            parent = kytest::ScratchBase();
         root_ = parent + UniqueName("kyit") + "\\";
         if (!CreateDirectoryA(root_.c_str(), nullptr))
             throw std::runtime_error("cannot create " + root_);

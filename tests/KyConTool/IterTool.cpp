@@ -1,8 +1,8 @@
 // A console tool for the iterator tests: skips its options and prints, one
 // per line, what GuiProcessFoldersAndFiles gives for its file arguments
 // ("/" after a folder, "?" when there are no details).
-#include "KyConTool/GetOpt.h"
-#include "KyConTool/KyConApp.h"
+#include "KyConTool/App/GetOpt.h"
+#include "KyConTool/App/KyConApp.h"
 
 #include <cstdio>
 #include <exception>

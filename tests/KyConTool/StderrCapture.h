@@ -2,12 +2,13 @@
 // output) descriptor while the object lives.
 #pragma once
 
-#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <stdlib.h>
 #include <string>
-#include <sys/stat.h>
 
 class StreamCapture {
 public:

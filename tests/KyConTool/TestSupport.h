@@ -3,6 +3,8 @@
 #pragma once
 
 #include "common/ProgramFolder.h"
+#include "common/TempFolder.h"
+#include "common/WholeFile.h"
 
 #include <windows.h>
 
@@ -25,9 +27,7 @@ public:
     ScratchDir()
     {
         static int counter = 0;
-        std::string base =
-            GetFileAttributesA("Z:\\tmp") != INVALID_FILE_ATTRIBUTES ? "Z:\\tmp\\" : Temp();
-        path_ = base + "kyct_" + std::to_string(GetCurrentProcessId()) + "_" +
+        path_ = ScratchBase() + "kyct_" + std::to_string(GetCurrentProcessId()) + "_" +
                 std::to_string(++counter) + "\\";
         CreateDirectoryA(path_.c_str(), nullptr);
     }
@@ -55,47 +55,11 @@ public:
         std::sort(names.begin(), names.end());
         return names;
     }
-    static std::string Temp()
-    {
-        char t[MAX_PATH];
-        GetTempPathA(MAX_PATH, t);
-        return t;
-    }
+    static std::string Temp() { return TempFolder(); }
 
 private:
     std::string path_;
 };
-
-inline void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// A text file as the tests compare it: line ends as "\n".
-inline std::string ReadText(const std::string& path)
-{
-    std::string text = ReadFile(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
-
-// The lines of a text file, without their line ends.
-inline std::vector<std::string> ReadLines(const std::string& path)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(ReadText(path));
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 struct ToolRun {
     DWORD exitCode = 0xFFFFFFFF;

@@ -1,7 +1,7 @@
 // Small helpers of the record layer's tests.
 #pragma once
 
-#include "KyDB/Isam.h"
+#include "KyDB/Engine/Isam.h"
 
 #include <string>
 #include <vector>

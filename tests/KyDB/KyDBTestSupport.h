@@ -2,7 +2,7 @@
 // table that fails the N-th call of one kind, and the helper process.
 #pragma once
 
-#include "KyDB/FileAccess.h"
+#include "KyDB/Engine/FileAccess.h"
 
 #include <cstdint>
 #include <string>

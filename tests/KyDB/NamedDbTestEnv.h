@@ -4,19 +4,17 @@
 // and the named-database helper process.
 #pragma once
 
+#include "common/TempFolder.h"
+#include "KyDB/Named/DbLocation.h"
+#include "KyDB/Named/MaskDB.h"
+#include "KyDB/Named/PathPlanDB.h"
+#include "KyDB/Named/ReplacePlanDB.h"
 #include "KyDBTestSupport.h"
-
-#include "KyDB/DbLocation.h"
-#include "KyDB/MaskDB.h"
-#include "KyDB/PathPlanDB.h"
-#include "KyDB/ReplacePlanDB.h"
-#include "KyStd/Process.h"
-#include "KyStd/Sequencer.h"
+#include "KyStd/Containers/Sequencer.h"
+#include "KyStd/Processes/Process.h"
 
 #include <process.h>
-
 #include <windows.h>
-
 #include <shellapi.h>
 
 #include <string>
@@ -46,9 +44,7 @@ class ScratchFolder {
 public:
     ScratchFolder()
     {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        path_ = temp + KyDBTest::UniqueName("ndb");
+        path_ = kytest::TempFolder() + KyDBTest::UniqueName("ndb");
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~ScratchFolder()

@@ -24,6 +24,8 @@
 //   lines=<n>        the line count of the single-line reply (5)
 //   query=<n>        the answer to progress queries (1, skip)
 // Written with the plain Win32 API, independently of the console side.
+#include "common/SplitText.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -79,18 +81,7 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
-std::vector<std::string> Split(const std::string& text, char sep)
-{
-    std::vector<std::string> parts;
-    size_t start = 0;
-    for (;;) {
-        size_t at = text.find(sep, start);
-        parts.push_back(text.substr(start, at - start));
-        if (at == std::string::npos)
-            return parts;
-        start = at + 1;
-    }
-}
+using kytest::Split;
 
 void ReadScript(const std::string& text)
 {

@@ -3,6 +3,10 @@
 // in a process of its own with captured output.
 #pragma once
 
+#include "common/ProgramFolder.h"
+#include "common/TempFolder.h"
+#include "common/WholeFile.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -14,33 +18,10 @@
 
 namespace reptest {
 
-inline std::string BinDir()
-{
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-inline std::string TempDir()
-{
-    char t[MAX_PATH];
-    GetTempPathA(MAX_PATH, t);
-    return t;
-}
-
-inline void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-inline std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+inline std::string BinDir() { return kytest::ProgramFolder(); }
+inline std::string TempDir() { return kytest::TempFolder(); }
+using kytest::ReadFile;
+using kytest::WriteFile;
 
 // Names in a folder matching a mask, sorted.
 inline std::vector<std::string> List(const std::string& folder, const char* mask = "*")
@@ -69,7 +50,7 @@ public:
                 std::to_string(++counter) + "\\";
         CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~Scratch() { Remove(path_); }
+    ~Scratch() { kytest::RemoveTree(path_); }
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;
 
@@ -77,18 +58,6 @@ public:
     std::string operator[](const std::string& name) const { return path_ + name; }
 
 private:
-    static void Remove(const std::string& folder)
-    {
-        for (const std::string& name : List(folder)) {
-            const std::string full = folder + name;
-            SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (GetFileAttributesA(full.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
-                Remove(full + "\\");
-            else
-                DeleteFileA(full.c_str());
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
     std::string path_;
 };
 

@@ -6,7 +6,6 @@
 #include "ChildProgram.h"
 
 #include <windows.h>
-
 #include <shlwapi.h>
 
 #include <string>

@@ -5,7 +5,7 @@
 //   hold <file> <readyEvent> <endEvent>   holds the file open exclusively
 //                                         from readyEvent until endEvent
 // Failures print their text and exit with 1000 or more.
-#include "KyDB/PathPlanDB.h"
+#include "KyDB/Named/PathPlanDB.h"
 
 #include <windows.h>
 

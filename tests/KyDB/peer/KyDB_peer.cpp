@@ -1,10 +1,10 @@
 // Helper process of the two-process tests: one command per run, its result
 // as the exit code (0 success, 100 + the engine's error number on failure)
 // and a line of details on standard output.
-#include "KyDB/BTree.h"
-#include "KyDB/BlockPool.h"
-#include "KyDB/DbLockGuard.h"
-#include "KyDB/Isam.h"
+#include "KyDB/Engine/BlockPool.h"
+#include "KyDB/Engine/BTree.h"
+#include "KyDB/Engine/DbLockGuard.h"
+#include "KyDB/Engine/Isam.h"
 
 #include <windows.h>
 

@@ -7,15 +7,15 @@
 //                          two variables: "fd:" via the descriptor, then
 //                          "os:" via the OS handle
 //   args ...               print each further argument as <length>:<text>\n
-#include "KyStd/SharedMemory.h"
-#include "KyStd/SyncObjects.h"
+#include "KyStd/Win32/SharedMemory.h"
+#include "KyStd/Win32/SyncObjects.h"
 
 #include <windows.h>
+#include <io.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <io.h>
 
 using namespace Kyvant;
 

@@ -1,6 +1,6 @@
 #include "peer/KyStdPeer.h"
 
-#include "KyStd/ProcessSingleton.h"
+#include "KyStd/Core/ProcessSingleton.h"
 
 #include <windows.h>
 

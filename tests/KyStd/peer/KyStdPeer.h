@@ -3,7 +3,7 @@
 // compared across module boundaries.
 #pragma once
 
-#include "KyStd/RcPtr.h"
+#include "KyStd/Core/RcPtr.h"
 
 #ifdef KyStdPeer_BUILD
 #define KYSTDPEER_API __declspec(dllexport)

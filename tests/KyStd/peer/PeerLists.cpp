@@ -1,6 +1,6 @@
 #include "peer/PeerLists.h"
 
-#include "KyStd/List.h"
+#include "KyStd/Containers/List.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #include "peer/PeerShell.h"
 
-#include "KyStd/Co.h"
+#include "KyStd/Shell/Co.h"
 
 #include <shlwapi.h>
 

@@ -1,9 +1,8 @@
 // Strings made inside the peer module, for the shared-empty-block cases.
 #pragma once
 
+#include "KyStd/Strings/String.h"
 #include "peer/KyStdPeer.h"
-
-#include "KyStd/String.h"
 
 namespace KyStdPeer {
 

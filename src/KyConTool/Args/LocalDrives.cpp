@@ -1,0 +1,45 @@
+#include "KyConTool/Args/LocalDrives.h"
+
+#include "KyStd/Core/Errors.h"
+
+namespace Kyvant {
+
+HINSTANCE KyConToolModule()
+{
+    static HINSTANCE module = [] {
+        HMODULE h = nullptr;
+        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                           reinterpret_cast<LPCSTR>(&KyConToolModule), &h);
+        return static_cast<HINSTANCE>(h);
+    }();
+    return module;
+}
+
+const ky_F& LocalDrivesToken()
+{
+    static const ky_F token = [] {
+        ky_F text;
+        text.LoadStringA(KyConToolModule(), kLocalDrivesStringId);
+        return text.empty() ? ky_F("<LocalDrives>") : text;
+    }();
+    return token;
+}
+
+std::vector<ky_F> FixedDriveRoots()
+{
+    char buffer[256];
+    DWORD n = GetLogicalDriveStringsA(255, buffer);
+    if (n == 0)
+        throw os_error();
+    if (n > 255)
+        throw os_error(ERROR_INSUFFICIENT_BUFFER);
+    std::vector<ky_F> roots;
+    for (const char* p = buffer; *p; p += lstrlenA(p) + 1) {
+        if (GetDriveTypeA(p) == DRIVE_FIXED)
+            roots.push_back(ky_F(p));
+    }
+    return roots;
+}
+
+} // namespace Kyvant

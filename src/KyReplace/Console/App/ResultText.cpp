@@ -1,0 +1,65 @@
+#include "KyReplace/Console/App/ResultText.h"
+
+#include <string>
+
+namespace Kyvant {
+
+namespace {
+
+ky_S Number(unsigned long n)
+{
+    return std::to_string(n).c_str();
+}
+
+} // namespace
+
+ky_S ResultLine(const ky_F& file, unsigned long count, const ky_F* backup)
+{
+    ky_S line(file);
+    line += ": Made ";
+    line += Number(count);
+    line += count == 1 ? " replacement." : " replacements.";
+    if (backup) {
+        line += "\n\t(Original backed up as: ";
+        line += *backup;
+        line += ").";
+    }
+    return line;
+}
+
+ky_S TotalLine(unsigned long replacements, unsigned long files)
+{
+    ky_S line("Made ");
+    line += Number(replacements);
+    line += replacements == 1 ? " replacement in " : " replacements in ";
+    line += Number(files);
+    line += files == 1 ? " file." : " files.";
+    return line;
+}
+
+ky_S OriginalUnalteredEnding()
+{
+    return ": This original file was not altered.";
+}
+
+ky_S BackupRemovedEnding(const ky_F& backup)
+{
+    ky_S text(": This original file was not altered, but the pre-existing backup file \"");
+    text += backup;
+    text += "\" was removed.";
+    return text;
+}
+
+ky_S ErrorReport(const ky_F& currentFile, const char* error, const ky_S& ending)
+{
+    if (currentFile.empty())
+        return ky_S("An error occurred while not processing a file: ") + error;
+    ky_S text("An error occurred while processing \"");
+    text += currentFile;
+    text += "\": ";
+    text += error;
+    text += ending;
+    return text;
+}
+
+} // namespace Kyvant

@@ -1,0 +1,25 @@
+// The texts KyReplace reports: one line per changed file, the total line,
+// and the warning for an error that ended the file walk.
+#pragma once
+
+#include "KyStd/Files/FileName.h"
+#include "KyStd/Strings/String.h"
+
+namespace Kyvant {
+
+// "<file>: Made N replacement(s)." and, with a backup,
+// "\n\t(Original backed up as: <backup>).".
+ky_S ResultLine(const ky_F& file, unsigned long count, const ky_F* backup);
+
+// "Made N replacement(s) in M file(s)."
+ky_S TotalLine(unsigned long replacements, unsigned long files);
+
+// The endings of an error report about the current file.
+ky_S OriginalUnalteredEnding();
+ky_S BackupRemovedEnding(const ky_F& backup);
+
+// "An error occurred while processing "<file>": <error><ending>", or without
+// a current file "An error occurred while not processing a file: <error>".
+ky_S ErrorReport(const ky_F& currentFile, const char* error, const ky_S& ending);
+
+} // namespace Kyvant
