@@ -1,3 +1,4 @@
+// One run of the engine: start-up before readiness, the walk over the file list, the exit code.
 #include "EngineRun.h"
 
 #include "FileListReader.h"

@@ -1,3 +1,4 @@
+// Parsing of the engine's command line into its switches and the script file's name.
 #include "EngineSwitches.h"
 
 #include <cstring>

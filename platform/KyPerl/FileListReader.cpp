@@ -1,3 +1,4 @@
+// Reading the file-list stream: exact reads of ints and strings, and the item after a wait flag.
 #include "FileListReader.h"
 
 #include <windows.h>

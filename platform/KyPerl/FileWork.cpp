@@ -1,3 +1,4 @@
+// The work on one file: whole reads and writes of files and standard streams around the rules.
 #include "FileWork.h"
 
 #include "KyStd/Core/Errors.h"

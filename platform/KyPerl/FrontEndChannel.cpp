@@ -1,3 +1,4 @@
+// The engine's link to the Replace front-end: its events, packets out, replies in, check points.
 #include "FrontEndChannel.h"
 
 #include "InheritedPipe.h"

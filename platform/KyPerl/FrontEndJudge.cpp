@@ -1,3 +1,4 @@
+// Confirmation by the Replace front-end: each match's question and what its reply decides.
 #include "FrontEndJudge.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Pipe ends named in the environment by their OS handles, opened as C-runtime descriptors.
 #include "InheritedPipe.h"
 
 #include <fcntl.h>

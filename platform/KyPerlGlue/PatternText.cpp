@@ -1,3 +1,4 @@
+// Rule texts made ready to compile: search-text escapes, the pattern dialect, replacement pieces.
 #include "KyPerlGlue/PatternText.h"
 
 #include <cctype>

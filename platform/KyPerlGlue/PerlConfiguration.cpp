@@ -1,3 +1,4 @@
+// The engine's configuration read from the option words: plan and rule letters, rule validation.
 #include "KyPerlGlue/PerlConfiguration.h"
 
 #include "KyPerlGlue/RuleSet.h"

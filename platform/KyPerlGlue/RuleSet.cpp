@@ -1,3 +1,4 @@
+// The compiled rules and their application: to the whole text or line by line, with a judge.
 #include "KyPerlGlue/RuleSet.h"
 
 #include "KyPerlGlue/PatternText.h"

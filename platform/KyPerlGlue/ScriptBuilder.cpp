@@ -1,3 +1,4 @@
+// The engine's script for one configuration: its events, its temporary file and its removal.
 #include "KyPerlGlue/ScriptBuilder.h"
 
 #include "KyPerlGlue/PerlConfiguration.h"

@@ -1,3 +1,4 @@
+// Writing and reading the engine's script: escapes, tab-separated fields, option and rule letters.
 #include "KyPerlGlue/ScriptFile.h"
 
 #include <cerrno>

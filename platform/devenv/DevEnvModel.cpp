@@ -1,3 +1,4 @@
+// Building the automation objects of Visual C++ 6, of the VS.NET DTE and of a project engine.
 #include "devenv/DevEnvModel.h"
 
 #include <oleauto.h>

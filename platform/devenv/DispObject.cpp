@@ -1,3 +1,4 @@
+// The scriptable object: members set up by name, collections, and its IDispatch calls.
 #include "devenv/DispObject.h"
 
 #include <oleauto.h>

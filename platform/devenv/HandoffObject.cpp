@@ -1,3 +1,4 @@
+// The add-in's hand-off object: its four dual interfaces and what each one answers.
 #include "devenv/HandoffObject.h"
 
 namespace DevEnvStandIn {

@@ -1,3 +1,4 @@
+// Making stand-ins findable: running-object table entries, ProgID keys and class registrations.
 #include "devenv/Registration.h"
 
 #include <oleauto.h>

@@ -1,3 +1,4 @@
+// The administration object: its state, the interface's methods, the call log and error info.
 #include "AdminObject.h"
 
 #include <cstdio>

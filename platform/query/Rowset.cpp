@@ -1,3 +1,4 @@
+// The rowset of one command: row fetches, the accessor, properties and the query and open status.
 #include "Rowset.h"
 
 #include "KyConTool/IndexingService/IndexingServiceOleDb.h"

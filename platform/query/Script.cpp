@@ -1,3 +1,4 @@
+// Loading the stand-in's script and picking its answers for a machine and catalog.
 #include "Script.h"
 
 #include "Support.h"

@@ -1,3 +1,4 @@
+// Helpers of the query-library stand-in: the call log, text conversion and error information.
 #include "Support.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The hand-off records: a progress payload written into its block, the command line read back.
 #include "KyConTool/App/ConGuiHandoff.h"
 
 #include <algorithm>

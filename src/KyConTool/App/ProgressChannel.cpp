@@ -1,3 +1,4 @@
+// The console end of the progress channel: opening, checked sends, and each kind of message.
 #include "KyConTool/App/ProgressChannel.h"
 
 #include "KyConTool/App/KyConApp.h"

@@ -1,3 +1,4 @@
+// The protocol prefix: taken from the environment or made from the process id, reset and removed.
 #include "KyConTool/App/ProtocolPrefix.h"
 
 #include "KyStd/Core/CritSec.h"

@@ -1,3 +1,4 @@
+// The state of one argument item: normalising, dispatch on its "@" code, and advancing its source.
 #include "KyConTool/Args/ArgItems.h"
 
 #include "KyConTool/Args/LocalDrives.h"

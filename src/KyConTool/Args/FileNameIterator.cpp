@@ -1,3 +1,4 @@
+// ky_filename_argv_iterator: copying, advancing, and the details of the current file or folder.
 #include "KyConTool/Args/FileNameIterator.h"
 
 #include "KyConTool/Args/ArgItems.h"

@@ -1,3 +1,4 @@
+// The registered suppliers of development-environment lists and of the Indexing Service.
 #include "KyConTool/Args/ItemHooks.h"
 
 namespace Kyvant {

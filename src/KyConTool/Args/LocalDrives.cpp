@@ -1,3 +1,4 @@
+// The "<LocalDrives>" token, loaded from this library's strings, and the roots of fixed drives.
 #include "KyConTool/Args/LocalDrives.h"
 
 #include "KyStd/Core/Errors.h"

@@ -1,3 +1,4 @@
+// Matching bare names against the include and exclude masks of one search.
 #include "KyConTool/Args/NameMatcher.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// The stack of Indexing Service options: pushes, pops, the setters and the combined query.
 #include "KyConTool/Args/OptionsList.h"
 
 #include <list>

@@ -1,3 +1,4 @@
+// ky_filename_PathPlan_iterator: a plan's words walked as items, and plans that name themselves.
 #include "KyConTool/Args/PathPlanIterator.h"
 
 #include "KyConTool/Args/FileNameResultOf.h"

@@ -1,3 +1,4 @@
+// Parsing a path section into its fields, its tests of names and folders, and its service query.
 #include "KyConTool/Args/PathSection.h"
 
 #include "KyConTool/App/KyConApp.h"

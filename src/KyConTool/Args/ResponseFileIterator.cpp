@@ -1,3 +1,4 @@
+// ky_filename_response_file_iterator: the lines of a response file, folders walked, files tested.
 #include "KyConTool/Args/ResponseFileIterator.h"
 
 #include "KyConTool/App/KyConApp.h"

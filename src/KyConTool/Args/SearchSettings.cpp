@@ -1,3 +1,4 @@
+// The stack of search settings records, pushed and popped with the Indexing Service options.
 #include "KyConTool/Args/SearchSettings.h"
 
 #include "KyConTool/Args/OptionsList.h"

@@ -1,3 +1,4 @@
+// The depth-first walk: reading a folder into its pending entry, and the next file or folder.
 #include "KyConTool/Args/TreeWalk.h"
 
 #include "KyConTool/Args/WalkFilters.h"

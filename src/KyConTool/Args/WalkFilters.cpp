@@ -1,3 +1,4 @@
+// The walk's filters: what each accepts, where it keeps it, and the mask for FindFirstFile.
 #include "KyConTool/Args/WalkFilters.h"
 
 namespace Kyvant {

@@ -1,3 +1,4 @@
+// Finding the environment: the add-in's hand-off object, or the first running instance by ProgID.
 #include "KyConTool/DevEnv/DevEnvAccess.h"
 
 #include "KyConTool/DevEnv/DevEnvPtrs.h"

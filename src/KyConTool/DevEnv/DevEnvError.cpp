@@ -1,3 +1,4 @@
+// The text of a COM failure and the runtime error for a failed talk with an environment.
 #include "KyConTool/DevEnv/DevEnvError.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Warnings of the development-environment code through the console application, when there is one.
 #include "KyConTool/DevEnv/DevEnvWarning.h"
 
 #include "KyConTool/App/KyConApp.h"

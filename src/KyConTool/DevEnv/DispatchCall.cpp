@@ -1,3 +1,4 @@
+// Calls by member name through IDispatch: objects, texts, numbers, collection items, identity.
 #include "KyConTool/DevEnv/DispatchCall.h"
 
 #include "KyStd/Shell/Co.h"

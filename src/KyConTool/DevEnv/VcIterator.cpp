@@ -1,3 +1,4 @@
+// ky_filename_vc_iterator: collecting and walking an environment object's list, and its supplier.
 #include "KyConTool/DevEnv/VcIterator.h"
 
 #include "KyConTool/Args/FileNameResultOf.h"

@@ -1,3 +1,4 @@
+// The objects of "@C" items and their handlers: Visual C++ 6 documents, projects and folders.
 #include "KyConTool/DevEnv/VcLists.h"
 
 #include "KyConTool/DevEnv/DispatchCall.h"

@@ -1,3 +1,4 @@
+// The files that a Visual C++ 6 project file lists on its "SOURCE=" lines.
 #include "KyConTool/DevEnv/VcLists.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Collecting one list's files and folders, then sorting, dropping duplicates, and warning if empty.
 #include "KyConTool/DevEnv/VcResultList.h"
 
 #include "KyConTool/DevEnv/DevEnvWarning.h"

@@ -1,3 +1,4 @@
+// Splitting the rule off a response-file or environment object name ("name/|masks|...").
 #include "KyConTool/DevEnv/VirtualFolderRule.h"
 
 #include "KyDB/Named/PathPlanCodes.h"

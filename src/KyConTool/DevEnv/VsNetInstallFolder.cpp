@@ -1,3 +1,4 @@
+// VS.NET's Visual C++ installation folder, from the project engine or "VCINSTALLDIR".
 #include "KyConTool/DevEnv/VsNetInstallFolder.h"
 
 #include "KyConTool/DevEnv/DispatchCall.h"

@@ -1,3 +1,4 @@
+// The objects of "@V" items and their handlers: VS.NET documents, projects, items and folders.
 #include "KyConTool/DevEnv/DispatchCall.h"
 #include "KyConTool/DevEnv/VcLists.h"
 #include "KyConTool/DevEnv/VsNetInstallFolder.h"

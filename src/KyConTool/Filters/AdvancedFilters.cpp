@@ -1,3 +1,4 @@
+// The advanced filters together: judging entries, parsing, storing, and their service query.
 #include "KyConTool/Filters/AdvancedFilters.h"
 
 #include "KyConTool/Args/PathSection.h"

@@ -1,3 +1,4 @@
+// The attribute filter "A": its letters, parsing, texts for the Indexing Service, and its test.
 #include "KyConTool/Filters/AttribFilter.h"
 
 #include "KyDB/Named/PathPlanCodes.h"

@@ -1,3 +1,4 @@
+// The filters' values: comparison operators, sizes with units, file times, and their texts.
 #include "KyConTool/Filters/FilterValues.h"
 
 #include "KyStd/Core/Errors.h"

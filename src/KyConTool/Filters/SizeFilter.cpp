@@ -1,3 +1,4 @@
+// The size filter "S": its values in bytes, its texts for the Indexing Service, and its test.
 #include "KyConTool/Filters/SizeFilter.h"
 
 namespace Kyvant {

@@ -1,3 +1,4 @@
+// The time filter "T": parsing dates and "in the last n units", its texts, setters and test.
 #include "KyConTool/Filters/TimeFilter.h"
 
 #include "KyStd/Win32/TimeConv.h"

@@ -1,3 +1,4 @@
+// Whether the Indexing Service is there, sort specifications, and the texts of its error codes.
 #include "KyConTool/IndexingService/IndexingService.h"
 
 #include "KyConTool/IndexingService/IndexingServiceQueryFun.h"

@@ -1,3 +1,4 @@
+// The administration object's wrapper: creating it for a machine, commands and state questions.
 #include "KyConTool/IndexingService/IndexingServiceAdmin.h"
 
 #include "KyConTool/IndexingService/IndexingServiceAdminInterface.h"

@@ -1,3 +1,4 @@
+// The walk over the catalogs that cover a scope, its usable catalogs, and the map of them all.
 #include "KyConTool/IndexingService/IndexingServiceCatalogs.h"
 
 #include "KyConTool/IndexingService/IndexingServiceCatalogWalk.h"

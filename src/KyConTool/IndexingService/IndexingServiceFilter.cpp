@@ -1,3 +1,4 @@
+// The advanced filter "I": setting and parsing its query and type, and its texts.
 #include "KyConTool/IndexingService/IndexingServiceFilter.h"
 
 #include "KyDB/Named/PathPlanCodes.h"

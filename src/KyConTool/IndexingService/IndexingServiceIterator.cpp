@@ -1,3 +1,4 @@
+// ky_filename_indexing_service_iterator: its shared query, advancing, the current row's details.
 #include "KyConTool/IndexingService/IndexingServiceIterator.h"
 
 #include "KyConTool/IndexingService/IndexingServiceQuery.h"

@@ -1,3 +1,4 @@
+// The query history list: its registry key and list name, the one instance, and adding a query.
 #include "KyConTool/IndexingService/IndexingServiceMRU.h"
 
 #include "KyStd/Registry/RegKey.h"

@@ -1,3 +1,4 @@
+// One query run: the command per catalog, its properties, the wait for the open, fetching rows.
 #include "KyConTool/IndexingService/IndexingServiceQuery.h"
 
 #include "KyConTool/IndexingService/IndexingServiceQueryFun.h"

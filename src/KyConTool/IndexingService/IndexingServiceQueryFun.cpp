@@ -1,3 +1,4 @@
+// Loading "query.dll" from the system folder once and binding its four entry points.
 #include "KyConTool/IndexingService/IndexingServiceQueryFun.h"
 
 #include "KyStd/Core/Errors.h"

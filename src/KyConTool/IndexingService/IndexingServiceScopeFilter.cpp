@@ -1,3 +1,4 @@
+// The scope test of search rows: inside the searched folder and within the depth limit.
 #include "KyConTool/IndexingService/IndexingServiceScopeFilter.h"
 
 #include <climits>

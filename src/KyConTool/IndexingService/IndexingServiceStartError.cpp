@@ -1,3 +1,4 @@
+// The message of a service error at a search's start: its text and what the code is about.
 #include "KyConTool/IndexingService/IndexingServiceStartError.h"
 
 #include "KyConTool/IndexingService/IndexingService.h"

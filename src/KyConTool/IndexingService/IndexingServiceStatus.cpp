@@ -1,3 +1,4 @@
+// Query status texts from this library's strings, and the summary of warnings per scope.
 #include "KyConTool/IndexingService/IndexingServiceStatus.h"
 
 #include <windows.h>

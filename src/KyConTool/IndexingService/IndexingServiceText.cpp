@@ -1,3 +1,4 @@
+// The query-type letters and the turning of a phrase or terms into the service's query language.
 #include "KyConTool/IndexingService/IndexingServiceText.h"
 
 #include "KyDB/Named/PathPlanDB.h"

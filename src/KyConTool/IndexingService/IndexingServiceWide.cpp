@@ -1,3 +1,4 @@
+// Conversion between 8-bit strings in the ANSI code page and wide strings.
 #include "KyConTool/IndexingService/IndexingServiceWide.h"
 
 #include "KyStd/Core/Errors.h"

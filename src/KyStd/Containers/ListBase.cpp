@@ -1,3 +1,4 @@
+// The untyped list's algorithms: node chains, inserts, erases, assign, resize, reverse and splices.
 #include "KyStd/Containers/ListBase.h"
 
 #include <cstdlib>

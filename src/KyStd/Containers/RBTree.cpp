@@ -1,3 +1,4 @@
+// The untyped red-black tree's algorithms: searches, inserts, erases, rebalancing, copies, checks.
 #include "KyStd/Containers/RBTree.h"
 
 #include <cstdlib>

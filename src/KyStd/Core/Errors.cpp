@@ -1,3 +1,4 @@
+// The error exceptions with their system texts, checked allocation, and the throw helpers.
 #include "KyStd/Core/Errors.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The process-wide registry of singletons: its map, its lock, and find, insert and erase.
 #include "KyStd/Core/StaticDataManager.h"
 
 #include "KyStd/Containers/Map.h"

@@ -1,3 +1,4 @@
+// Fetching a text from a filling system call by the MAX_PATH buffer rule, with one retry.
 #include "KyStd/Core/SystemText.h"
 
 #include "KyStd/Core/Errors.h"

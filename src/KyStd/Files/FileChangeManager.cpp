@@ -1,3 +1,4 @@
+// The folder-change manager: its drives' workers, registering and finding handlers, pausing.
 #include "KyStd/Files/FileChangeManager.h"
 
 #include "KyStd/Core/Errors.h"

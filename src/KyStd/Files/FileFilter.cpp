@@ -1,3 +1,4 @@
+// The filter base's hooks, enumeration by FindFirstFileA, and the file and folder filters.
 #include "KyStd/Files/FileFilter.h"
 
 namespace Kyvant {

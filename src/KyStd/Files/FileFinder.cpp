@@ -1,3 +1,4 @@
+// One folder's enumeration through a filter with its exclusion lists, and ky_F::FindFiles.
 #include "KyStd/Files/FileFinder.h"
 
 namespace Kyvant {

@@ -1,3 +1,4 @@
+// Include and exclude mask lists: parsed or borrowed, copied, matched, merged into one mask.
 #include "KyStd/Files/MaskMatcher.h"
 
 #include "KyStd/Containers/List.h"

@@ -1,3 +1,4 @@
+// ky_F::StoreAsUNC through WNetGetUniversalNameA, loaded on first use, or a resolver in its place.
 #include "KyStd/Files/UniversalName.h"
 
 #include "KyStd/Files/FileName.h"

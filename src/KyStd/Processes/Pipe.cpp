@@ -1,3 +1,4 @@
+// The C-runtime pipe: creating it, inheritable ends and their variables, reads, writes, closing.
 #include "KyStd/Processes/Pipe.h"
 
 #include "KyStd/Core/Errors.h"

@@ -1,3 +1,4 @@
+// Whole-buffer reads and writes through descriptors, in pieces, and the checked stream close.
 #include "KyStd/Processes/PipeIO.h"
 
 #include "KyStd/Core/Errors.h"

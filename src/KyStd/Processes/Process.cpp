@@ -1,3 +1,4 @@
+// Spawning a child through _spawnvp, preferring the copy beside the program, and its exit code.
 #include "KyStd/Processes/Process.h"
 
 #include "KyStd/Core/Errors.h"

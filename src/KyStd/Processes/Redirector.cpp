@@ -1,3 +1,4 @@
+// Duplicated descriptors and the redirection of one descriptor to another until restored.
 #include "KyStd/Processes/Redirector.h"
 
 #include "KyStd/Core/Errors.h"

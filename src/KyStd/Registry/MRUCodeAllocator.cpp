@@ -1,3 +1,4 @@
+// Allocating and releasing an MRU list's codes, its order string, and renumbering.
 #include "KyStd/Registry/MRUCodeAllocator.h"
 
 #include <climits>

@@ -1,3 +1,4 @@
+// The shared registry key: opening, creating, counts and sizes, enumeration, values and deletes.
 #include "KyStd/Registry/RegKey.h"
 
 #include "KyStd/Core/Errors.h"

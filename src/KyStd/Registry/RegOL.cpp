@@ -1,3 +1,4 @@
+// The ordered lists' common base, and the readers' one pass over the key's REG_SZ values.
 #include "KyStd/Registry/RegOL.h"
 
 #include "KyStd/Core/Errors.h"

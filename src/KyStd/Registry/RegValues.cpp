@@ -1,3 +1,4 @@
+// Reading a DWORD value with a default, and writing DWORD and string values.
 #include "KyStd/Registry/RegValues.h"
 
 #include "KyStd/Registry/RegResult.h"

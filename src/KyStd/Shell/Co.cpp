@@ -1,3 +1,4 @@
+// COM initialisation, HRESULT checks and throws, and the process's one task allocator.
 #include "KyStd/Shell/Co.h"
 
 #include "KyStd/Shell/ProcessComObject.h"

@@ -1,3 +1,4 @@
+// The COM support functions KyStd exports: BSTR conversions and raising an error with its info.
 #include "KyStd/Shell/ComError.h"
 
 #include <new>

@@ -1,3 +1,4 @@
+// Expanding the folder variables in a path to their special folders' paths.
 #include "KyStd/Shell/FolderVariables.h"
 
 #include "KyStd/Shell/Co.h"

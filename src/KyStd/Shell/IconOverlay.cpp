@@ -1,3 +1,4 @@
+// Loading the shell's icon overlays once (on NT) by asking for a temporary shortcut's overlay.
 #include "KyStd/Shell/IconOverlay.h"
 
 #include "KyStd/Core/CritSec.h"

@@ -1,3 +1,4 @@
+// Item-ID list arithmetic: the shared shell allocator, counting, sizes, joins and copies.
 #include "KyStd/Shell/ItemIdList.h"
 
 #include "KyStd/Shell/Co.h"

@@ -1,3 +1,4 @@
+// The table of named special folders and the lookups by index and by name.
 #include "KyStd/Shell/ShellFolderTable.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The desktop folder, parsing names to lists, binding folders, parents and UI objects of items.
 #include "KyStd/Shell/ShellFolders.h"
 
 #include "KyStd/Shell/Co.h"

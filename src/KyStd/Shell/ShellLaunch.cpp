@@ -1,3 +1,4 @@
+// Opening a file through ShellExecuteExA or its stand-in, retried with "openas" when unassociated.
 #include "KyStd/Shell/ShellLaunch.h"
 
 #include <atomic>

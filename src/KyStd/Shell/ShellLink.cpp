@@ -1,3 +1,4 @@
+// Resolving a shortcut to its stored target; any other file gives its own path.
 #include "KyStd/Shell/ShellLink.h"
 
 #include "KyStd/Shell/Co.h"

@@ -1,3 +1,4 @@
+// Display names of shell items, special-folder paths and long names of paths.
 #include "KyStd/Shell/ShellNames.h"
 
 #include "KyStd/Shell/Co.h"

@@ -1,3 +1,4 @@
+// Narrow and wide text conversion in a code page, with checked lengths.
 #include "KyStd/Shell/ShellText.h"
 
 #include "KyStd/Core/Errors.h"

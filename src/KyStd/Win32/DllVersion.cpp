@@ -1,3 +1,4 @@
+// A DLL's version from its "DllGetVersion" export, and the process's comctl32 version.
 #include "KyStd/Win32/DllVersion.h"
 
 #include <shlwapi.h>

@@ -1,3 +1,4 @@
+// The operating-system version tests, and the running system's record read once per process.
 #include "KyStd/Win32/OsVersion.h"
 
 #include "KyStd/Core/ProcessSingleton.h"

@@ -1,3 +1,4 @@
+// Finding, loading and locking a module's resource.
 #include "KyStd/Win32/Resource.h"
 
 #include "KyStd/Core/Errors.h"

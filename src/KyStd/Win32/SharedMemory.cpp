@@ -1,3 +1,4 @@
+// Creating or opening a named shared block and mapping it whole; the last copy unmaps it.
 #include "KyStd/Win32/SharedMemory.h"
 
 #include "KyStd/Core/Errors.h"

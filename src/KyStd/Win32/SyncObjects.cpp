@@ -1,3 +1,4 @@
+// Creating, opening and using events, mutexes and semaphores.
 #include "KyStd/Win32/SyncObjects.h"
 
 #include "KyStd/Win32/ExclusiveCreate.h"

@@ -1,3 +1,4 @@
+// Starting a thread through the C runtime; its exit code, suspension, resumption and priority.
 #include "KyStd/Win32/Thread.h"
 
 #include <process.h>

@@ -1,3 +1,4 @@
+// Stopping a group of threads: the stop event set, then waits in batches until all have ended.
 #include "KyStd/Win32/ThreadKiller.h"
 
 #include "KyStd/Core/Errors.h"

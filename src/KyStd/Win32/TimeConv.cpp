@@ -1,3 +1,4 @@
+// Conversions between time_t and FILETIME, leap years and month lengths.
 #include "KyStd/Win32/TimeConv.h"
 
 #include <stdexcept>

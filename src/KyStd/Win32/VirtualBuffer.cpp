@@ -1,3 +1,4 @@
+// The never-moving buffer: reserving its range, committing and decommitting pages as it resizes.
 #include "KyStd/Win32/VirtualBuffer.h"
 
 #include "KyStd/Core/Errors.h"

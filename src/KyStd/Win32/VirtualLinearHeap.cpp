@@ -1,3 +1,4 @@
+// The bump allocator on a VirtualBuffer: aligned allocations, strdup, calloc and flatten.
 #include "KyStd/Win32/VirtualLinearHeap.h"
 
 #include "KyStd/Core/Errors.h"

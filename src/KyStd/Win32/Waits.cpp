@@ -1,3 +1,4 @@
+// Waiting on all of two to five handles at once.
 #include "KyStd/Win32/Waits.h"
 
 #include "KyStd/Core/Errors.h"

@@ -1,3 +1,4 @@
+// Tests of the permuting option parser: a table of scans, restarts, and letters above ASCII.
 #include "KyConTool/App/GetOpt.h"
 #include "StderrCapture.h"
 

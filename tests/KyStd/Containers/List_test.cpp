@@ -1,3 +1,4 @@
+// Tests of the linked list and its node pool: edits, stable sort, failed allocation, sharing.
 #include "KyStd/Containers/List.h"
 #include "peer/PeerLists.h"
 

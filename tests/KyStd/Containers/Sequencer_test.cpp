@@ -1,3 +1,4 @@
+// Tests of the sequencers: counts of forward input, back inserts, copy and fill, null input.
 #include "KyStd/Containers/List.h"
 #include "KyStd/Containers/Sequencer.h"
 

@@ -1,3 +1,4 @@
+// Tests of the red-black trees: random runs against std containers, inserts, erases, hints, copies.
 #include "KyStd/Containers/Map.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the error exceptions, their codes and texts, the throw helpers and failed allocation.
 #include "KyStd/Core/Errors.h"
 
 #include <gtest/gtest.h>

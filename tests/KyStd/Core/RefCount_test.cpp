@@ -1,3 +1,4 @@
+// Tests of shared ownership: the singleton registry, process singletons, handles and rc_ptr.
 #include "KyStd/Core/BasicHandle.h"
 #include "KyStd/Core/ProcessSingleton.h"
 #include "KyStd/Core/RcPtr.h"

@@ -1,3 +1,4 @@
+// Tests of folder-change watching: keys, merged watches, delivery, ending watches, pausing.
 #include "KyStd/Files/FileChangeManager.h"
 #include "ShellTestUtil.h"
 

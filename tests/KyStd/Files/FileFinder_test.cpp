@@ -1,3 +1,4 @@
+// Tests of folder enumeration: find data, the filters, exclusion lists, hooks and FindFiles.
 #include "FileTestTree.h"
 #include "KyStd/Files/FileFilter.h"
 #include "KyStd/Files/FileFinder.h"

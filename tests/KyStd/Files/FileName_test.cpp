@@ -1,3 +1,4 @@
+// Tests of file-name equality and order: letter case, separator kinds, maps and searches.
 #include "KyStd/Containers/Map.h"
 #include "KyStd/Files/FileName.h"
 

@@ -1,3 +1,4 @@
+// Tests of the mask matchers: include and exclude lists, list texts, merged masks, rewinding.
 #include "KyStd/Files/FileFilter.h"
 #include "KyStd/Files/MaskMatcher.h"
 

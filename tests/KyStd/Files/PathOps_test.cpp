@@ -1,3 +1,4 @@
+// Tests of path operations: splitting, building, UNC names, system paths, temp names, ellipses.
 #include "FileTestTree.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/SystemText.h"

@@ -1,3 +1,4 @@
+// Tests of wildcard matching: a table of cases, random input against a plain rule, many stars.
 #include "KyStd/Files/FileName.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of pipes, whole-buffer pipe reads and writes, and descriptor redirection.
 #include "ChildProgram.h"
 #include "KyStd/Processes/Pipe.h"
 #include "KyStd/Processes/PipeIO.h"

@@ -1,3 +1,4 @@
+// Tests of child processes: the copy beside the program, exit codes per mode, quoted arguments.
 #include "ChildProgram.h"
 #include "KyStd/Processes/Pipe.h"
 #include "KyStd/Processes/Process.h"

@@ -1,3 +1,4 @@
+// Tests of registry keys: deleting a tree, missing keys and values, sub-keys and value deletion.
 #include "KyStd/Registry/RegKey.h"
 #include "KyStd/Registry/RegValues.h"
 #include "RegScratch.h"

@@ -1,3 +1,4 @@
+// Tests of the registry ordered lists: MRU codes, order, readers and writers.
 #include "KyStd/Files/FileName.h"
 #include "KyStd/Registry/MRUCodeAllocator.h"
 #include "KyStd/Registry/RegMRU.h"

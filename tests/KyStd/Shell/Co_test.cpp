@@ -1,3 +1,4 @@
+// Tests of the COM helpers: HRESULT checks, the one task allocator, and BSTR conversion.
 #include "KyStd/Shell/Co.h"
 #include "peer/PeerShell.h"
 #include "ShellTestUtil.h"

@@ -1,3 +1,4 @@
+// Tests of the special-folder table's lookups and of folder variables expanded in paths.
 #include "KyStd/Shell/Co.h"
 #include "KyStd/Shell/FolderVariables.h"
 #include "KyStd/Shell/ShellFolderTable.h"

@@ -1,3 +1,4 @@
+// Tests of item-ID list arithmetic: counts, sizes, next items, joins and copies.
 #include "KyStd/Shell/Co.h"
 #include "KyStd/Shell/ItemIdList.h"
 

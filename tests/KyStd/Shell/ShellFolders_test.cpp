@@ -1,3 +1,4 @@
+// Tests of shell folders: parents of lists, real folders and their names, STRRET records.
 #include "KyStd/Shell/Co.h"
 #include "KyStd/Shell/ItemIdList.h"
 #include "KyStd/Shell/ShellFolders.h"

@@ -1,3 +1,4 @@
+// Tests of opening files through the shell: the "openas" retry, given verbs and "properties".
 #include "KyStd/Shell/ShellLaunch.h"
 
 #include <gtest/gtest.h>

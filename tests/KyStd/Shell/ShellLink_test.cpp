@@ -1,3 +1,4 @@
+// Tests of shortcut resolution: a shortcut's target, and other files' own paths.
 #include "KyStd/Shell/Co.h"
 #include "KyStd/Shell/ShellLink.h"
 #include "ShellTestUtil.h"

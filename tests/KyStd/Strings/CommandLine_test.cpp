@@ -1,3 +1,4 @@
+// Tests of command lines: quoting edge cases, the word iterator, and random round trips.
 #include "KyStd/Strings/CommandLine.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of number conversion: whole-string ranges and radixes, floating point, the own parsers.
 #include "KyStd/Strings/NumberConv.h"
 #include "KyStd/Strings/String.h"
 

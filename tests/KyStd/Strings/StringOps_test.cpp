@@ -1,3 +1,4 @@
+// Tests of string operations: splits, substitution, edits, line readers and the environment.
 #include "KyStd/Strings/String.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of strings with Windows: control texts, resources, registry values and ellipses.
 #include "KyStd/Strings/String.h"
 #include "KyStd/Strings/TextMeasure.h"
 

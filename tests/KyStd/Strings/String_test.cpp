@@ -1,3 +1,4 @@
+// Tests of the string classes: sharing, capacity, self-assignment, errors, search and compare.
 #include "KyStd/Strings/String.h"
 #include "peer/PeerStrings.h"
 

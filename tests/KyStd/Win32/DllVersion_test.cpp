@@ -1,3 +1,4 @@
+// Tests of DLL version queries: comctl32's version, and DLLs that give none.
 #include "KyStd/Win32/DllVersion.h"
 
 #include <gtest/gtest.h>

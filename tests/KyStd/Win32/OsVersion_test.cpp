@@ -1,3 +1,4 @@
+// Tests of the system-version predicates on known systems, and of the process's record read once.
 #include "KyStd/Win32/OsVersion.h"
 
 #include <gtest/gtest.h>

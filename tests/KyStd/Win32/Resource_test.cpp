@@ -1,3 +1,4 @@
+// Tests of resource access: a custom resource read, and kept when another is missing.
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Win32/Resource.h"
 

@@ -1,3 +1,4 @@
+// Tests of shared memory: the mapped size in whole pages, and a child seeing the parent's bytes.
 #include "ChildProgram.h"
 #include "KyStd/Processes/Process.h"
 #include "KyStd/Win32/SharedMemory.h"

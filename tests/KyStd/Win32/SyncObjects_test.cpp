@@ -1,3 +1,4 @@
+// Tests of named events, mutexes and semaphores, counted mutex locks, and the thread killer.
 #include "ChildProgram.h"
 #include "KyStd/Processes/Process.h"
 #include "KyStd/Win32/MutexLock.h"

@@ -1,3 +1,4 @@
+// Tests of time conversion: round trips, out-of-range file times, leap years and month lengths.
 #include "KyStd/Win32/TimeConv.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of the virtual buffer and linear heap: limits, growth in place, alignment, exhaustion.
 #include "KyStd/Win32/VirtualBuffer.h"
 #include "KyStd/Win32/VirtualLinearHeap.h"
 

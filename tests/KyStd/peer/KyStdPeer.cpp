@@ -1,3 +1,4 @@
+// The peer module's shared-object probes: its process singleton and rc_ptr copies and keeps.
 #include "peer/KyStdPeer.h"
 
 #include "KyStd/Core/ProcessSingleton.h"

@@ -1,3 +1,4 @@
+// Lists held and dropped inside the peer module, for the node pool cases.
 #include "peer/PeerLists.h"
 
 #include "KyStd/Containers/List.h"

@@ -1,3 +1,4 @@
+// The peer module's task allocator, and a DllGetVersion export that always fails.
 #include "peer/PeerShell.h"
 
 #include "KyStd/Shell/Co.h"

@@ -1,3 +1,4 @@
+// The peer module's empty-string blocks and a string made inside it.
 #include "peer/PeerStrings.h"
 
 namespace KyStdPeer {

@@ -1,3 +1,4 @@
+// The prescan of KyReplace's own words: "-R" plans expanded in place, "-C" taken out, "@!" seen.
 #include "KyReplace/Console/App/ArgumentPrescan.h"
 
 #include "KyConTool/App/KyConApp.h"

@@ -1,3 +1,4 @@
+// Opening the help file through WinHelp or the opener a test put in its place.
 #include "KyReplace/Console/App/HelpLauncher.h"
 
 namespace Kyvant {

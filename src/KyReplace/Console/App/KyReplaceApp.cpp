@@ -1,3 +1,4 @@
+// The replace program's application object: its set-up, usage help, and messages copied to the log.
 #include "KyReplace/Console/App/KyReplaceApp.h"
 
 #include "KyConTool/App/GetOpt.h"

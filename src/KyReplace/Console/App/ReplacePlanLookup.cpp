@@ -1,3 +1,4 @@
+// Looking a stored replace plan up by name in the replace-plan database and giving its words.
 #include "KyReplace/Console/App/ReplacePlanLookup.h"
 
 #include "KyDB/Named/ReplacePlanDB.h"

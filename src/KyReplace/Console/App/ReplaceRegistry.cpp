@@ -1,3 +1,4 @@
+// Reading the engine's program name and its options from the shared settings key.
 #include "KyReplace/Console/App/ReplaceRegistry.h"
 
 #include "KyStd/Registry/RegKey.h"

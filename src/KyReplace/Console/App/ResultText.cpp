@@ -1,3 +1,4 @@
+// The texts KyReplace reports: per-file result lines, the total line and the error report.
 #include "KyReplace/Console/App/ResultText.h"
 
 #include <string>

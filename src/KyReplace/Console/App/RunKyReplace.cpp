@@ -1,3 +1,4 @@
+// What main does: the application and start-up objects, help for "-?", the run and its errors.
 #include "KyReplace/Console/App/RunKyReplace.h"
 
 #include "KyConTool/App/GetOpt.h"

@@ -1,3 +1,4 @@
+// The correspondent thread: the engine's packets read, counts passed to the feeder, the end noted.
 #include "KyReplace/Console/Engine/Correspondent.h"
 
 #include "KyReplace/Console/App/KyReplaceApp.h"

@@ -1,3 +1,4 @@
+// Starting the engine program with its options and script, its standard error into a pipe.
 #include "KyReplace/Console/Engine/EngineLauncher.h"
 
 #include "KyReplace/Console/App/ReplaceRegistry.h"

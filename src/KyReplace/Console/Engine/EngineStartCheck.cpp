@@ -1,3 +1,4 @@
+// Waiting for the engine's readiness or its quitting, and whether it ended normally.
 #include "KyReplace/Console/Engine/EngineStartCheck.h"
 
 #include "KyPerlGlue/PerlEvents.h"

@@ -1,3 +1,4 @@
+// The feeder thread: each file to the engine, waiting for its end, swapping it in and reporting.
 #include "KyReplace/Console/Engine/Feeder.h"
 
 #include "KyConTool/App/InOutFile.h"

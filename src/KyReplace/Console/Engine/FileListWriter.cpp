@@ -1,3 +1,4 @@
+// Writing the file-list pipe: ints, counted names, and each kind of record and heartbeat.
 #include "KyReplace/Console/Engine/FileListWriter.h"
 
 #include "KyStd/Processes/PipeIO.h"

@@ -1,3 +1,4 @@
+// The walk's terminator: a heartbeat to the engine, the wait for the file-check mutex, a stop.
 #include "KyReplace/Console/Engine/HeartbeatTerminator.h"
 
 #include "KyReplace/Console/App/SilentExit.h"

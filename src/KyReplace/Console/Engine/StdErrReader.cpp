@@ -1,3 +1,4 @@
+// The thread that reads the engine's standard error and warns one line at a time.
 #include "KyReplace/Console/Engine/StdErrReader.h"
 
 #include "KyReplace/Console/App/KyReplaceApp.h"

@@ -1,3 +1,4 @@
+// Putting a changed copy in place: the backup from a hard link or copy, then the one-step replace.
 #include "KyReplace/Console/Files/FileSwap.h"
 
 #include "KyStd/Core/Errors.h"

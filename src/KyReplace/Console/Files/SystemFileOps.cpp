@@ -1,3 +1,4 @@
+// The system's file operations behind FileOps: attributes, temporary files, links, copies, moves.
 #include "KyReplace/Console/Files/FileOps.h"
 #include "KyStd/Core/Errors.h"
 

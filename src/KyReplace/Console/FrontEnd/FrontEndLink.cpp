@@ -1,3 +1,4 @@
+// The link to the Replace front-end: handles duplicated into it, its window, the engine announced.
 #include "KyReplace/Console/FrontEnd/FrontEndLink.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"

@@ -1,3 +1,4 @@
+// Posting to the Replace front-end's window, retried while its process and window are there.
 #include "KyReplace/Console/FrontEnd/FrontEndPost.h"
 
 namespace Kyvant {

@@ -1,3 +1,4 @@
+// Sending log lines to the front-end: the announcing message, then the text down the log pipe.
 #include "KyReplace/Console/FrontEnd/LogSender.h"
 
 #include "KyReplace/Console/FrontEnd/FrontEndPost.h"

@@ -1,3 +1,4 @@
+// Creating the kernel objects shared with the front-end and engine, and the link block's words.
 #include "KyReplace/Console/FrontEnd/ReplaceNamedObjects.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
