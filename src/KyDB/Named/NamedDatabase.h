@@ -40,17 +40,19 @@ public:
         return Insert(value_type(name, value));
     }
 
-    // Removes the entry; with persist, also its record (under the spelling it
-    // is stored with). A missing name does nothing.
+    // Removes the entry, then with persist its record (under the spelling it
+    // is stored with). The entry is gone from memory also when deleting the
+    // record fails. A missing name does nothing.
     void Erase(const ky_I& name, bool persist)
     {
         CheckWritable();
         auto it = m_imp->find(name);
         if (it == m_imp->end())
             return;
-        if (persist)
-            m_imp->DeleteRecord(it->first);
+        const ky_I stored = it->first;
         m_imp->erase(it);
+        if (persist)
+            m_imp->DeleteRecord(stored);
     }
 
     // Stores the old name's value under the new name, then removes the old
