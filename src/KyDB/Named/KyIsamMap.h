@@ -50,14 +50,9 @@ public:
     const ky_S& GetBasePath() const { return m_basePath; }
     bool IsLoaded() const { return m_loaded; }
 
-    // A value whose text would hold one of the stored layout's separators is
-    // refused before the map changes: it could never be stored or read back.
-    std::pair<iterator, bool> Insert(const value_type& entry, bool write) override
-    {
-        if (write)
-            Codec::Check(entry.first, entry.second);
-        return Base::Insert(entry, write);
-    }
+    // Throws when the value's text would hold one of the stored layout's
+    // separators: such a value could never be stored or read back.
+    void CheckStorable(const value_type& entry) const { Codec::Check(entry.first, entry.second); }
 
     void WriteRecord(const value_type& entry) override
     {

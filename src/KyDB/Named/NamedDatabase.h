@@ -28,10 +28,13 @@ public:
     NamedDatabase& operator=(const NamedDatabase&) = delete;
 
     // Adds the entry or replaces the one of an equal name (value and letters),
-    // writing its record; true when the name was new.
+    // then writes its record; true when the name was new. A value that can
+    // never be stored is refused before anything changes; a write that fails
+    // leaves the entry changed in memory and the record as it was.
     std::pair<const_iterator, bool> Insert(const value_type& entry)
     {
         CheckWritable();
+        m_imp->CheckStorable(entry);
         auto r = m_imp->Insert(entry, true);
         return {r.first, r.second};
     }

@@ -336,8 +336,8 @@ TEST(StorageMap, ReadOnlyFilesCannotBeCreated)
     FileAccess().Open = ReadOnlyOpen;
     const std::string error = ErrorOf([] { PathPlanDB::Instance(); });
     FileAccess().Open = g_realOpen;
-    EXPECT_EQ(0u, error.find("Database error: \"" + folder.File("KyPathPlan") +
-                             "\"; Could not create; "))
+    EXPECT_EQ(
+        0u, error.find("Database error: \"" + folder.File("KyPathPlan") + "\"; Could not create; "))
         << error;
     EXPECT_TRUE(db0 == ReadAll(dbFile));
     EXPECT_TRUE(idx0 == ReadAll(idxFile));
