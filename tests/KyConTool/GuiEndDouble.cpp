@@ -10,6 +10,8 @@
 //   query=<n,n,...>   answers to successive queries (the last one repeats)
 //   box=<n,...>       answers to successive message boxes (default 1)
 //   exiton=<XX>:<c>   after answering the first message 0x80XX, exit with c
+//   env=<n,n,...>     log the inherited value of each variable at start, as
+//                     "env <n>=<value>" or "env <n> unset"
 // Written with the plain Win32 API, independently of the console side.
 #include "common/SplitText.h"
 
@@ -150,7 +152,7 @@ int Finish(int code)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    std::string mode = "run", args;
+    std::string mode = "run", args, envNames;
     bool haveArgs = false;
     for (int i = 1; i < __argc; ++i) {
         for (const std::string& item : Split(__argv[i], ';')) {
@@ -165,6 +167,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
                 args = value, haveArgs = true;
             else if (key == "query")
                 g_queryAnswers = Numbers(value);
+            else if (key == "env")
+                envNames = value;
             else if (key == "box")
                 g_boxAnswers = Numbers(value);
             else if (key == "exiton" && value.size() > 3) {
@@ -185,6 +189,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     Log("start handle=" + std::string(hasHandle && handle != "0" ? "yes" : "no") +
         " kystarted=" + (kyStarted ? "yes" : "no") + " loadfile=" + loadFile +
         " left=" + (left ? "yes" : "no") + " prefix=" + prefix);
+    for (const std::string& name : Split(envNames, ',')) {
+        char value[512];
+        const DWORD n = GetEnvironmentVariableA(name.c_str(), value, sizeof value);
+        Log("env " + name +
+            (n > 0 && n < sizeof value ? "=" + std::string(value, n) : std::string(" unset")));
+    }
     g_console = reinterpret_cast<HANDLE>(std::strtoul(handle.c_str(), nullptr, 10));
     if (!g_console)
         return Finish(4);

@@ -109,7 +109,7 @@ void KyConApp::Go(int argc, char** argv)
     programName_.ToFilePart();
     guiMode_ = argc <= 1 || startedByStarter_;
     if (guiMode_) {
-        RunHandoff();
+        RunHandoff(argc, argv);
         return;
     }
     RemoveStarterVariables();

@@ -172,7 +172,7 @@ protected:
 private:
     friend class ProgressChannel;
 
-    void RunHandoff();
+    void RunHandoff(int argc, char** argv);
     static void RemoveStarterVariables();
     void ShowSummary(bool guiMode);
     void WriteMessage(bool toStdout, const char* text, bool prefix);

@@ -3,6 +3,7 @@
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "KyConTool/App/KyConApp.h"
 #include "KyConTool/App/ProtocolPrefix.h"
+#include "KyDB/Named/PathPlanDB.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
 #include "KyStd/Win32/SharedMemory.h"
@@ -39,11 +40,13 @@ void ExportOwnProcessHandle()
 
 } // namespace
 
-void KyConApp::RunHandoff()
+void KyConApp::RunHandoff(int argc, char** argv)
 {
     ExportOwnProcessHandle();
-    // Recording the command line's path-plan macros belongs to the path-plan
-    // database; it joins here when that database is linked.
+    // Words name=value become variables the front-end inherits; a bare name
+    // removes one.
+    if (argc > 1)
+        PathPlanDB::RecordCommandLineMacros(argv + 1, argv + argc);
     const ky_S& prefix = GetProtocolPrefix();
     doneEvent_.reset(new Win32::Event(true, (prefix + ToolHandoffBlock::kDoneEventName).c_str()));
     handoffBlock_.reset(new Win32::SharedMemory(

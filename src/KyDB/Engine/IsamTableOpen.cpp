@@ -206,6 +206,17 @@ bool MissingFile(int isamError)
            (os == ERROR_FILE_NOT_FOUND || os == ERROR_PATH_NOT_FOUND);
 }
 
+// The record file is there but cannot be opened for writing (a read-only
+// file or folder): the engine reports that as not found too. A file held
+// open by another process is not meant, it waits for that process.
+bool UnwritableFile(int isamError)
+{
+    const unsigned long os = LastOsError();
+    return isamError == kIsamFileNotFound && os != ERROR_FILE_NOT_FOUND &&
+           os != ERROR_PATH_NOT_FOUND && os != ERROR_SHARING_VIOLATION &&
+           os != ERROR_LOCK_VIOLATION;
+}
+
 } // namespace
 
 void OpenTable(const ky_S& basePath, FillFn fill, IsamDatabase*& table, IsamIndex*& index)
@@ -234,6 +245,14 @@ void OpenTable(const ky_S& basePath, FillFn fill, IsamDatabase*& table, IsamInde
                 created = true;
             else
                 race.Start();
+            continue;
+        }
+        if (!created && UnwritableFile(error)) {
+            // Creating is the next step; it never replaces the file that is
+            // there, so it fails unless the file went meanwhile.
+            if (CreateTable(basePath, fill) == CreateResult::AlreadyThere)
+                throw DbError(basePath.c_str(), "Could not create");
+            created = true;
             continue;
         }
         if (race.Again())

@@ -50,6 +50,10 @@ public:
     const ky_S& GetBasePath() const { return m_basePath; }
     bool IsLoaded() const { return m_loaded; }
 
+    // Throws when the value's text would hold one of the stored layout's
+    // separators: such a value could never be stored or read back.
+    void CheckStorable(const value_type& entry) const { Codec::Check(entry.first, entry.second); }
+
     void WriteRecord(const value_type& entry) override
     {
         Codec::Check(entry.first, entry.second);

@@ -28,10 +28,13 @@ public:
     NamedDatabase& operator=(const NamedDatabase&) = delete;
 
     // Adds the entry or replaces the one of an equal name (value and letters),
-    // writing its record; true when the name was new.
+    // then writes its record; true when the name was new. A value that can
+    // never be stored is refused before anything changes; a write that fails
+    // leaves the entry changed in memory and the record as it was.
     std::pair<const_iterator, bool> Insert(const value_type& entry)
     {
         CheckWritable();
+        m_imp->CheckStorable(entry);
         auto r = m_imp->Insert(entry, true);
         return {r.first, r.second};
     }
@@ -40,17 +43,19 @@ public:
         return Insert(value_type(name, value));
     }
 
-    // Removes the entry; with persist, also its record (under the spelling it
-    // is stored with). A missing name does nothing.
+    // Removes the entry, then with persist its record (under the spelling it
+    // is stored with). The entry is gone from memory also when deleting the
+    // record fails. A missing name does nothing.
     void Erase(const ky_I& name, bool persist)
     {
         CheckWritable();
         auto it = m_imp->find(name);
         if (it == m_imp->end())
             return;
-        if (persist)
-            m_imp->DeleteRecord(it->first);
+        const ky_I stored = it->first;
         m_imp->erase(it);
+        if (persist)
+            m_imp->DeleteRecord(stored);
     }
 
     // Stores the old name's value under the new name, then removes the old

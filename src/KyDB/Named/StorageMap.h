@@ -40,27 +40,31 @@ public:
     virtual void DeleteRecord(const K& key) = 0;
 
     // Puts the entry into the map, replacing an entry of an equal name
-    // (value and key letters). With write set, the record is written first,
-    // so a failed write leaves the map as it was; a replaced name whose text
-    // differs other than in letter case is then deleted from the store.
-    // Result: the entry and whether its name was new.
+    // (value and key letters). With write set, the record is written after
+    // the map has changed, so a failed write leaves the map changed and the
+    // record as it was; a replaced name whose text differs other than in
+    // letter case is then deleted from the store. Result: the entry and
+    // whether its name was new.
     virtual std::pair<iterator, bool> Insert(const value_type& entry, bool write)
     {
         if (entry.first.empty())
             throw std::runtime_error("Zero-length names are not allowed");
         iterator old = this->find(entry.first);
         const bool isNew = old == this->end();
-        if (write)
+        const K oldKey = isNew ? K() : old->first;
+        iterator it;
+        if (isNew) {
+            it = this->insert(entry).first;
+        } else {
+            iterator next = this->erase(old);
+            it = Map::insert(next, entry);
+        }
+        if (write) {
             WriteRecord(entry);
-        if (isNew)
-            return {this->insert(entry).first, true};
-
-        const K oldKey = old->first;
-        iterator next = this->erase(old);
-        iterator it = Map::insert(next, entry);
-        if (write && _stricmp(oldKey.c_str(), entry.first.c_str()) != 0)
-            DeleteRecord(oldKey);
-        return {it, false};
+            if (!isNew && _stricmp(oldKey.c_str(), entry.first.c_str()) != 0)
+                DeleteRecord(oldKey);
+        }
+        return {it, isNew};
     }
 
 private:

@@ -27,6 +27,9 @@ public:
     virtual HANDLE CreateNotificationHandle(const char* folder, bool subtree, DWORD filter);
     // The watch of other was merged into this handler's watch.
     virtual void OnMerged(ChangeHandler* other) = 0;
+    // Keeps the place of an operation that the library never calls, so the
+    // virtual table keeps its layout for the handlers built against it.
+    virtual void Reserved() = 0;
     // The folder changed; called on the drive's worker thread. False stops
     // watching the folder.
     virtual bool OnChange(const ky_F& folder, DriveHandlerDef& drive) = 0;

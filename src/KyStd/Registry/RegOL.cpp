@@ -3,6 +3,7 @@
 
 #include "KyStd/Core/Errors.h"
 
+#include <stdexcept>
 #include <vector>
 
 namespace Kyvant {
@@ -45,7 +46,7 @@ unsigned RegOLReaderBase::Read()
         if (result != ERROR_SUCCESS)
             throw os_error(static_cast<unsigned long>(result));
         if (type != REG_SZ)
-            continue;
+            throw std::runtime_error("Encountered non-REG_SZ in RegOLReaderBase");
         text.LoadStringA(key_.get(), name.data(), nullptr);
         TakeValue(name.data(), text, true);
     }

@@ -35,9 +35,9 @@ protected:
     RegKey key_;
 };
 
-// Reads every value of the list's key once and hands each REG_SZ value to
-// the list's TakeValue. Values of other types are skipped, so a damaged list
-// stays readable (and rewritable).
+// Reads every value of the list's key once and hands each to the list's
+// TakeValue. Every value of a list key must be REG_SZ: any other type throws
+// std::runtime_error("Encountered non-REG_SZ in RegOLReaderBase").
 class KYSTD_API RegOLReaderBase : public RegOLBase {
 public:
     RegOLReaderBase(const RegKey& parent, const char* subkey);

@@ -2,11 +2,9 @@
 // read in ascending number order and rewritten whole.
 #pragma once
 
-#include "KyStd/Core/Errors.h"
 #include "KyStd/Registry/RegOL.h"
 #include "KyStd/Registry/RegValues.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <map>
 #include <stdexcept>
@@ -34,19 +32,12 @@ public:
         return count;
     }
 
-    // Only names in plain decimal ("0", "17"; no sign, blank or leading
-    // zero) that fit 32 bits are entries; leniently other names are skipped,
-    // strictly they throw rtl_error. The first of two equal numbers wins.
-    bool TakeValue(const char* name, const ky_BSB<char>& text, bool lenient) override
+    // The name is the entry's number in decimal (GetUnsignedInt(10)): a name
+    // that is not a number throws rtl_error, leniently too. The first of two
+    // equal numbers wins.
+    bool TakeValue(const char* name, const ky_BSB<char>& text, bool /*lenient*/) override
     {
-        unsigned number = 0;
-        try {
-            number = ParseNumber(name);
-        } catch (const std::exception&) {
-            if (lenient)
-                return false;
-            throw;
-        }
+        const unsigned number = ky_S(name).GetUnsignedInt(10);
         return entries_.emplace(number, T(text)).second;
     }
 
@@ -76,16 +67,6 @@ public:
 private:
     friend class RegSeqWriter<T>;
 
-    static unsigned ParseNumber(const char* name)
-    {
-        const char* p = name;
-        while (*p >= '0' && *p <= '9')
-            ++p;
-        if (p == name || *p || (name[0] == '0' && name[1]))
-            throw rtl_error(EINVAL);
-        return ky_S(name).GetUnsignedInt(10);
-    }
-
     void CheckRead() const
     {
         if (!this->read_)
@@ -99,7 +80,7 @@ private:
 // Writes a sequence list from "0" on. The plain form clears every value of
 // the key first. The form tied to a reader keeps the key's values and, when
 // finished, deletes only the reader's entries that were not written again:
-// values that were no entries of the list (other names or types) stay.
+// values put into the key after the reader read it stay.
 template <class T>
 class RegSeqWriter : public RegOLBase {
 public:

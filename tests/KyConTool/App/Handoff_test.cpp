@@ -161,6 +161,21 @@ TEST_F(GuiMode, StarterVariableSelectsGuiModeWithArguments)
     EXPECT_FALSE(Has(run.tool.out, "ignored"));
 }
 
+TEST_F(GuiMode, CommandLineMacrosReachTheFrontEnd)
+{
+    // Started by the starter with words: each name=value sets a variable the
+    // front-end inherits, a bare name removes one.
+    GuiRun run = RunGui(
+        dir, "env=KYTEST_MACRO_SET,KYTEST_MACRO_GONE,KYTEST_MACRO_KEPT",
+        {"KYTEST_MACRO_SET=a b=c", "KYTEST_MACRO_GONE"},
+        {{"KYVANT_KYSTARTED", "1"}, {"KYTEST_MACRO_GONE", "old"}, {"KYTEST_MACRO_KEPT", "kept"}});
+    EXPECT_EQ(run.tool.exitCode, 0u) << run.tool.err;
+    EXPECT_TRUE(Has(run.log, "env KYTEST_MACRO_SET=a b=c\n"
+                             "env KYTEST_MACRO_GONE unset\n"
+                             "env KYTEST_MACRO_KEPT=kept\n"))
+        << run.log;
+}
+
 TEST_F(GuiMode, FrontEndThatGivesUpOrGoes)
 {
     const struct {

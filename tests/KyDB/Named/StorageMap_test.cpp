@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 using namespace Kyvant;
 using namespace NamedDbTest;
@@ -38,6 +39,18 @@ FileHandle SeemingMissingOpen(const char* name, bool writable, bool shared)
     if (g_seemMissing > 0 && n.size() > 3 && n.substr(n.size() - 3) == ".db") {
         --g_seemMissing;
         SetLastOsError(ERROR_FILE_NOT_FOUND);
+        return kNoFile;
+    }
+    return g_realOpen(name, writable, shared);
+}
+
+// Refuses to open record files for writing, as Windows does when they are
+// read-only. (Wine run by root lets a read-only file be opened for writing.)
+FileHandle ReadOnlyOpen(const char* name, bool writable, bool shared)
+{
+    const std::string n = name;
+    if (writable && n.size() > 3 && n.substr(n.size() - 3) == ".db") {
+        SetLastOsError(ERROR_ACCESS_DENIED);
         return kNoFile;
     }
     return g_realOpen(name, writable, shared);
@@ -75,13 +88,73 @@ TEST(StorageMap, ItemSizeLimit)
     const std::string longName(2000, 'n');
     EXPECT_THROW(db.Insert(longName.c_str(), StoredString<ky_I>("*.n")), KyIsam::DbError);
 
-    EXPECT_EQ(11u, db.size());
-    EXPECT_STREQ("Big", db.find("BIG")->first.c_str());
-    EXPECT_EQ(atLimit, db.find("BIG")->second.c_str());
+    // The records stay as they were; the map keeps the refused items.
     EXPECT_TRUE(db0 == ReadAll(folder.File("KyMask.db")));
     EXPECT_TRUE(idx0 == ReadAll(folder.File("KyMask.idx")));
+    EXPECT_EQ(12u, db.size());
+    EXPECT_STREQ("big", db.find("BIG")->first.c_str());
+    EXPECT_EQ(over, db.find("BIG")->second.c_str());
     MaskDB::Reset();
+    EXPECT_EQ(11u, MaskDB::Instance().size());
+    EXPECT_STREQ("Big", MaskDB::Instance().find("big")->first.c_str());
     EXPECT_EQ(atLimit, MaskDB::Instance().find("big")->second.c_str());
+}
+
+TEST(StorageMap, AFailedWriteLeavesTheEntryChangedAndTheRecordAsItWas)
+{
+    const std::string tooLarge(0x7DFF, 'p');
+    const struct {
+        const char* what;
+        const char* name;
+        std::string path;
+        bool lockRefused;
+        const char* error;
+    } cases[] = {
+        {"replacing, too large", "kept", tooLarge, false, "The item is too large: \"kept\""},
+        {"new, too large", "New", tooLarge, false, "The item is too large: \"New\""},
+        {"replacing, lock refused", "KEPT", "changed", true, "; Lock; "},
+        {"new, lock refused", "New", "new", true, "; Lock; "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        DbFolder folder;
+        PathPlanDB::Instance().Insert("Kept", Plan("old"));
+        const auto db0 = ReadAll(folder.File("KyPathPlan.db"));
+        std::string error;
+        {
+            std::unique_ptr<KyDBTest::Fault> refuse;
+            if (c.lockRefused)
+                refuse.reset(new KyDBTest::Fault(KyDBTest::Fault::Lock, 1));
+            error = ErrorOf([&] { PathPlanDB::Instance().Insert(c.name, Plan(c.path.c_str())); });
+        }
+        EXPECT_NE(std::string::npos, error.find(c.error)) << error;
+        PathPlanDB& db = PathPlanDB::Instance();
+        ASSERT_TRUE(db.find(c.name) != db.end());
+        EXPECT_STREQ(c.name, db.find(c.name)->first.c_str());
+        EXPECT_TRUE(db.find(c.name)->second == Plan(c.path.c_str()));
+        EXPECT_TRUE(db0 == ReadAll(folder.File("KyPathPlan.db")));
+        PathPlanDB::Reset();
+        EXPECT_EQ(Strings({"Kept"}), PlanNames());
+        EXPECT_TRUE(PathPlanDB::Instance().find("kept")->second == Plan("old"));
+    }
+}
+
+TEST(StorageMap, ErasingARecordAnotherProcessDeletedRemovesTheEntry)
+{
+    DbFolder folder;
+    PathPlanDB& db = PathPlanDB::Instance();
+    db.Insert("Gone", Plan("g"));
+    db.Insert("Kept", Plan("k"));
+    ASSERT_EQ(0, NamedPeer({"erase", "gone"}).Wait());
+
+    const std::string error = ErrorOf([&] { db.Erase("GONE", true); });
+    EXPECT_EQ(0u, error.find("Database error: \"" + folder.File("KyPathPlan") +
+                             "\"; Record set: \"Gone\"; "))
+        << error;
+    EXPECT_EQ(Strings({"Kept"}), PlanNames());
+    db.Erase("Gone", true); // no longer there: nothing to do
+    PathPlanDB::Reset();
+    EXPECT_EQ(Strings({"Kept"}), PlanNames());
 }
 
 TEST(StorageMap, LetterCaseAndRenames)
@@ -249,4 +322,24 @@ TEST(StorageMap, ACreateThatFindsTheFilesThereOpensThem)
     EXPECT_EQ(Strings({"Kept"}), PlanNames());
     EXPECT_TRUE(db0 == ReadAll(folder.File("KyPathPlan.db")));
     EXPECT_TRUE(idx0 == ReadAll(folder.File("KyPathPlan.idx")));
+}
+
+TEST(StorageMap, ReadOnlyFilesCannotBeCreated)
+{
+    DbFolder folder;
+    PathPlanDB::Instance().Insert("Kept", Plan("k"));
+    PathPlanDB::Reset();
+    const std::string dbFile = folder.File("KyPathPlan.db"),
+                      idxFile = folder.File("KyPathPlan.idx");
+    const auto db0 = ReadAll(dbFile), idx0 = ReadAll(idxFile);
+    g_realOpen = FileAccess().Open;
+    FileAccess().Open = ReadOnlyOpen;
+    const std::string error = ErrorOf([] { PathPlanDB::Instance(); });
+    FileAccess().Open = g_realOpen;
+    EXPECT_EQ(
+        0u, error.find("Database error: \"" + folder.File("KyPathPlan") + "\"; Could not create; "))
+        << error;
+    EXPECT_TRUE(db0 == ReadAll(dbFile));
+    EXPECT_TRUE(idx0 == ReadAll(idxFile));
+    EXPECT_EQ(Strings({"Kept"}), PlanNames());
 }

@@ -2,6 +2,7 @@
 //   insert <prefix> <count> <startEvent>  waits for the event, then inserts
 //                                         count path plans named prefix + N
 //   count                                 exit code: the number of path plans
+//   erase <name>                          erases the path plan and its record
 //   hold <file> <readyEvent> <endEvent>   holds the file open exclusively
 //                                         from readyEvent until endEvent
 // Failures print their text and exit with 1000 or more.
@@ -63,6 +64,10 @@ int main(int argc, char** argv)
             return Insert(argv[2], std::atoi(argv[3]), Event(argv[4]));
         if (argc == 2 && std::strcmp(argv[1], "count") == 0)
             return static_cast<int>(PathPlanDB::Instance().size());
+        if (argc == 3 && std::strcmp(argv[1], "erase") == 0) {
+            PathPlanDB::Instance().Erase(ky_I(argv[2]), true);
+            return 0;
+        }
         if (argc == 5 && std::strcmp(argv[1], "hold") == 0)
             return Hold(argv[2], Event(argv[3]), Event(argv[4]));
         return 1003;

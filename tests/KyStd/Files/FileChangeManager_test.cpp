@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -54,6 +57,7 @@ public:
         std::lock_guard<std::mutex> hold(mutex);
         merged.push_back(other);
     }
+    void Reserved() override { ++reservedCalls; }
     bool OnChange(const ky_F& folder, Win32::DriveHandlerDef&) override
     {
         std::lock_guard<std::mutex> hold(mutex);
@@ -77,6 +81,7 @@ public:
     DWORD thread = 0;
     int priority = 0;
     std::atomic<int> calls{0};
+    std::atomic<int> reservedCalls{0};
 
 private:
     bool answer_, fake_;
@@ -117,7 +122,39 @@ std::string ErrorOf(std::function<void()> f)
     return "";
 }
 
+// The slot of a virtual operation in its class's virtual table. This
+// compiler follows the Itanium C++ ABI, where a pointer to a virtual member
+// holds one more than the byte offset of the slot.
+template <class F>
+int SlotOf(F member)
+{
+    struct {
+        std::uintptr_t pointer;
+        std::ptrdiff_t adjustment;
+    } held;
+    static_assert(sizeof member == sizeof held, "pointer to member layout");
+    std::memcpy(&held, &member, sizeof held);
+    return held.pointer & 1 ? static_cast<int>((held.pointer - 1) / sizeof(void*)) : -1;
+}
+
 } // namespace
+
+TEST(ChangeHandler, VirtualTableKeepsItsFiveOperationsInOrder)
+{
+    // The virtual destructor takes the first two slots (complete and deleting).
+    const struct {
+        const char* operation;
+        int slot, expected;
+    } cases[] = {
+        {"CreateNotificationHandle", SlotOf(&ChangeHandler::CreateNotificationHandle), 2},
+        {"OnMerged", SlotOf(&ChangeHandler::OnMerged), 3},
+        {"Reserved", SlotOf(&ChangeHandler::Reserved), 4},
+        {"OnChange", SlotOf(&ChangeHandler::OnChange), 5},
+        {"OnChange of a derived handler", SlotOf(&Recorder::OnChange), 5},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.expected, c.slot) << c.operation;
+}
 
 TEST(FileChangeManager, FindChangeHandlerNormalisesItsKey)
 {
@@ -205,6 +242,8 @@ TEST(FileChangeManager, ChangesReachTheHandlerOnALowPriorityWorker)
     Touch(x, "new.txt");
     ASSERT_TRUE(hx.Called());
 
+    for (Recorder* h : {&hx, &hy, &hm})
+        EXPECT_EQ(0, h->reservedCalls);
     std::lock_guard<std::mutex> hold(hx.mutex);
     EXPECT_EQ(THREAD_PRIORITY_LOWEST, hx.priority);
     EXPECT_NE(GetCurrentThreadId(), hx.thread);

@@ -1,4 +1,5 @@
 // Tests of the registry ordered lists: MRU codes, order, readers and writers.
+#include "KyStd/Core/Errors.h"
 #include "KyStd/Files/FileName.h"
 #include "KyStd/Registry/MRUCodeAllocator.h"
 #include "KyStd/Registry/RegMRU.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <vector>
@@ -88,7 +90,6 @@ TEST(RegMRUReaderTest, ReadsInOrderAndSkipsWhatIsNotInIt)
     PutString(list, "B", "text B");
     PutString(list, "C", "not in order");
     PutString(list, "Order", "BA");
-    PutDword(list, "D", 4);
     RegCloseKey(list);
 
     RegKey parent(scratch.get(), "");
@@ -113,7 +114,6 @@ TEST(RegMRUReaderTest, DamagedOrderStillReadsAndRewrites)
         {"duplicated code", [](HKEY k) { PutString(k, "Order", "BAB"); }, {"b", "a"}},
         {"code out of range", [](HKEY k) { PutString(k, "Order", "B~a A"); }, {"b", "a"}},
         {"code without value", [](HKEY k) { PutString(k, "Order", "ZBA"); }, {"b", "a"}},
-        {"wrong type", [](HKEY k) { PutDword(k, "Order", 0x4142); }, {}},
         {"missing", [](HKEY) {}, {}},
     };
     for (const auto& c : cases) {
@@ -203,20 +203,18 @@ TEST(RegMRUWriterTest, FileNameListsMatchNamesAsFileNames)
     EXPECT_EQ(Entries(reader), (Texts{"c:/dir/A.TXT", "b.txt"}));
 }
 
-TEST(RegSeqReaderTest, ReadsInNumericOrderAndSkipsOtherValues)
+TEST(RegSeqReaderTest, ReadsInNumericOrder)
 {
     RegScratch scratch("seq_read");
     HKEY list = SubKey(scratch.get(), "Paths");
-    for (const char* name : {"10", "2", "1"})
+    // Names are read as decimal numbers, leading blanks and zeros allowed.
+    for (const char* name : {"10", "2", "1", " 4", "05"})
         PutString(list, name, std::string("text ") + name);
-    for (const char* name : {"x", "05", "-3", " 4", "99999999999", ""})
-        PutString(list, name, "skipped");
-    PutDword(list, "3", 3);
     RegCloseKey(list);
 
     RegKey parent(scratch.get(), "");
     RegSeqReader<ky_S> reader(parent, "Paths");
-    EXPECT_EQ(Entries(reader), (Texts{"text 1", "text 2", "text 10"}));
+    EXPECT_EQ(Entries(reader), (Texts{"text 1", "text 2", "text  4", "text 05", "text 10"}));
     ASSERT_NE(reader.Find(2), nullptr);
     EXPECT_STREQ(reader.Find(2)->c_str(), "text 2");
     EXPECT_EQ(reader.Find(3), nullptr);
@@ -240,23 +238,81 @@ TEST(RegSeqWriterTest, PlainWriterReplacesTheKeyTiedWriterOnlyTheList)
         HKEY list = SubKey(scratch.get(), "Paths");
         for (const char* name : {"0", "1", "2", "4"})
             PutString(list, name, "old");
-        PutString(list, "Comment", "no entry");
-        PutDword(list, "3", 3);
+        // Put in by someone else after the list was read.
+        const auto putOthers = [list] {
+            PutString(list, "Comment", "no entry");
+            PutDword(list, "3", 3);
+        };
 
         RegKey parent(scratch.get(), "");
         std::vector<ky_S> items = {ky_S("first"), ky_S("second")};
         forward_input_sequencer<std::vector<ky_S>> seq(items);
         if (c.tied) {
             RegSeqReader<ky_S> reader(parent, "Paths");
+            putOthers();
             RegSeqWriter<ky_S>(reader).Write(seq); // finished when destroyed
         } else {
+            putOthers();
             RegSeqWriter<ky_S>(parent, "Paths").Write(seq);
         }
         Texts names = ValueNames(list);
         std::sort(names.begin(), names.end());
         EXPECT_EQ(names, c.remaining);
-        RegSeqReader<ky_S> reread(parent, "Paths");
-        EXPECT_EQ(Entries(reread), (Texts{"first", "second"}));
+        EXPECT_EQ(GetString(list, "0"), "first");
+        EXPECT_EQ(GetString(list, "1"), "second");
         RegCloseKey(list);
+    }
+}
+
+TEST(RegOLReaderTest, ValuesThatAreNoEntriesOfTheListThrow)
+{
+    const std::string notString = "Encountered non-REG_SZ in RegOLReaderBase";
+    const std::string notNumber = rtl_error(EINVAL).what();
+    const std::string tooLarge = rtl_error(ERANGE).what();
+    const DWORD word = 4;
+    const struct {
+        const char* what;
+        bool mru; // else a sequence list
+        const char* name;
+        DWORD type;
+        std::string error;
+    } cases[] = {
+        {"MRU entry REG_DWORD", true, "D", REG_DWORD, notString},
+        {"MRU order REG_DWORD", true, "Order", REG_DWORD, notString},
+        {"MRU entry REG_EXPAND_SZ", true, "C", REG_EXPAND_SZ, notString},
+        {"MRU name of two characters REG_BINARY", true, "xy", REG_BINARY, notString},
+        {"sequence entry REG_DWORD", false, "3", REG_DWORD, notString},
+        {"sequence entry REG_MULTI_SZ", false, "3", REG_MULTI_SZ, notString},
+        {"sequence name not a number", false, "x", REG_SZ, notNumber},
+        {"sequence name with a letter after the number", false, "4a", REG_SZ, notNumber},
+        {"sequence name empty", false, "", REG_SZ, notNumber},
+        {"sequence name over 32 bits", false, "99999999999", REG_SZ, tooLarge},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RegScratch scratch("ol_refused");
+        HKEY list = SubKey(scratch.get(), c.mru ? "MRU" : "Paths");
+        PutString(list, c.mru ? "A" : "0", "a");
+        if (c.mru && std::string(c.name) != "Order")
+            PutString(list, "Order", "A");
+        if (c.type == REG_SZ)
+            PutString(list, c.name, "b");
+        else
+            RegSetValueExA(list, c.name, 0, c.type, reinterpret_cast<const BYTE*>(&word),
+                           sizeof word);
+        RegCloseKey(list);
+
+        RegKey parent(scratch.get(), "");
+        if (c.mru) {
+            RegMRUReader<ky_S> reader(parent, "MRU", "Order", false);
+            EXPECT_EQ(RuntimeErrorOf([&] { reader.Read(); }), c.error);
+            EXPECT_FALSE(reader.IsRead());
+        } else {
+            RegSeqReader<ky_S> reader(parent, "Paths", false);
+            EXPECT_EQ(RuntimeErrorOf([&] { reader.Read(); }), c.error);
+            EXPECT_EQ(RuntimeErrorOf([&] { reader.TakeValue(c.name, ky_S("b"), false); }),
+                      c.type == REG_SZ ? c.error : "<no exception>");
+            EXPECT_FALSE(reader.IsRead());
+        }
     }
 }
