@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Runs one program of the suite under the build's Wine prefix:
+#   ./run.sh [--screenshot FILE.png] PROGRAM [ARGS...]
+#   ./run.sh --demo
+# PROGRAM is a name in build/bin, with or without ".exe"; the arguments pass
+# through untouched, standard input, output and error are the program's own,
+# and the exit code is the program's. A windowed program without a display
+# runs on a virtual screen of its own, and a picture of the screen is saved
+# once its first window shows (into build/test-artifacts/run/ unless
+# --screenshot names the file).
+set -u
+root=$(cd "$(dirname "$0")" && pwd)
+build=$root/build
+bin=$build/bin
+
+fail() {
+  echo "run.sh: $*" >&2
+  exit 2
+}
+
+started=()
+cleanup() {
+  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in "${started[@]}"; do wait "$pid" 2>/dev/null; done
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+list_programs() {
+  echo "Programs in build/bin:" >&2
+  for f in "$bin"/*.exe; do
+    [ -e "$f" ] && echo "  $(basename "$f" .exe)" >&2
+  done
+}
+
+check_ready() {
+  [ -d "$bin" ] || fail "no build yet: run ./setup.sh first"
+  command -v wine >/dev/null 2>&1 || fail "Wine is not installed: run ./setup.sh first"
+  [ -f "$build/wineprefix/system.reg" ] || fail "no Wine prefix in build/: run ./setup.sh first"
+}
+
+# The same Wine settings the tests use, and a persistent server started apart
+# from the program, so that no Wine helper holds the program's output open.
+start_wine() {
+  export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  wineserver -f -p </dev/null >/dev/null 2>&1 &
+  started+=($!)
+}
+
+is_windowed() {
+  i686-w64-mingw32-objdump -p "$1" 2>/dev/null | grep -q '^Subsystem.*Windows GUI'
+}
+
+start_display() {
+  local n=99
+  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  started+=($!)
+  export DISPLAY=:$n
+  for _ in $(seq 50); do
+    [ -e /tmp/.X11-unix/X$n ] && return 0
+    sleep 0.1
+  done
+  fail "could not start a virtual screen (Xvfb)"
+}
+
+# Waits (up to 60 s, while the program runs) for anything to show on the
+# screen, then saves a picture of it.
+take_screenshot() {
+  local pid=$1 file=$2 probe
+  probe=$(mktemp --suffix=.png)
+  for _ in $(seq 120); do
+    kill -0 "$pid" 2>/dev/null || break
+    if import -window root "$probe" 2>/dev/null &&
+       [ "$(identify -format '%[fx:standard_deviation>0]' "$probe" 2>/dev/null)" = 1 ]; then
+      sleep 1
+      mkdir -p "$(dirname "$file")"
+      import -window root "$file" 2>/dev/null && echo "run.sh: screenshot saved as $file" >&2
+      break
+    fi
+    sleep 0.5
+  done
+  rm -f "$probe"
+}
+
+run_program() {
+  local shot=$1 name=$2
+  shift 2
+  local exe=$bin/${name%.exe}.exe
+  if [ ! -f "$exe" ]; then
+    echo "run.sh: no program \"$name\" in build/bin" >&2
+    list_programs
+    exit 2
+  fi
+  start_wine
+  if is_windowed "$exe" && { [ -z "${DISPLAY:-}" ] || [ -n "$shot" ]; }; then
+    [ -n "${DISPLAY:-}" ] || start_display
+    [ -n "$shot" ] || shot=$build/test-artifacts/run/${name%.exe}-$(date +%Y%m%d-%H%M%S).png
+    wine "$exe" "$@" &
+    local pid=$!
+    take_screenshot "$pid" "$shot"
+    wait "$pid"
+    return $?
+  fi
+  wine "$exe" "$@"
+}
+
+# The main job on a sample of its own: a replace with backups and result
+# lines over a small folder, then each changed file before and after.
+run_demo() {
+  local demo=$build/demo
+  rm -rf "$demo"
+  mkdir -p "$demo/sub"
+  printf 'hello world\r\nsay hello twice: hello\r\n' >"$demo/dos.txt"
+  printf 'hello from a file with LF line ends\nno greeting here\n' >"$demo/unix.txt"
+  printf 'nothing to change\r\n' >"$demo/plain.txt"
+  printf 'hello in a subfolder\n' >"$demo/sub/nested.txt"
+  printf 'hello\0\001\002binary\0' >"$demo/data.bin"
+  echo "Replacing \"hello\" with \"goodbye\" in build/demo (backups kept as .bak):"
+  local winroot
+  winroot="Z:$(echo "$demo" | tr / '\\')"
+  # "|+": every depth of subfolders. data.bin is not a .txt file and stays as it is.
+  run_program "" KyReplace -NBV -phello -qgoodbye @! "$winroot\\*.txt|+" </dev/null
+  local rc=$?
+  echo
+  for bak in "$demo"/*.bak "$demo"/sub/*.bak; do
+    [ -e "$bak" ] || continue
+    local file=${bak%.bak}
+    echo "== ${file#$build/}: before"
+    tr -d '\r' <"$bak"
+    echo "== ${file#$build/}: after"
+    tr -d '\r' <"$file"
+  done
+  return $rc
+}
+
+shot=""
+case "${1:-}" in
+  "") echo "usage: ./run.sh [--screenshot FILE.png] PROGRAM [ARGS...] | ./run.sh --demo" >&2
+      exit 2 ;;
+  --demo) check_ready; run_demo; exit $? ;;
+  --screenshot)
+    [ $# -ge 3 ] || fail "--screenshot needs a file name and a program"
+    shot=$2
+    shift 2 ;;
+esac
+check_ready
+run_program "$shot" "$@"
