@@ -292,16 +292,18 @@ void ArgItemState::RunLiteral(const ky_S& argument)
 {
     ky_F name(argument);
     It::DoPathFlags(name, flags_);
-    name = WithoutTrailingSep(name);
+    // The name is yielded as given; only the look-up drops a final separator,
+    // which the system refuses in a file name.
     literal_ = FileNameResult();
     literal_.name = name;
+    const ky_F lookup = WithoutTrailingSep(name);
     FileInfo entry;
-    if (name.GetInfo(std::nothrow, entry)) {
+    if (lookup.GetInfo(std::nothrow, entry)) {
         literal_.hasDetails = true;
         TreeWalk::FillDetails(entry, literal_.details);
         literal_.isFolder = entry.IsDirectory();
     } else {
-        literal_.isFolder = name.IsDirectory();
+        literal_.isFolder = lookup.IsDirectory();
     }
     if (literal_.isFolder && !(flags_ & It::AcceptsPureFolders))
         FailPureFolder();

@@ -240,7 +240,9 @@ PathSection PathSection::Parse(const ky_S& text, const char* spec, unsigned flag
 
     s.depth = endsWithSep ? settings.depth : 0;
     if (next < fields.size()) {
-        ky_S depth = Trimmed(fields[next++]);
+        // Taken as it stands, as "@d" takes its argument: blanks are no
+        // part of a depth number.
+        const ky_S& depth = fields[next++];
         if (!depth.empty()) {
             int d = PathPlanDB::TextToMaxRecDepth(ky_I(depth));
             s.depth = d < 1 ? 0 : d;

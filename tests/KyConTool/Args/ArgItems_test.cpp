@@ -148,7 +148,65 @@ TEST_F(ArgItemsTest, LiteralsEscapesAndFolders)
     EXPECT_EQ(WalkError(Args({"<root>src"})), longMessage);
     EXPECT_EQ(WalkError(Args({"<root>src\\"})), longMessage);
     EXPECT_EQ(Walk(Args({"<root>src"}), pure, tree.Root()), (Names{"src/"}));
-    EXPECT_EQ(Walk(Args({"@L<root>src\\"}), pure, tree.Root()), (Names{"src/"}));
+}
+
+// A path section's depth field reads as "@d" reads its argument: the whole
+// text is the number, so blanks make it a bad number in both.
+TEST_F(ArgItemsTest, DepthFieldsReadAsTheDepthCode)
+{
+    struct Case {
+        const char* field;
+        Names expected; // empty: the error below
+        const char* error;
+        const char* codeError; // where "@d" differs: its argument loses leading blanks
+    };
+    const Names top = {"src\\b.h"};
+    const Names deep = {"src\\b.h", "src\\keep\\k.h"};
+    const Case cases[] = {
+        {"2", deep, nullptr, nullptr},
+        {"+", deep, nullptr, nullptr},
+        {"-1", top, nullptr, nullptr},
+        {"2 ", {}, "Bad folder depth number: 2 ", nullptr},
+        {" ", {}, "Bad folder depth number:  ", "Missing argument to: @d"},
+        {"+ ", {}, "Bad folder depth number: + ", nullptr},
+        {"x", {}, "Bad folder depth number: x", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("field \"") + c.field + "\"");
+        const std::string section = std::string("@p<root>src\\*.h|") + c.field;
+        const std::string code = std::string("@d") + c.field;
+        if (c.error) {
+            EXPECT_EQ(WalkError(Args({section})), c.error);
+            EXPECT_EQ(WalkError(Args({code, "@p<root>src\\|*.h"})),
+                      c.codeError ? c.codeError : c.error);
+        } else {
+            EXPECT_EQ(Walk(Args({section}), 0, tree.Root()), c.expected);
+            EXPECT_EQ(Walk(Args({code, "@p<root>src\\|*.h"}), 0, tree.Root()), c.expected);
+        }
+        Walk({"@c"}, 0, "");
+    }
+}
+
+// "@L" yields its name as given, a final separator included; an existing
+// folder is still recognised as one.
+TEST_F(ArgItemsTest, LiteralNamesKeepTheirFinalSeparator)
+{
+    const unsigned pure = ky_filename_argv_iterator::AcceptsPureFolders;
+    struct Case {
+        const char* arg;
+        Names expected;
+    };
+    const Case cases[] = {
+        {"@L<root>src", {"src/"}},
+        {"@L<root>src\\", {"src\\/"}},
+        {"@L<root>nodir", {"nodir?"}},
+        {"@L<root>nodir\\", {"nodir\\?"}},
+        {"@L<root>src\\a.c", {"src\\a.c"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arg);
+        EXPECT_EQ(Walk(Args({c.arg}), pure, tree.Root()), c.expected);
+    }
 }
 
 TEST_F(ArgItemsTest, LocalDrivesRunOncePerFixedDrive)
