@@ -208,3 +208,17 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int y = area.top + (area.Height() - rect.Height()) / 2;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+{
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != nullptr; hChild = ::GetNextWindow(hChild, GW_HWNDNEXT)) {
+        if (bOnlyPerm) {
+            if (CWnd* pWnd = FromHandlePermanent(hChild))
+                AfxCallWndProc(pWnd, hChild, message, wParam, lParam);
+        } else {
+            ::SendMessageA(hChild, message, wParam, lParam);
+        }
+        if (bDeep && ::GetTopWindow(hChild) != nullptr)
+            FromHandle(hChild)->SendMessageToDescendants(message, wParam, lParam, bDeep, bOnlyPerm);
+    }
+}

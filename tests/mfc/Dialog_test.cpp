@@ -24,11 +24,15 @@ public:
     Exchange m_exchange = Exchange::Normal;
     std::vector<UINT> m_keysSeen;
     int m_kicks = 0;
+    bool m_eatEscape = false;
 
     BOOL PreTranslateMessage(MSG* pMsg) override
     {
-        if (pMsg->message == WM_KEYDOWN)
+        if (pMsg->message == WM_KEYDOWN) {
             m_keysSeen.push_back(static_cast<UINT>(pMsg->wParam));
+            if (m_eatEscape && pMsg->wParam == VK_ESCAPE)
+                return TRUE;  // the dialog manager never sees it
+        }
         return CDialog::PreTranslateMessage(pMsg);
     }
 
@@ -161,6 +165,41 @@ TEST_F(ModalDialog, CancelReturnsIdCancelWithoutSaving)
     });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_EQ(12, dlg.m_number);
+}
+
+TEST_F(ModalDialog, KeysReachPreTranslateMessageBeforeTheDialogManager)
+{
+    CDataDlg dlg;
+    dlg.m_eatEscape = true;
+    OnNextModalIdle([&](CWnd*) {
+        ::PostMessageA(::GetDlgItem(dlg.m_hWnd, IDC_NUMBER), WM_KEYDOWN, VK_ESCAPE, 0);
+        RunSoon([&] { dlg.EndDialog(5); }, 100);
+    });
+    EXPECT_EQ(5, dlg.DoModal());  // Escape did not cancel
+    EXPECT_EQ(std::vector<UINT>{ VK_ESCAPE }, dlg.m_keysSeen);
+}
+
+TEST_F(ModalDialog, AGivenParentIsTheOwnerThatIsDisabled)
+{
+    CWnd* pOther = CreateMainWindow("Other owner");
+    ASSERT_NE(nullptr, pOther);
+    CDataDlg dlg;
+    dlg.m_pParentWnd = pOther;
+    bool otherDisabled = false;
+    bool mainEnabled = false;
+    HWND owner = nullptr;
+    OnNextModalIdle([&](CWnd*) {
+        otherDisabled = !pOther->IsWindowEnabled();
+        mainEnabled = m_pMain->IsWindowEnabled() != FALSE;
+        owner = ::GetWindow(dlg.m_hWnd, GW_OWNER);
+        dlg.EndDialog(IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_TRUE(otherDisabled);
+    EXPECT_TRUE(mainEnabled);
+    EXPECT_EQ(pOther->m_hWnd, owner);
+    EXPECT_TRUE(pOther->IsWindowEnabled());
+    pOther->DestroyWindow();
 }
 
 TEST_F(ModalDialog, AMissingTemplateFailsAtOnce)

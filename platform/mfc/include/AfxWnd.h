@@ -123,6 +123,13 @@ public:
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
+    BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+    { return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags); }
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, static_cast<WPARAM>(bRedraw)); }
+    // Sends the message to every child (and, when deep, their children), first level first.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+                                  BOOL bOnlyPerm = FALSE);
     CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
     BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
     CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
