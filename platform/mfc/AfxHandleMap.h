@@ -1,7 +1,10 @@
 // Handle maps: each handle's permanent object, or a temporary one made on demand and freed at idle.
 #pragma once
 
+#include "AfxDC.h"
+#include "AfxMenu.h"
 #include "AfxState.h"
+#include "AfxWnd.h"
 
 #include <map>
 #include <vector>
@@ -63,10 +66,6 @@ private:
     std::map<H, T*> m_permanent;
     std::map<H, T*> m_temporary;
 };
-
-class CWnd;
-class CMenu;
-class CDC;
 
 AfxHandleMap<CWnd, HWND, &CWnd::m_hWnd>& AfxWndMap();
 AfxHandleMap<CMenu, HMENU, &CMenu::m_hMenu>& AfxMenuMap();

@@ -142,7 +142,7 @@ void CWinApp::DoWaitCursor(int nCode)
     if (m_nWaitCursorCount < 0)
         m_nWaitCursorCount = 0;
     if (m_nWaitCursorCount > 0) {
-        HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)));
+        HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
         if (nCode > 0 && m_nWaitCursorCount == 1)
             m_hcurWaitCursorRestore = previous;
     } else if (nCode != 0) {
@@ -181,14 +181,14 @@ HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURC
 
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
 {
-    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(14)), lpszResourceName);
+    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
 }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCEA(nIDResource)); }
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
-    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(12)), lpszResourceName);
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
 }
 
 CWinApp* AfxGetApp() { return AfxProcess().pApp; }

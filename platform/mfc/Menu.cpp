@@ -43,7 +43,7 @@ BOOL CMenu::LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCEA(nIDRes
 
 BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
 {
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCEA(4));
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_MENU);
     return Attach(::LoadMenuA(hInst, lpszResourceName));
 }
 

@@ -29,6 +29,12 @@ BOOL CDialog::PumpOne(MSG& msg)
     return TRUE;
 }
 
+// A dialog whose window went away ends its loop too.
+static bool KeepRunning(const CDialog& dlg, BOOL bContinueModal)
+{
+    return bContinueModal && dlg.m_hWnd != nullptr && ::IsWindow(dlg.m_hWnd);
+}
+
 int CDialog::RunModalLoop()
 {
     m_bInModalLoop = TRUE;
@@ -52,13 +58,13 @@ int CDialog::RunModalLoop()
                 bHookRan = true;
                 if (AFX_MODALIDLEHOOK pfnHook = AfxProcess().pfnModalIdleHook)
                     pfnHook(this);
-                if (!m_bContinueModal)
+                if (!KeepRunning(*this, m_bContinueModal))
                     break;
             }
             if (!bMore)
                 bIdle = FALSE;
         }
-        if (!m_bContinueModal)
+        if (!KeepRunning(*this, m_bContinueModal))
             break;
         bool bQuit = false;
         do {
@@ -68,7 +74,7 @@ int CDialog::RunModalLoop()
                 bQuit = true;
                 break;
             }
-            if (!m_bContinueModal)
+            if (!KeepRunning(*this, m_bContinueModal))
                 break;
             CWinThread* pThread = AfxGetThread();
             if (pThread ? pThread->IsIdleMessage(&msg) : msg.message != WM_PAINT) {
@@ -76,7 +82,7 @@ int CDialog::RunModalLoop()
                 lIdleCount = 0;
             }
         } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-        if (bQuit || !m_bContinueModal)
+        if (bQuit || !KeepRunning(*this, m_bContinueModal))
             break;
     }
     m_bInModalLoop = FALSE;

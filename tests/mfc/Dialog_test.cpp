@@ -202,6 +202,14 @@ TEST_F(ModalDialog, AGivenParentIsTheOwnerThatIsDisabled)
     pOther->DestroyWindow();
 }
 
+TEST_F(ModalDialog, DestroyingTheWindowEndsTheLoop)
+{
+    CDataDlg dlg;
+    OnNextModalIdle([&](CWnd*) { dlg.DestroyWindow(); });
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_TRUE(m_pMain->IsWindowEnabled());
+}
+
 TEST_F(ModalDialog, AMissingTemplateFailsAtOnce)
 {
     CDialog dlg(9999);
