@@ -1,6 +1,10 @@
 // CObject and CRuntimeClass: class names, derivation tests and dynamic creation.
 #include "AfxObject.h"
 
+#include "AfxException.h"
+
+#include <cstdlib>
+
 CObject::CObject() = default;
 CObject::~CObject() = default;
 
@@ -34,3 +38,13 @@ CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
 {
     return pObject != nullptr && pObject->IsKindOf(pClass) ? pObject : nullptr;
 }
+
+void* CObject::operator new(size_t nSize)
+{
+    void* p = std::malloc(nSize != 0 ? nSize : 1);
+    if (p == nullptr)
+        AfxThrowMemoryException();
+    return p;
+}
+
+void CObject::operator delete(void* p) noexcept { std::free(p); }

@@ -200,6 +200,24 @@ TEST(Exceptions, ReportErrorFallsBackToTheGivenString)
     empty.Delete();  // not a heap object: stays
 }
 
+// Far more than a 32-bit process can allocate at once.
+struct CHuge : CObject
+{
+    char data[0x7FF00000];
+};
+
+TEST(Exceptions, ObjectsThatCannotBeAllocatedRaiseTheMemoryException)
+{
+    bool raised = false;
+    try {
+        delete new CHuge;
+    } catch (CMemoryException* e) {
+        raised = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(raised);
+}
+
 TEST(Exceptions, TheMemoryExceptionIsNeverDeleted)
 {
     try {

@@ -27,6 +27,12 @@ public:
 
     BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
+    // The layer's allocator: running out of memory raises its memory exception.
+    static void* operator new(size_t nSize);
+    static void* operator new(size_t, void* pPlace) noexcept { return pPlace; }
+    static void operator delete(void* p) noexcept;
+    static void operator delete(void*, void*) noexcept {}
+
 protected:
     CObject();
 
