@@ -287,6 +287,43 @@ TEST_F(Reflection, DragListMessagesReachTheListBox)
     EXPECT_EQ(std::vector<std::string>{ "drag begin" }, g_events);
 }
 
+// Sorts its items by their data, largest first, and measures every item 21 pixels high.
+class CSortedList : public CListBox
+{
+public:
+    int m_measures = 0;
+    int m_compares = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+    {
+        ++m_measures;
+        lpMIS->itemHeight = 21;
+    }
+    int CompareItem(LPCOMPAREITEMSTRUCT lpCIS) override
+    {
+        ++m_compares;
+        if (lpCIS->itemData1 == lpCIS->itemData2)
+            return 0;
+        return lpCIS->itemData1 > lpCIS->itemData2 ? -1 : 1;
+    }
+};
+
+TEST_F(Reflection, OwnerDrawnListMeasuresAndSortsThroughItsObject)
+{
+    CSortedList list;
+    ASSERT_TRUE(list.CreateEx(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_SORT,
+                              CRect(200, 140, 300, 200), &m_dlg, 1200));
+    EXPECT_GT(list.m_measures, 0);  // asked while the list was being created
+    EXPECT_EQ(21, list.GetItemHeight(0));
+    for (DWORD_PTR data : { 1, 3, 2 })
+        list.AddString(reinterpret_cast<LPCSTR>(data));
+    EXPECT_GT(list.m_compares, 0);
+    std::vector<DWORD_PTR> order;
+    for (int i = 0; i < list.GetCount(); ++i)
+        order.push_back(list.GetItemData(i));
+    EXPECT_EQ((std::vector<DWORD_PTR>{ 3, 2, 1 }), order);
+    list.DestroyWindow();
+}
+
 TEST(ReflectionOnDestroy, DestroyingADialogRunsItsListBoxesDeleteItemPerItem)
 {
     CCountingList list;

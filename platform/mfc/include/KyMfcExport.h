@@ -1,9 +1,6 @@
 // Export and declaration macros shared by every header of the layer.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #ifdef KyMfc_BUILD

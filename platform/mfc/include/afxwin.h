@@ -16,3 +16,5 @@
 #include "AfxResources.h"
 #include "AfxThread.h"
 #include "AfxWnd.h"
+
+#include <commctrl.h>
