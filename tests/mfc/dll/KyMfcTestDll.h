@@ -6,11 +6,8 @@
 #include <string>
 #include <vector>
 
-#ifdef KyMfcTestDll_BUILD
-#define KYMFCTEST_API __declspec(dllexport)
-#else
-#define KYMFCTEST_API __declspec(dllimport)
-#endif
+// An extension DLL exports with the layer's AFX_EXT_CLASS (its build defines _AFXEXT).
+#define KYMFCTEST_API AFX_EXT_CLASS
 
 // The registered message that the DLL window's map handles.
 KYMFCTEST_API extern const UINT g_dllRegisteredMessage;
