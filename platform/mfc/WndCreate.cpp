@@ -52,7 +52,8 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
 {
     static std::set<std::string> names;
     HINSTANCE hInstance = AfxGetInstanceHandle() ? AfxGetInstanceHandle() : ::GetModuleHandleA(nullptr);
-    char name[128];
+    const size_t kMaxClassName = 128;
+    char name[kMaxClassName];
     std::snprintf(name, sizeof name, "KyMfc:%p:%x:%p:%p:%p", static_cast<void*>(hInstance), nClassStyle,
                   static_cast<void*>(hCursor), static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
     AfxLock lock;
