@@ -1,0 +1,5 @@
+// Common controls of the layer.
+#pragma once
+
+#include "afxwin.h"
+#include "AfxTabCtrl.h"

@@ -1,0 +1,4 @@
+// Extension classes of the layer (this part has none beyond afxwin.h).
+#pragma once
+
+#include "afxwin.h"

@@ -1,0 +1,58 @@
+/* Command, string and prompt ids of the layer; plain definitions, usable in resource scripts. */
+#ifndef KYMFC_AFXRES_H
+#define KYMFC_AFXRES_H
+
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+/* Strings a program supplies */
+#define AFX_IDS_APP_TITLE 0xE000
+#define AFX_IDS_IDLEMESSAGE 0xE001
+
+/* Commands */
+#define ID_FILE_NEW 0xE100
+#define ID_FILE_OPEN 0xE101
+#define ID_FILE_CLOSE 0xE102
+#define ID_FILE_SAVE 0xE103
+#define ID_FILE_SAVE_AS 0xE104
+#define ID_EDIT_CLEAR 0xE120
+#define ID_EDIT_CLEAR_ALL 0xE121
+#define ID_EDIT_COPY 0xE122
+#define ID_EDIT_CUT 0xE123
+#define ID_EDIT_FIND 0xE124
+#define ID_EDIT_PASTE 0xE125
+#define ID_EDIT_PASTE_LINK 0xE126
+#define ID_EDIT_PASTE_SPECIAL 0xE127
+#define ID_EDIT_REPEAT 0xE128
+#define ID_EDIT_REPLACE 0xE129
+#define ID_EDIT_SELECT_ALL 0xE12A
+#define ID_EDIT_UNDO 0xE12B
+#define ID_APP_ABOUT 0xE140
+#define ID_APP_EXIT 0xE141
+#define ID_HELP_INDEX 0xE142
+#define ID_HELP_FINDER 0xE143
+#define ID_HELP_USING 0xE144
+#define ID_CONTEXT_HELP 0xE145
+#define ID_HELP 0xE146
+#define ID_DEFAULT_HELP 0xE147
+
+/* The layer's own texts */
+#define AFX_IDP_NO_ERROR_AVAILABLE 0xF020
+#define AFX_IDP_INTERNAL_FAILURE 0xF021
+#define AFX_IDP_COMMAND_FAILURE 0xF022
+#define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF023
+#define AFX_IDS_MEMORY_EXCEPTION 0xF024
+#define AFX_IDS_RESOURCE_EXCEPTION 0xF025
+#define AFX_IDS_NOT_SUPPORTED_EXCEPTION 0xF026
+#define AFX_IDS_USER_EXCEPTION 0xF027
+
+/* Data-exchange prompts: %1 and %2 stand for the limits */
+#define AFX_IDP_PARSE_INT 0xF110
+#define AFX_IDP_PARSE_INT_RANGE 0xF112
+#define AFX_IDP_PARSE_STRING_SIZE 0xF114
+
+/* Resource type of dialog-init data (list and combo entries of a template) */
+#define RT_DLGINIT_ID 240
+
+#endif

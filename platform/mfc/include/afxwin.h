@@ -1,0 +1,20 @@
+// Windows, message maps, dialogs, data exchange, the application and the resource chain.
+#pragma once
+
+#include "afx.h"
+#include "afxres.h"
+#include "AfxApp.h"
+#include "AfxCmdTarget.h"
+#include "AfxCmdUI.h"
+#include "AfxControls.h"
+#include "AfxDataExchange.h"
+#include "AfxDC.h"
+#include "AfxDialog.h"
+#include "AfxDynLinkLibrary.h"
+#include "AfxMenu.h"
+#include "AfxMsgMacros.h"
+#include "AfxResources.h"
+#include "AfxThread.h"
+#include "AfxWnd.h"
+
+#include <commctrl.h>
