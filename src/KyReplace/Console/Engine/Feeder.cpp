@@ -68,6 +68,19 @@ ky_F FolderOf(const ky_F& name)
     return folder;
 }
 
+ky_S SwapEnding(const SwapError& e)
+{
+    switch (e.State()) {
+    case SwapState::UnalteredOldBackupRemoved:
+        return BackupRemovedEnding(e.Name());
+    case SwapState::RemovedButBackedUp:
+        return BackedUpOnlyEnding(e.Name());
+    case SwapState::Unaltered:
+        break;
+    }
+    return OriginalUnalteredEnding();
+}
+
 void Feeder::Walk()
 {
     HeartbeatTerminator terminator(out_, objects_);
@@ -210,8 +223,7 @@ unsigned Feeder::Run()
             }
         }
     } catch (const SwapError& e) {
-        Report(e.what(), e.OldBackupReplaced() ? BackupRemovedEnding(e.BackupName())
-                                               : OriginalUnalteredEnding());
+        Report(e.what(), SwapEnding(e));
     } catch (const rtl_error& e) {
         // A broken pipe or a vanished engine is only news when the engine
         // did not end normally.
