@@ -36,8 +36,8 @@ public:
     bool Rename(const ky_F& f, const ky_F& t) override
     {
         const char* step = EndsWith(f, "changed.tmp") ? "move"
-                           : EndsWith(t, ".bak")      ? (EndsWith(f, "f.txt") ? "tobak" : "older-back")
-                                                      : "back";
+                           : EndsWith(t, ".bak") ? (EndsWith(f, "f.txt") ? "tobak" : "older-back")
+                                                 : "back";
         return Ok(step) && sys().Rename(f, t);
     }
     bool RenameAside(const ky_F& f, ky_F& aside) override
@@ -83,9 +83,9 @@ TEST(FileSwap, EveryStepFailsSafely)
         bool backups;
         bool oldBackup;
         bool swapped;
-        SwapState state;     // when not swapped
-        const char* named;   // the error's name: "bak" or "aside"
-        const char* files;   // the folder afterwards
+        SwapState state;   // when not swapped
+        const char* named; // the error's name: "bak" or "aside"
+        const char* files; // the folder afterwards
     } const cases[] = {
         {"", false, false, true, {}, "", "f.txt=new"},
         {"", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
@@ -117,8 +117,8 @@ TEST(FileSwap, EveryStepFailsSafely)
         if (c.oldBackup)
             WriteFile(dir["f.txt.bak"], "older");
         FailingOps ops(c.failing);
-        const std::string label = std::string(c.failing) + (c.backups ? " +B" : "") +
-                                  (c.oldBackup ? " +older" : "");
+        const std::string label =
+            std::string(c.failing) + (c.backups ? " +B" : "") + (c.oldBackup ? " +older" : "");
         try {
             const Kyvant::SwapResult r = Kyvant::SwapIntoPlace(
                 dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), c.backups, ops);

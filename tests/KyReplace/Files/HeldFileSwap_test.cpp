@@ -21,16 +21,19 @@ public:
     Holder(const std::string& file, const char* share)
     {
         static int counter = 0;
-        const std::string tag = std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
-        const std::string readyName = "kyrep_holder_ready_" + tag, stopName = "kyrep_holder_stop_" + tag;
+        const std::string tag =
+            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
+        const std::string readyName = "kyrep_holder_ready_" + tag,
+                          stopName = "kyrep_holder_stop_" + tag;
         ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
         stop_ = CreateEventA(nullptr, TRUE, FALSE, stopName.c_str());
-        std::string cmd = "\"" + BinDir() + "KyReplace_file_holder.exe\" \"" + file + "\" " + share +
-                          " " + readyName + " " + stopName;
+        std::string cmd = "\"" + BinDir() + "KyReplace_file_holder.exe\" \"" + file + "\" " +
+                          share + " " + readyName + " " + stopName;
         STARTUPINFOA si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
-        if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                           &pi)) {
             process_ = pi.hProcess;
             CloseHandle(pi.hThread);
             const HANDLE either[2] = {ready_, process_};
@@ -70,7 +73,8 @@ enum class Outcome {
 
 bool EndsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The line of the error output that reports the file, or "".
@@ -140,8 +144,10 @@ TEST(HeldFileSwap, EveryShareModeWithAndWithoutBackups)
         case Outcome::Unaltered:
             EXPECT_EQ(2u, run.exitCode) << label;
             EXPECT_EQ(original, ReadFile(file)) << label;
-            EXPECT_TRUE(EndsWith(ReportLine(run.err, file), ": This original file was not altered."))
-                << label << "\n" << run.err;
+            EXPECT_TRUE(
+                EndsWith(ReportLine(run.err, file), ": This original file was not altered."))
+                << label << "\n"
+                << run.err;
             break;
         case Outcome::NotOpened:
             EXPECT_EQ(2u, run.exitCode & 2) << label;

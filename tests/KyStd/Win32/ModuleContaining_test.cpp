@@ -6,8 +6,9 @@
 
 TEST(ModuleContaining, FindsTheImageOfAnAddressAndNothingElse)
 {
-    EXPECT_EQ(GetModuleHandleA("KyStd.dll"),
-              Kyvant::Win32::ModuleContaining(reinterpret_cast<const void*>(&Kyvant::Win32::Newer)));
+    EXPECT_EQ(
+        GetModuleHandleA("KyStd.dll"),
+        Kyvant::Win32::ModuleContaining(reinterpret_cast<const void*>(&Kyvant::Win32::Newer)));
     const HMODULE program = GetModuleHandleA(nullptr);
     EXPECT_EQ(program, Kyvant::Win32::ModuleContaining(program));
     int onTheStack = 0;

@@ -145,7 +145,7 @@ void Feeder::Feed(const ky_F& name)
             temp_.clear();
         }
         if (Reporting()) {
-            const unsigned long count = objects_.ReadLinkWord(0);
+            const unsigned long count = ReadBlockWord(objects_.ToolBlock().replacementCount);
             totalReplacements_ += count;
             ++changedFiles_;
             run_.app.SayResult(ResultLine(name, count, swap.backedUp ? &swap.backupName : nullptr),
