@@ -20,10 +20,11 @@ bool EndsWith(const ky_F& name, const char* end)
 }
 
 // The system's operations, except that the named steps fail: "attr" (reading
-// attributes), "aside-bak" (moving an older backup aside), "aside" (moving
-// the original aside), "tobak" (original to backup), "move" (changed copy to
-// the original's name), "back" (the original's bytes back to its name),
-// "older-back" (an older backup back to its name).
+// attributes), "replace" (the one-step replace, failing as on Windows 95),
+// "aside-bak" (moving an older backup aside), "aside" (moving the original
+// aside), "tobak" (original to backup, where the name is free), "move"
+// (changed copy to the original's name), "back" (the original's bytes back
+// to its name), "older-back" (an older backup back to its name).
 class FailingOps : public Kyvant::FileOps {
 public:
     explicit FailingOps(std::string failing) : failing_("," + std::move(failing) + ",") {}
@@ -38,7 +39,14 @@ public:
         const char* step = EndsWith(f, "changed.tmp") ? "move"
                            : EndsWith(t, ".bak") ? (EndsWith(f, "f.txt") ? "tobak" : "older-back")
                                                  : "back";
+        if (std::string(step) == "tobak" &&
+            GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return sys().Rename(f, t); // fails as it would anyway
         return Ok(step) && sys().Rename(f, t);
+    }
+    bool MoveReplace(const ky_F& f, const ky_F& t) override
+    {
+        return Ok("replace", ERROR_CALL_NOT_IMPLEMENTED) && sys().MoveReplace(f, t);
     }
     bool RenameAside(const ky_F& f, ky_F& aside) override
     {
@@ -48,11 +56,11 @@ public:
 
 private:
     static Kyvant::FileOps& sys() { return Kyvant::SystemFileOps(); }
-    bool Ok(const char* step)
+    bool Ok(const char* step, DWORD error = ERROR_ACCESS_DENIED)
     {
         if (failing_.find(std::string(",") + step + ",") == std::string::npos)
             return true;
-        SetLastError(ERROR_ACCESS_DENIED);
+        SetLastError(error);
         return false;
     }
     std::string failing_;
@@ -88,6 +96,8 @@ TEST(FileSwap, EveryStepFailsSafely)
         const char* files; // the folder afterwards
     } const cases[] = {
         {"", false, false, true, {}, "", "f.txt=new"},
+        {"replace", false, false, true, {}, "", "f.txt=new"}, // by renames
+        {"replace", false, true, true, {}, "", "f.txt=new f.txt.bak=older"},
         {"", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
         {"", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
         {"attr", true, true, false, SwapState::Unaltered, "bak",
@@ -98,8 +108,10 @@ TEST(FileSwap, EveryStepFailsSafely)
          "changed.tmp=new f.txt=old f.txt.bak=older"},
         {"tobak,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
          "changed.tmp=new f.txt=old"},
-        {"aside", false, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
-        {"move", false, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
+        {"replace,aside", false, false, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"replace,move", false, false, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old"},
         {"move", true, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
         {"move", true, true, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old f.txt.bak=older"},
@@ -107,7 +119,7 @@ TEST(FileSwap, EveryStepFailsSafely)
          "changed.tmp=new f.txt=old"},
         {"move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
          "changed.tmp=new f.txt.bak=old"},
-        {"move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
+        {"replace,move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
          "changed.tmp=new kyf*=old"},
     };
     for (const Case& c : cases) {

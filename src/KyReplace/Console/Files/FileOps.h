@@ -17,6 +17,11 @@ public:
     // Fails when to exists. A file another program holds open can be renamed
     // only when that program shares delete access.
     virtual bool Rename(const ky_F& from, const ky_F& to) = 0;
+    // Replaces to by from in one step where the system can (MoveFileExA of
+    // Windows NT, looked up at run time); elsewhere fails with
+    // ERROR_CALL_NOT_IMPLEMENTED. Also fails while another program holds to
+    // open.
+    virtual bool MoveReplace(const ky_F& from, const ky_F& to) = 0;
     // Renames file to a name no file in its folder has, given in aside.
     virtual bool RenameAside(const ky_F& file, ky_F& aside) = 0;
     virtual bool Delete(const ky_F& file) = 0;

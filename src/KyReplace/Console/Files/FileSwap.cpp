@@ -6,9 +6,9 @@ namespace Kyvant {
 
 namespace {
 
-bool IsMissing(DWORD error)
+bool NameTaken(DWORD error)
 {
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
 // One swap's steps and what each failure must undo. Every failure throws
@@ -22,6 +22,9 @@ public:
     void KeepHiddenAndSystemBits();
     // The original becomes the backup; an older backup moves aside first.
     void BackUp();
+    // Without backups, where nothing holds the original open: the changed
+    // copy replaces it in one step.
+    bool ReplaceInOneStep() { return ops_.MoveReplace(changed_, original_); }
     // The original moves aside until the changed copy has its name.
     void MoveAside();
     void PutChangedInPlace();
@@ -55,17 +58,23 @@ void Swap::KeepHiddenAndSystemBits()
         Fail(GetLastError(), SwapState::Unaltered, backup_);
 }
 
+// Tried first without looking for an older backup: a look for a name that
+// does not exist costs as much as making one.
 void Swap::BackUp()
 {
+    if (ops_.Rename(original_, backup_)) {
+        kept_ = backup_;
+        return;
+    }
+    const DWORD error = GetLastError();
+    if (!NameTaken(error))
+        Fail(error, SwapState::Unaltered, backup_);
     if (!ops_.RenameAside(backup_, olderBackup_)) {
-        const DWORD error = GetLastError();
-        if (!IsMissing(error))
-            Fail(error, SwapState::Unaltered, backup_);
         olderBackup_.clear();
+        Fail(GetLastError(), SwapState::Unaltered, backup_);
     }
     DWORD attributes = 0;
-    if (!olderBackup_.empty() && ops_.GetAttributes(olderBackup_, attributes) &&
-        (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (ops_.GetAttributes(olderBackup_, attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         // A folder of that name is no backup to replace.
         ops_.Rename(olderBackup_, backup_);
         Fail(ERROR_ACCESS_DENIED, SwapState::Unaltered, backup_);
@@ -120,6 +129,9 @@ SwapResult SwapIntoPlace(const ky_F& original, const ky_F& changed, bool backups
 {
     Swap swap(original, changed, ops);
     swap.KeepHiddenAndSystemBits();
+    SwapResult result;
+    if (!backups && swap.ReplaceInOneStep())
+        return result;
     if (backups)
         swap.BackUp();
     else
@@ -127,7 +139,6 @@ SwapResult SwapIntoPlace(const ky_F& original, const ky_F& changed, bool backups
     swap.PutChangedInPlace();
     swap.DropAside(backups);
 
-    SwapResult result;
     result.backedUp = backups;
     if (backups)
         result.backupName = swap.BackupName();

@@ -1,10 +1,12 @@
 // Puts the engine's changed copy of a file in place of the original. The
 // original name is never left empty without another name holding the
 // original's bytes: with backups the original becomes name + ".bak" (an
-// older backup first moves aside and comes back should the swap fail),
-// without backups it moves aside until the changed copy has its name. Only
-// renames are used, so a file another program holds open is replaced when
-// that program shares delete access, and otherwise left as it was.
+// older backup first moves aside and comes back should the swap fail).
+// Without backups the changed copy replaces the original in one step where
+// the system can; where it cannot (Windows 95, or another program holds the
+// original open) the original moves aside until the changed copy has its
+// name. So a file another program holds open is replaced when that program
+// shares delete access, and otherwise left as it was.
 #pragma once
 
 #include "KyReplace/Console/Files/FileOps.h"

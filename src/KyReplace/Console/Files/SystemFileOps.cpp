@@ -1,5 +1,6 @@
 #include "KyReplace/Console/Files/FileOps.h"
 #include "KyStd/Files/RenameAside.h"
+#include "KyStd/Win32/NewerFunctions.h"
 
 namespace Kyvant {
 
@@ -18,6 +19,15 @@ public:
     bool Rename(const ky_F& from, const ky_F& to) override
     {
         return MoveFileA(from.c_str(), to.c_str()) != 0;
+    }
+    bool MoveReplace(const ky_F& from, const ky_F& to) override
+    {
+        const auto moveFileEx = Win32::Newer().moveFileEx;
+        if (!moveFileEx) {
+            SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+            return false;
+        }
+        return moveFileEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
     }
     bool RenameAside(const ky_F& file, ky_F& aside) override
     {
