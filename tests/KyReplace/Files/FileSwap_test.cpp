@@ -149,6 +149,19 @@ TEST(FileSwap, EveryStepFailsSafely)
     }
 }
 
+TEST(FileSwap, ReadOnlyOlderBackupGivesWay)
+{
+    Scratch dir;
+    WriteFile(dir["f.txt"], "old");
+    WriteFile(dir["changed.tmp"], "new");
+    WriteFile(dir["f.txt.bak"], "older");
+    SetFileAttributesA(dir["f.txt.bak"].c_str(), FILE_ATTRIBUTE_READONLY);
+
+    Kyvant::SwapIntoPlace(dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), true);
+
+    EXPECT_EQ("f.txt=new f.txt.bak=old", Contents(dir));
+}
+
 TEST(FileSwap, KeepsHiddenAndSystemBits)
 {
     Scratch dir;

@@ -40,6 +40,8 @@ private:
     }
     // Puts an older backup moved aside back under its name.
     SwapState RestoreOlderBackup();
+    // Deletes a file moved aside, read-only or not.
+    void Remove(const ky_F& file);
 
     ky_F original_, changed_, backup_;
     FileOps& ops_;
@@ -101,7 +103,7 @@ void Swap::PutChangedInPlace()
         // The original's bytes stay where they are; an older backup is
         // outdated by them.
         if (!olderBackup_.empty())
-            ops_.Delete(olderBackup_);
+            Remove(olderBackup_);
         Fail(error, SwapState::RemovedButBackedUp, kept_);
     }
     Fail(error, RestoreOlderBackup(), backup_);
@@ -111,16 +113,24 @@ SwapState Swap::RestoreOlderBackup()
 {
     if (olderBackup_.empty() || ops_.Rename(olderBackup_, backup_))
         return SwapState::Unaltered;
-    ops_.Delete(olderBackup_);
+    Remove(olderBackup_);
     return SwapState::UnalteredOldBackupRemoved;
 }
 
 void Swap::DropAside(bool backups)
 {
     if (!olderBackup_.empty())
-        ops_.Delete(olderBackup_);
+        Remove(olderBackup_);
     if (!backups)
-        ops_.Delete(kept_);
+        Remove(kept_);
+}
+
+void Swap::Remove(const ky_F& file)
+{
+    if (ops_.Delete(file))
+        return;
+    ops_.SetAttributes(file, FILE_ATTRIBUTE_NORMAL);
+    ops_.Delete(file);
 }
 
 } // namespace
