@@ -17,12 +17,11 @@ bool NameTaken(DWORD error)
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
-// A start that differs between processes and calls, so that names are
-// rarely tried twice; the rename itself decides whether a name is free.
+// A start that differs between processes and over time; the rename itself
+// decides whether a name is free, and a name in use is told at once.
 unsigned FirstNumber()
 {
-    static unsigned calls = 0;
-    return (GetTickCount() ^ (GetCurrentProcessId() << 4)) + ++calls * 0x9E37u;
+    return GetTickCount() ^ (GetCurrentProcessId() << 4);
 }
 
 } // namespace
