@@ -72,8 +72,9 @@ void Swap::BackUp()
     if (!NameTaken(error))
         Fail(error, SwapState::Unaltered, backup_);
     if (!ops_.RenameAside(backup_, olderBackup_)) {
+        const DWORD asideError = GetLastError();
         olderBackup_.clear();
-        Fail(GetLastError(), SwapState::Unaltered, backup_);
+        Fail(asideError, SwapState::Unaltered, backup_);
     }
     DWORD attributes = 0;
     if (ops_.GetAttributes(olderBackup_, attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
