@@ -1,0 +1,57 @@
+// Turning the walk's names into KyDir's listing items.
+#include "DirWalker.h"
+
+#include <windows.h>
+
+namespace Kyvant {
+namespace StandIn {
+
+bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetails& out)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
+        return false;
+    out = ky_filename_argv_iterator::FileDetails();
+    out.attributes = data.dwFileAttributes;
+    out.lastWriteTime = data.ftLastWriteTime;
+    out.creationTime = data.ftCreationTime;
+    out.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
+DirWalker::DirWalker(bool includeFolders, DirItemSink& sink)
+    : includeFolders_(includeFolders), sink_(sink)
+{
+}
+
+void DirWalker::Process(const ky_F& name, ky_filename_argv_iterator::FileDetails* details,
+                        bool isFolder)
+{
+    if (isFolder && !includeFolders_)
+        return;
+    try {
+        Take(name, details, isFolder);
+    } catch (const KyConApp::NonFatalError&) {
+        // reported and counted in the exit code; on with the next item
+    }
+}
+
+void DirWalker::Take(const ky_F& name, ky_filename_argv_iterator::FileDetails* details,
+                     bool isFolder)
+{
+    KyConApp& app = KyConApp::Instance();
+    DirItem item = SplitItemPath(name.c_str());
+    item.isFolder = isFolder;
+    if (details) {
+        item.details = *details;
+        app.GuiStartFsObject(name, isFolder);
+    } else if (!app.GuiCheckIfFsObjectExists(name, false, isFolder)) {
+        return;
+    } else if (!LookUpDetails(name.c_str(), item.details)) {
+        app.GuiQueryError(name, static_cast<int>(GetLastError()), isFolder, true);
+    }
+    sink_.Add(item);
+}
+
+} // namespace StandIn
+} // namespace Kyvant
