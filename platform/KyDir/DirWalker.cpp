@@ -3,8 +3,25 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
+
 namespace Kyvant {
 namespace StandIn {
+
+namespace {
+
+// File-name comparison: case-insensitive, '/' equal to '\'.
+std::string FolderKey(std::string path)
+{
+    for (char& c : path)
+        c = c == '/' ? '\\' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (path.empty() || path.back() != '\\')
+        path += '\\';
+    return path;
+}
+
+} // namespace
 
 bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetails& out)
 {
@@ -27,8 +44,6 @@ DirWalker::DirWalker(bool includeFolders, DirItemSink& sink)
 void DirWalker::Process(const ky_F& name, ky_filename_argv_iterator::FileDetails* details,
                         bool isFolder)
 {
-    if (isFolder && !includeFolders_)
-        return;
     try {
         Take(name, details, isFolder);
     } catch (const KyConApp::NonFatalError&) {
@@ -42,6 +57,8 @@ void DirWalker::Take(const ky_F& name, ky_filename_argv_iterator::FileDetails* d
     KyConApp& app = KyConApp::Instance();
     DirItem item = SplitItemPath(name.c_str());
     item.isFolder = isFolder;
+    if (isFolder && (!IsNewSubFolder(item) || !includeFolders_))
+        return;
     if (details) {
         item.details = *details;
         app.GuiStartFsObject(name, isFolder);
@@ -51,6 +68,12 @@ void DirWalker::Take(const ky_F& name, ky_filename_argv_iterator::FileDetails* d
         app.GuiQueryError(name, static_cast<int>(GetLastError()), isFolder, true);
     }
     sink_.Add(item);
+}
+
+bool DirWalker::IsNewSubFolder(const DirItem& item)
+{
+    const bool inNoted = folders_.count(FolderKey(item.folder)) != 0;
+    return folders_.insert(FolderKey(item.folder + item.name)).second && inNoted;
 }
 
 } // namespace StandIn
