@@ -25,10 +25,19 @@ std::string FolderKey(std::string path)
 
 bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetails& out)
 {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
-        return false;
     out = ky_filename_argv_iterator::FileDetails();
+    std::string name = path;
+    while (name.size() > 1 && (name.back() == '\\' || name.back() == '/'))
+        name.pop_back();
+    WIN32_FIND_DATAA data;
+    const HANDLE found = FindFirstFileA(name.c_str(), &data);
+    if (found == INVALID_HANDLE_VALUE) {
+        // A drive's root has no find data, only attributes.
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        out.attributes = attributes;
+        return attributes != INVALID_FILE_ATTRIBUTES;
+    }
+    FindClose(found);
     out.attributes = data.dwFileAttributes;
     out.lastWriteTime = data.ftLastWriteTime;
     out.creationTime = data.ftCreationTime;

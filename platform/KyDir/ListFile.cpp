@@ -61,13 +61,14 @@ void Overwrite(const std::string& path, const std::string& text)
 
 void Append(const std::string& path, const std::string& text)
 {
-    HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         Fail("Could not open the list file", path);
-    bool ok = true;
+    bool ok = SetFilePointer(file, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER;
     try {
-        WriteAll(file, text);
+        if (ok)
+            WriteAll(file, text);
     } catch (const std::runtime_error&) {
         ok = false;
     }
