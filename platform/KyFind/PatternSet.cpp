@@ -3,6 +3,7 @@
 
 #include "PerlPattern.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <stdexcept>
@@ -70,10 +71,26 @@ PatternSet::PatternSet(const FindOptions& options) : wholeWords_(options.wholeWo
 bool PatternSet::Find(const std::string& text, std::size_t rangeBegin, std::size_t from,
                       std::size_t rangeEnd, MatchSpan& out) const
 {
+    for (;;) {
+        const std::size_t windowEnd = std::min(rangeEnd, from + kSearchWindow);
+        const bool found = FindInWindow(text, rangeBegin, from, windowEnd, rangeEnd, out);
+        if (windowEnd == rangeEnd)
+            return found;
+        // A match that starts in the window's first half lies in it whole
+        // (up to the length limit); a later one is looked for again.
+        if (found && out.begin < from + kMaxMatchLength)
+            return true;
+        from += kMaxMatchLength;
+    }
+}
+
+bool PatternSet::FindInWindow(const std::string& text, std::size_t rangeBegin, std::size_t from,
+                              std::size_t windowEnd, std::size_t rangeEnd, MatchSpan& out) const
+{
     bool found = false;
     for (const std::regex& re : regexes_) {
         MatchSpan span;
-        if (!FindOne(re, text, rangeBegin, from, rangeEnd, span))
+        if (!FindOne(re, text, rangeBegin, from, windowEnd, rangeEnd, span))
             continue;
         if (!found || span.begin < out.begin ||
             (span.begin == out.begin && span.end > out.end))
@@ -84,14 +101,17 @@ bool PatternSet::Find(const std::string& text, std::size_t rangeBegin, std::size
 }
 
 bool PatternSet::FindOne(const std::regex& re, const std::string& text, std::size_t rangeBegin,
-                         std::size_t from, std::size_t rangeEnd, MatchSpan& out) const
+                         std::size_t from, std::size_t windowEnd, std::size_t rangeEnd,
+                         MatchSpan& out) const
 {
     const char* base = text.data();
-    while (from <= rangeEnd) {
-        const auto flags = from > rangeBegin ? std::regex_constants::match_prev_avail
-                                             : std::regex_constants::match_default;
+    while (from <= windowEnd) {
+        auto flags = from > rangeBegin ? std::regex_constants::match_prev_avail
+                                       : std::regex_constants::match_default;
+        if (windowEnd < rangeEnd)
+            flags |= std::regex_constants::match_not_eol;
         std::cmatch m;
-        if (!std::regex_search(base + from, base + rangeEnd, m, re, flags))
+        if (!std::regex_search(base + from, base + windowEnd, m, re, flags))
             return false;
         out.begin = from + static_cast<std::size_t>(m.position(0));
         out.end = out.begin + static_cast<std::size_t>(m.length(0));

@@ -24,6 +24,8 @@ protected:
         files->Add("perl.txt", "begin\nfoo\nbar end\n");
         files->Add("special.txt", "axb\na.b\n");
         files->Add("bin.dat", std::string("abc\0def\r\nmatch here\r\n", 21));
+        files->Add("long.txt", std::string(300000, 'q') + "needle\n" +
+                                   std::string(400000, 'w') + "\nend\n");
     }
     static void TearDownTestSuite()
     {
@@ -149,7 +151,7 @@ TEST_F(FindResults, ExitCodesAreKyConToolsOnes)
         std::vector<std::string> files;
         DWORD exitCode;
         const char* errorPart; // in standard error; "" for none
-        const char* expected;  // standard output
+        std::string expected;  // standard output
     };
     const Case cases[] = {
         {"no match is no error", {"-nG", kIde, "-enowhere"}, {"{D}crlf.txt"}, 0, "", ""},
@@ -172,6 +174,18 @@ TEST_F(FindResults, ExitCodesAreKyConToolsOnes)
         {"an engine other than perl", {"-zawk", "-P", "-px", "-nr"}, {"{D}crlf.txt"}, 2,
          "Unknown engine: awk", ""},
         {"no file arguments", {"-nG", kIde, "-ex"}, {}, 2, "No file arguments", ""},
+        {"a very long line is searched to its end",
+         {"-nG", kIde, "-eneedle"},
+         {"{D}long.txt"},
+         0,
+         "",
+         "{D}long.txt(1):x(300000):" + std::string(300000, 'q') + "needle\n"},
+        {"a match too long to be kept is no crash",
+         {"-zperl", "-P", "-pneedle.*end", "-nrsY"},
+         {"{D}long.txt"},
+         0,
+         "",
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
