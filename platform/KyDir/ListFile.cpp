@@ -2,6 +2,7 @@
 #include "ListFile.h"
 
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Files/MoveReplacing.h"
 
 #include <windows.h>
 
@@ -51,7 +52,7 @@ void Overwrite(const std::string& path, const std::string& text)
         }
         ok = CloseHandle(file) && ok;
     }
-    if (!ok || !MoveFileExA(temp, path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!ok || !MoveReplacing(ky_F(temp), ky_F(path.c_str()))) {
         const DWORD error = GetLastError();
         DeleteFileA(temp);
         SetLastError(error);
