@@ -79,8 +79,11 @@ UINT_PTR CALLBACK AfxCommDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM 
         return TRUE;
     }
     if (message == FileOkMessage()) {
+        // Explorer-style dialogs ask through CDN_FILEOK; this message is for the older style only.
         CFileDialog* pDlg = DYNAMIC_DOWNCAST(CFileDialog, CWnd::FromHandlePermanent(hWnd));
-        return pDlg != nullptr ? static_cast<UINT_PTR>(pDlg->OnFileNameOK()) : 0;
+        if (pDlg == nullptr || (pDlg->m_ofn.Flags & OFN_EXPLORER))
+            return 0;
+        return static_cast<UINT_PTR>(pDlg->OnFileNameOK());
     }
     if (message == ColorOkMessage()) {
         CColorDialog* pDlg = DYNAMIC_DOWNCAST(CColorDialog, CWnd::FromHandlePermanent(hWnd));

@@ -139,10 +139,12 @@ void CPropertySheet::BuildPropPageArray()
         if (pPage->m_psp.hInstance == nullptr)
             pPage->m_psp.hInstance = AfxFindResourceHandle(pPage->m_psp.pszTemplate, RT_DIALOG);
         pPage->m_bFirstSetActive = TRUE;
-        m_pageRecords.push_back(pPage->m_psp);
+        // The system steps through the array by each record's own size.
+        const BYTE* pRecord = reinterpret_cast<const BYTE*>(&pPage->m_psp);
+        m_pageRecords.insert(m_pageRecords.end(), pRecord, pRecord + pPage->m_psp.dwSize);
     }
-    m_psh.nPages = static_cast<UINT>(m_pageRecords.size());
-    m_psh.ppsp = m_pageRecords.data();
+    m_psh.nPages = static_cast<UINT>(m_pages.size());
+    m_psh.ppsp = reinterpret_cast<LPCPROPSHEETPAGEA>(m_pageRecords.data());
     m_psh.pszCaption = m_strCaption;
 }
 

@@ -20,8 +20,6 @@ public:
     void SetCurrentColor(COLORREF clr);
     static COLORREF* PASCAL GetSavedCustomColors();
 
-protected:
-    friend UINT_PTR CALLBACK AfxCommDlgProc(HWND, UINT, WPARAM, LPARAM);
     // TRUE keeps the dialog open.
     virtual BOOL OnColorOK();
 };

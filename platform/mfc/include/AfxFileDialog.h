@@ -42,11 +42,10 @@ public:
     void HideControl(int nID);
     void SetDefExt(LPCSTR lpsz);
 
-protected:
-    friend UINT_PTR CALLBACK AfxCommDlgProc(HWND, UINT, WPARAM, LPARAM);
-
     // TRUE keeps the dialog open (the name is refused).
     virtual BOOL OnFileNameOK();
+
+protected:
     virtual UINT OnShareViolation(LPCSTR lpszPathName);
     virtual void OnInitDone();
     virtual void OnFileNameChange();

@@ -82,7 +82,7 @@ protected:
     void BuildPropPageArray();
 
     std::vector<CPropertyPage*> m_pages;
-    std::vector<PROPSHEETPAGEA> m_pageRecords;
+    std::vector<BYTE> m_pageRecords;  // the pages' records back to back, each as long as its dwSize
     CString m_strCaption;
     CWnd* m_pParentWnd;
 
