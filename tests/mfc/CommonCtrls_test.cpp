@@ -155,6 +155,18 @@ TEST_F(CommonControls, ToolBarFromADllBitmapSendsCommandsToItsOwner)
     }
     PumpPending();
     EXPECT_EQ((std::vector<UINT>{ ID_TOOL_THREE, ID_TOOL_ONE, ID_TOOL_TWO }), m_owner.m_commands);
+    CImageList hot;
+    ASSERT_TRUE(hot.Create(IDB_DLL_STRIP, kImageWidth, 2, kMagenta));
+    toolbar.SetHotImageList(&hot);
+    EXPECT_EQ(&hot, toolbar.GetHotImageList());
+    CToolTipCtrl tips;
+    ASSERT_TRUE(tips.Create(&m_owner));
+    CRect first;
+    toolbar.GetItemRect(0, &first);
+    EXPECT_TRUE(tips.AddTool(&toolbar, "First tool", &first, ID_TOOL_ONE));
+    EXPECT_EQ(1, tips.GetToolCount());
+    toolbar.SetToolTips(&tips);
+    EXPECT_EQ(tips.m_hWnd, toolbar.GetToolTips()->m_hWnd);
     EXPECT_TRUE(toolbar.EnableButton(ID_TOOL_TWO, FALSE));
     EXPECT_FALSE(toolbar.IsButtonEnabled(ID_TOOL_TWO));
     toolbar.DestroyWindow();
@@ -191,6 +203,48 @@ TEST_F(CommonControls, AnimationOpensAClipOfTheDllById)
     EXPECT_TRUE(animation.Stop());
     EXPECT_FALSE(animation.Open(IDR_DLL_CLIP + 100));
     animation.DestroyWindow();
+}
+
+TEST_F(CommonControls, ExtendedComboBoxGivesItsEditAndSpinKeepsItsRange)
+{
+    CComboBoxEx combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(10, 100, 200, 250), &m_owner, 3006));
+    COMBOBOXEXITEMA item = {};
+    item.mask = CBEIF_TEXT;
+    item.iItem = -1;
+    item.pszText = const_cast<LPSTR>("Eight");
+    EXPECT_EQ(0, combo.InsertItem(&item));
+    EXPECT_EQ(1, combo.GetCount());
+    CEdit* pEdit = combo.GetEditCtrl();
+    ASSERT_NE(nullptr, pEdit);
+    char name[16] = "";
+    ::GetClassNameA(pEdit->m_hWnd, name, sizeof name);
+    EXPECT_STREQ("Edit", name);
+    EXPECT_NE(nullptr, combo.GetComboBoxCtrl());
+
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT, CRect(210, 100, 230, 120), &m_owner, 3007));
+    spin.SetRange(1, 16);
+    int lower = 0, upper = 0;
+    spin.GetRange(lower, upper);
+    EXPECT_EQ(1, lower);
+    EXPECT_EQ(16, upper);
+    spin.SetPos(8);
+    EXPECT_EQ(8, LOWORD(spin.GetPos()));
+    combo.DestroyWindow();
+    spin.DestroyWindow();
+}
+
+TEST(WaitCursor, CountsOnTheApplicationForItsScope)
+{
+    int before = theApp.m_nWaitCursorCount;
+    {
+        CWaitCursor wait;
+        EXPECT_EQ(before + 1, theApp.m_nWaitCursorCount);
+        wait.Restore();
+        EXPECT_EQ(before + 1, theApp.m_nWaitCursorCount);
+    }
+    EXPECT_EQ(before, theApp.m_nWaitCursorCount);
 }
 
 }  // namespace

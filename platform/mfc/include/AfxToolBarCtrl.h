@@ -1,6 +1,7 @@
 // CToolBarCtrl and CToolTipCtrl: thin objects for the common toolbar and tooltip controls.
 #pragma once
 
+#include "AfxImageList.h"
 #include "AfxWnd.h"
 
 #include <commctrl.h>
@@ -52,6 +53,20 @@ public:
     DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(TB_GETEXTENDEDSTYLE)); }
     int HitTest(LPPOINT ppt) const { return static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(ppt))); }
     int GetRows() const { return static_cast<int>(SendMessage(TB_GETROWS)); }
+    // Image lists in place of bitmaps (not owned by the toolbar)
+    CImageList* SetImageList(CImageList* pImageList) { return ImageListOf(TB_SETIMAGELIST, pImageList); }
+    CImageList* SetHotImageList(CImageList* pImageList) { return ImageListOf(TB_SETHOTIMAGELIST, pImageList); }
+    CImageList* SetDisabledImageList(CImageList* pImageList) { return ImageListOf(TB_SETDISABLEDIMAGELIST, pImageList); }
+    CImageList* GetImageList() const { return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(TB_GETIMAGELIST))); }
+    CImageList* GetHotImageList() const
+    { return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(SendMessage(TB_GETHOTIMAGELIST))); }
+
+private:
+    CImageList* ImageListOf(UINT message, CImageList* pImageList)
+    {
+        return CImageList::FromHandle(reinterpret_cast<HIMAGELIST>(
+            SendMessage(message, 0, reinterpret_cast<LPARAM>(pImageList->GetSafeHandle()))));
+    }
 };
 
 class AFX_API CToolTipCtrl : public CWnd
