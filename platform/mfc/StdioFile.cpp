@@ -11,6 +11,8 @@ IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 namespace {
 
 const int kLineChunk = 128;
+const UINT kAccessMask = 0x0003;
+const int kMaxMode = 4;
 
 // The C run-time mode string for the access and type flags.
 void ModeString(UINT nOpenFlags, char* mode)
@@ -22,9 +24,7 @@ void ModeString(UINT nOpenFlags, char* mode)
         mode[n++] = 'a';
     else
         mode[n++] = 'r';
-    if (mode[0] != 'r' && (nOpenFlags & CFile::modeReadWrite))
-        mode[n++] = '+';
-    else if (mode[0] == 'r' && (nOpenFlags & CFile::modeReadWrite))
+    if (nOpenFlags & CFile::modeReadWrite)
         mode[n++] = '+';
     mode[n++] = (nOpenFlags & CFile::typeBinary) ? 'b' : 't';
     mode[n] = '\0';
@@ -33,11 +33,14 @@ void ModeString(UINT nOpenFlags, char* mode)
 int OsFlags(UINT nOpenFlags)
 {
     int flags = (nOpenFlags & CFile::typeBinary) ? _O_BINARY : _O_TEXT;
-    if ((nOpenFlags & 0x3) == CFile::modeRead)
-        flags |= _O_RDONLY;
-    if ((nOpenFlags & CFile::modeWrite) || (nOpenFlags & CFile::modeReadWrite))
-        flags |= (nOpenFlags & CFile::modeReadWrite) ? _O_RDWR : _O_WRONLY;
-    return flags;
+    switch (nOpenFlags & kAccessMask) {
+    case CFile::modeWrite:
+        return flags | _O_WRONLY;
+    case CFile::modeReadWrite:
+        return flags | _O_RDWR;
+    default:
+        return flags | _O_RDONLY;
+    }
 }
 
 }  // namespace
@@ -67,7 +70,7 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pErr
     m_pStream = nullptr;
     if (!CFile::Open(lpszFileName, nOpenFlags & ~static_cast<UINT>(typeText), pError))
         return FALSE;
-    char mode[4];
+    char mode[kMaxMode];
     ModeString(nOpenFlags, mode);
     int fd = _open_osfhandle(static_cast<intptr_t>(m_hFile), OsFlags(nOpenFlags));
     if (fd != -1)
@@ -87,8 +90,6 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pErr
         }
         return FALSE;
     }
-    if (nOpenFlags & modeCreate)
-        std::fseek(m_pStream, 0, SEEK_END);
     return TRUE;
 }
 

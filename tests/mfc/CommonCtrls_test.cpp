@@ -235,6 +235,22 @@ TEST_F(CommonControls, ExtendedComboBoxGivesItsEditAndSpinKeepsItsRange)
     spin.DestroyWindow();
 }
 
+TEST_F(CommonControls, StatusBarKeepsPaneTexts)
+{
+    CStatusBarCtrl status;
+    ASSERT_TRUE(status.Create(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, CRect(0, 0, 0, 0), &m_owner, 3008));
+    int widths[] = { 100, 200, -1 };
+    ASSERT_TRUE(status.SetParts(3, widths));
+    EXPECT_EQ(3, status.GetParts(0, nullptr));
+    ASSERT_TRUE(status.SetText("Ready", 0, 0));
+    ASSERT_TRUE(status.SetText("Raised", 2, SBT_POPOUT));
+    int type = 0;
+    EXPECT_STREQ("Ready", status.GetText(0));
+    EXPECT_STREQ("Raised", status.GetText(2, &type));
+    EXPECT_EQ(SBT_POPOUT, type);
+    status.DestroyWindow();
+}
+
 TEST(WaitCursor, CountsOnTheApplicationForItsScope)
 {
     int before = theApp.m_nWaitCursorCount;

@@ -11,3 +11,4 @@
 #include "AfxSmallCtrls.h"
 #include "AfxToolBarCtrl.h"
 #include "AfxTreeCtrl.h"
+#include "AfxStatusBarCtrl.h"
