@@ -136,6 +136,8 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
 {
     LPCSTR start = m_ofn.lpstrFile;
     LPCSTR p = reinterpret_cast<LPCSTR>(pos);
+    if (p == nullptr)
+        return CString();
     bool explorer = (m_ofn.Flags & OFN_EXPLORER) != 0;
     char sep = explorer ? '\0' : ' ';
     LPCSTR folderEnd = start;

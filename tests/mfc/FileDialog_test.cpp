@@ -88,8 +88,15 @@ TEST(FileDialog, SingleAndMultipleChoicesGiveFullPaths)
     }
 }
 
-TEST(FileDialog, CancelGivesIdCancel)
+TEST(FileDialog, SaveGivesTheNewPathAndCancelGivesIdCancel)
 {
+    std::string folder = Folder();
+    CFileDialog save(FALSE, "txt", "draft.txt", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter);
+    save.m_ofn.lpstrInitialDir = folder.c_str();
+    OnNextModalIdle([](CWnd* pWnd) { TypeAndOpen(ExplorerOf(pWnd), "d.txt"); });
+    ASSERT_EQ(IDOK, save.DoModal());
+    EXPECT_STREQ((folder + "\\d.txt").c_str(), save.GetPathName());
+
     CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, kFilter);
     OnNextModalIdle([](CWnd* pWnd) { ::PostMessageA(ExplorerOf(pWnd), WM_COMMAND, IDCANCEL, 0); });
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
