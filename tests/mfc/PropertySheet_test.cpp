@@ -92,6 +92,7 @@ TEST_F(Sheet, LeavingAPageExchangesAndOkReachesEveryMadePage)
         bool focusOnControl = false;
         int afterMove = -1;
         bool shot = false;
+        bool openAfterFailedOk = false;
         std::string caption;
     } seen;
     OnNextModalIdle([&](CWnd* pWnd) {
@@ -118,6 +119,10 @@ TEST_F(Sheet, LeavingAPageExchangesAndOkReachesEveryMadePage)
         m_second.SetDlgItemText(IDC_SHEET_NUMBER, "42");
         sheet.SetActivePage(2);
         seen.afterMove = sheet.GetActiveIndex();
+        // OK with an invalid current page closes nothing and reaches no OnOK.
+        m_third.SetDlgItemText(IDC_SHEET_NUMBER, "1000");
+        sheet.PressButton(PSBTN_OK);
+        seen.openAfterFailedOk = ::IsWindow(sheet.m_hWnd) && sheet.GetActiveIndex() == 2 && !Contains(m_log, "ok second");
         m_third.SetDlgItemText(IDC_SHEET_NUMBER, "43");
         m_log.push_back("press ok");
         sheet.PressButton(PSBTN_OK);
@@ -132,7 +137,8 @@ TEST_F(Sheet, LeavingAPageExchangesAndOkReachesEveryMadePage)
     EXPECT_TRUE(seen.shot);
     EXPECT_TRUE(seen.keptOnFailure);
     EXPECT_TRUE(seen.focusOnControl);
-    EXPECT_EQ(1u, theApp.m_boxes.size());
+    EXPECT_TRUE(seen.openAfterFailedOk);
+    EXPECT_EQ(2u, theApp.m_boxes.size());
     EXPECT_EQ(2, seen.afterMove);
     EXPECT_EQ(42, m_second.m_number);
     EXPECT_EQ(43, m_third.m_number);
