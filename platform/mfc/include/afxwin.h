@@ -11,10 +11,12 @@
 #include "AfxDC.h"
 #include "AfxDialog.h"
 #include "AfxDynLinkLibrary.h"
+#include "AfxGdiObject.h"
 #include "AfxMenu.h"
 #include "AfxMsgMacros.h"
 #include "AfxResources.h"
 #include "AfxThread.h"
+#include "AfxWaitCursor.h"
 #include "AfxWnd.h"
 
 #include <commctrl.h>
