@@ -13,7 +13,7 @@ namespace KyAddIn {
 namespace {
 
 HINSTANCE g_module = nullptr;
-LONG g_objects = 0;
+volatile LONG g_objects = 0; // an aligned read of it is whole
 
 } // namespace
 
@@ -46,7 +46,7 @@ void ObjectDestroyed()
 
 LONG ObjectCount()
 {
-    return InterlockedCompareExchange(&g_objects, 0, 0);
+    return g_objects;
 }
 
 } // namespace KyAddIn

@@ -13,7 +13,7 @@ const CLSID kShellExtClsid = {
 namespace {
 
 HINSTANCE g_module = nullptr;
-LONG g_objects = 0;
+volatile LONG g_objects = 0; // an aligned read of it is whole
 
 void ThrowBadAlloc()
 {
@@ -44,7 +44,7 @@ void ObjectDestroyed()
 
 LONG ObjectCount()
 {
-    return InterlockedCompareExchange(&g_objects, 0, 0);
+    return g_objects;
 }
 
 } // namespace KyShellX

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <oleauto.h>
+
 #include <string>
 
 namespace addintest {
@@ -44,6 +46,10 @@ protected:
     static void TearDownTestSuite()
     {
         RegSvr32(AddInPath(), true);
+        // The hosts' library of the environments' interfaces.
+        const GUID hostTypes = {
+            0x6a0c3f52, 0x7d4e, 0x4b8a, {0x9c, 0x21, 0x3e, 0x5f, 0x7a, 0x9b, 0x1d, 0x02}};
+        UnRegisterTypeLib(hostTypes, 1, 0, LANG_NEUTRAL, SYS_WIN32);
         CoUninitialize();
     }
     static const std::string& Folder() { return folder_; }

@@ -21,6 +21,8 @@ TEST_F(Handoff, VsNetPublishesSlotOneAndItsToolReadsTheDteAcrossProcesses)
     EXPECT_EQ("0", Field(report, "connected")) << report;
     EXPECT_EQ(kSlotTexts[0], Field(report, "vc")) << report;
     EXPECT_EQ(kSlotTexts[0], Field(report, "vsnet")) << report;
+    EXPECT_NE(std::string::npos, report.find("reach_active=0 reach_interface=0\n"))
+        << "the slot's class answers IKyvantVcApp1 in the tool's process: " << report;
     EXPECT_EQ("1", Field(report, "probe_found")) << report;
     EXPECT_EQ("7.1", Field(report, "probe_version")) << report;
 

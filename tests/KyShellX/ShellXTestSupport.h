@@ -33,6 +33,7 @@ protected:
     }
     static void TearDownTestSuite()
     {
+        ClearHandOffs();
         CoFreeUnusedLibraries();
         kytest::SetShellExtensionRegistration(false, folder_);
         kytest::RemoveToolList();
@@ -63,13 +64,24 @@ protected:
         return std::string();
     }
 
-    // Removes every tool's hand-off key.
+    // Removes every tool's hand-off key and the file it names.
     static void ClearHandOffs()
     {
         for (const char* tool : {"KyFindG", "KyDirG", "KyReplaceG", "KyAttribG", "KyEOLG",
-                                 "KyTabG", "KyTouchG"})
-            RegDeleteKeyA(HKEY_CURRENT_USER,
-                          (std::string(kytest::kToolsKey) + "\\" + tool + "\\ShellExArgs").c_str());
+                                 "KyTabG", "KyTouchG"}) {
+            const std::string path =
+                std::string(kytest::kToolsKey) + "\\" + tool + "\\ShellExArgs";
+            HKEY key = nullptr;
+            if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+                continue;
+            char file[MAX_PATH] = {};
+            DWORD size = MAX_PATH - 1;
+            if (RegQueryValueExA(key, "PathsFile", nullptr, nullptr, reinterpret_cast<BYTE*>(file),
+                                 &size) == ERROR_SUCCESS)
+                DeleteFileA(file);
+            RegCloseKey(key);
+            RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+        }
     }
 
     static bool HandOffExists(const std::string& tool)
