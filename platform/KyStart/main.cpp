@@ -68,5 +68,6 @@ int main()
         return 1;
     std::fwrite(text.data(), 1, text.size(), f);
     std::fclose(f);
-    return MoveFileExA(part.c_str(), log, MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
+    DeleteFileA(log);
+    return MoveFileA(part.c_str(), log) ? 0 : 1;
 }

@@ -44,7 +44,8 @@ std::string Env(const char* name)
 void WriteWhole(const std::string& path, const std::string& text)
 {
     kytest::WriteFile(path + ".part", text);
-    MoveFileExA((path + ".part").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    DeleteFileA(path.c_str());
+    MoveFileA((path + ".part").c_str(), path.c_str());
 }
 
 // Waits for the handle while serving calls from other processes.

@@ -11,7 +11,8 @@ namespace kytest {
 
 struct PeNames {
     std::set<std::string> exports;
-    std::set<std::string> imports;
+    std::set<std::string> imports;   // DLL names, lower case
+    std::set<std::string> functions; // functions imported by name
 };
 
 inline PeNames ReadPeNames(const std::string& path)
@@ -39,9 +40,34 @@ inline PeNames ReadPeNames(const std::string& path)
         for (char& ch : name)
             ch = static_cast<char>(tolower(static_cast<unsigned char>(ch)));
         names.imports.insert(name);
+        const DWORD lookup = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+        for (auto t = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + lookup); t->u1.AddressOfData;
+             ++t)
+            if (!IMAGE_SNAP_BY_ORDINAL(t->u1.Ordinal))
+                names.functions.insert(reinterpret_cast<const char*>(
+                    reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name));
     }
     FreeLibrary(image);
     return names;
+}
+
+// Functions that the compiler's static runtime would import although Windows
+// 95 or NT 4 lacks them; a module linked with that runtime must find them at
+// run time instead.
+inline std::set<std::string> StaticRuntimeNewerImports()
+{
+    return {"GetTickCount64", "IsDebuggerPresent", "TryEnterCriticalSection",
+            "AddVectoredExceptionHandler", "RemoveVectoredExceptionHandler", "MoveFileExA"};
+}
+
+// The functions of names.functions that are in the set.
+inline std::set<std::string> ImportedOf(const PeNames& names, const std::set<std::string>& set)
+{
+    std::set<std::string> found;
+    for (const std::string& f : names.functions)
+        if (set.count(f))
+            found.insert(f);
+    return found;
 }
 
 } // namespace kytest
