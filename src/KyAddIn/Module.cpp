@@ -5,6 +5,7 @@
 #include "KyAddIn/Connect.h"
 #include "KyAddIn/ConnectVC6.h"
 #include "KyAddIn/Guids.h"
+#include "StaticRuntime/OwnUnwindTables.h"
 
 #include <new>
 
@@ -53,8 +54,12 @@ LONG ObjectCount()
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
+        KyStaticRuntime::RegisterOwnUnwindTables(module);
         KyAddIn::SetModuleHandle(module);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        KyStaticRuntime::DeregisterOwnUnwindTables();
+    }
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 #include "KyShellX/Module.h"
 
 #include "KyShellX/ClassFactory.h"
+#include "StaticRuntime/OwnUnwindTables.h"
 
 #include <new>
 
@@ -52,8 +53,11 @@ LONG ObjectCount()
 extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH) {
+        KyStaticRuntime::RegisterOwnUnwindTables(module);
         KyShellX::SetModuleHandle(module);
         std::set_new_handler(KyShellX::ThrowBadAlloc);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        KyStaticRuntime::DeregisterOwnUnwindTables();
     }
     return TRUE;
 }

@@ -1,6 +1,7 @@
-// The two exports: removing the add-in's registration, the help index and the approved shell extension, then the databases.
+// DllMain and the two exports: removing the add-in's registration, the help index and the approved shell extension, then the databases.
 #include "KyUninst/Databases.h"
 #include "KyUninst/InstallFolder.h"
+#include "StaticRuntime/OwnUnwindTables.h"
 
 #include <windows.h>
 
@@ -39,6 +40,15 @@ void RemoveApprovedShellExtension()
 }
 
 } // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        KyStaticRuntime::RegisterOwnUnwindTables(module);
+    else if (reason == DLL_PROCESS_DETACH)
+        KyStaticRuntime::DeregisterOwnUnwindTables();
+    return TRUE;
+}
 
 extern "C" int WINAPI UninstInitialize(HWND owner, int, int)
 {

@@ -170,4 +170,24 @@ TEST_F(Handoff, MissingKyStartIsReported)
     EXPECT_TRUE(HandOffExists("KyTabG")) << "kept for the tool's next start";
 }
 
+TEST_F(Handoff, TempFileThatCannotBeMadeIsReportedAndStartsNothing)
+{
+    char tmp[MAX_PATH] = {}, temp[MAX_PATH] = {};
+    GetEnvironmentVariableA("TMP", tmp, MAX_PATH);
+    GetEnvironmentVariableA("TEMP", temp, MAX_PATH);
+    SetEnvironmentVariableA("TMP", "C:\\no such folder\\");
+    SetEnvironmentVariableA("TEMP", "C:\\no such folder\\");
+    kytest::ExplorerHost host;
+    const HRESULT hr = host.Run({"C:\\a.txt"}, 0);
+    SetEnvironmentVariableA("TMP", tmp[0] ? tmp : nullptr);
+    SetEnvironmentVariableA("TEMP", temp[0] ? temp : nullptr);
+
+    EXPECT_EQ(E_FAIL, hr);
+    EXPECT_EQ("Kyvant Tools\t" + std::to_string(MB_OK | MB_ICONWARNING) +
+                  "\tAn error occurred while saving the file list:\\n\\nFailed to create tempfile\n",
+              kytest::ReadFile(PromptLog()));
+    EXPECT_FALSE(HandOffExists("KyFindG"));
+    EXPECT_TRUE(WaitForStart(300).empty());
+}
+
 } // namespace

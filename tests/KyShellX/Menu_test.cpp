@@ -121,6 +121,15 @@ TEST_F(ToolMenu, IdRangeTooSmallForTheListAddsNothing)
               host.Query(CMF_NORMAL, kytest::kFirstId, kytest::kFirstId + 11));
 }
 
+TEST_F(ToolMenu, ValueNamesThatAreNoNumbersGiveNoMenu)
+{
+    kytest::WriteToolValues({{"0", "Find|:KyFindG.exe"}, {"first", "Tab|:KyTab.exe"}});
+    kytest::ExplorerHost host;
+    ASSERT_EQ(S_OK, host.Initialize({"C:\\"}));
+    EXPECT_EQ(E_FAIL, host.Query());
+    EXPECT_EQ(0, GetMenuItemCount(host.Popup()));
+}
+
 TEST_F(ToolMenu, NoSelectionNoMenu)
 {
     kytest::ExplorerHost host;
