@@ -151,62 +151,81 @@ void RecordAddInInfo(DispObject* app, std::string* record)
     });
 }
 
+void Disconnect(IUnknown* addIn, bool vsNet)
+{
+    if (vsNet) {
+        KyAddIn::IDTExtensibility2* connect = nullptr;
+        addIn->QueryInterface(kIDTExtensibility2, reinterpret_cast<void**>(&connect));
+        connect->OnDisconnection(0, nullptr);
+        connect->Release();
+    } else {
+        KyAddIn::IDSAddIn* connect = nullptr;
+        addIn->QueryInterface(kIDSAddIn, reinterpret_cast<void**>(&connect));
+        connect->OnDisconnection(VARIANT_TRUE);
+        connect->Release();
+    }
+}
+
+std::string Variables()
+{
+    return "vc=" + Env("KYVANT_VC_CLSID") + "\nvsnet=" + Env("KYVANT_VSNET_CLSID") + "\n";
+}
+
+// The environment's application object as the mode wants it.
+ComRef<DispObject> Application(const std::string& mode, bool vsNet, std::string* record)
+{
+    ComRef<DispObject> app = mode == "vsnet-nodte" ? DispObject::New()
+                             : vsNet              ? Dte(L"7.1")
+                                                  : VcApplication();
+    if (mode == "vc6")
+        RecordAddInInfo(app.get(), record);
+    else if (mode == "vc6-refuse")
+        app->Fail(L"SetAddInInfo", E_ACCESSDENIED, false);
+    return app;
+}
+
+// Connects, reports, holds until told, disconnects and reports; false when
+// the add-in could not be created.
+bool Session(const std::string& mode, const std::string& log, HANDLE hold, bool probe)
+{
+    const bool vsNet = mode.compare(0, 5, "vsnet") == 0;
+    IUnknown* addIn = nullptr;
+    if (FAILED(CoCreateInstance(vsNet ? kConnect : kConnectVC6, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IUnknown, reinterpret_cast<void**>(&addIn)))) {
+        WriteWhole(log + ".1", "created=failed\n");
+        return false;
+    }
+    std::string text;
+    {
+        ComRef<DispObject> app = Application(mode, vsNet, &text);
+        ComRef<DispObject> addInInst = DispObject::New();
+        text += vsNet ? ConnectVsNet(addIn, app.get(), addInInst.get())
+                      : ConnectVc6(addIn, app.get());
+        text += Variables();
+        if (probe)
+            text += RunProbe(log);
+        WriteWhole(log + ".1", text);
+        PumpUntil(hold, kHoldMs);
+        Disconnect(addIn, vsNet);
+        WriteWhole(log + ".2", Variables());
+    }
+    addIn->Release();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     if (argc != 5)
         return 2;
-    const std::string mode = argv[1], log = argv[2], eventName = argv[3];
-    const bool probe = std::string(argv[4]) == "probe";
     CoInitialize(nullptr);
     RegisterOwnTypes();
     WaitForRunningObjectTable();
-    HANDLE hold = OpenEventA(SYNCHRONIZE, FALSE, eventName.c_str());
-    const bool vsNet = mode.compare(0, 5, "vsnet") == 0;
-    std::string text;
-    {
-        IUnknown* addIn = nullptr;
-        const HRESULT created = CoCreateInstance(vsNet ? kConnect : kConnectVC6, nullptr,
-                                                 CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                                 reinterpret_cast<void**>(&addIn));
-        if (FAILED(created)) {
-            WriteWhole(log + ".1", "created=failed\n");
-            return 3;
-        }
-        ComRef<DispObject> app = mode == "vsnet-nodte" ? DispObject::New()
-                                 : vsNet              ? Dte(L"7.1")
-                                                      : VcApplication();
-        ComRef<DispObject> addInInst = DispObject::New();
-        if (mode == "vc6")
-            RecordAddInInfo(app.get(), &text);
-        else if (mode == "vc6-refuse")
-            app->Fail(L"SetAddInInfo", E_ACCESSDENIED, false);
-        text += vsNet ? ConnectVsNet(addIn, app.get(), addInInst.get())
-                      : ConnectVc6(addIn, app.get());
-        text += "vc=" + Env("KYVANT_VC_CLSID") + "\nvsnet=" + Env("KYVANT_VSNET_CLSID") + "\n";
-        if (probe)
-            text += RunProbe(log);
-        WriteWhole(log + ".1", text);
-
-        PumpUntil(hold, kHoldMs);
-        if (vsNet) {
-            KyAddIn::IDTExtensibility2* connect = nullptr;
-            addIn->QueryInterface(kIDTExtensibility2, reinterpret_cast<void**>(&connect));
-            connect->OnDisconnection(0, nullptr);
-            connect->Release();
-        } else {
-            KyAddIn::IDSAddIn* connect = nullptr;
-            addIn->QueryInterface(kIDSAddIn, reinterpret_cast<void**>(&connect));
-            connect->OnDisconnection(VARIANT_TRUE);
-            connect->Release();
-        }
-        WriteWhole(log + ".2",
-                   "vc=" + Env("KYVANT_VC_CLSID") + "\nvsnet=" + Env("KYVANT_VSNET_CLSID") + "\n");
-        addIn->Release();
-    }
+    HANDLE hold = OpenEventA(SYNCHRONIZE, FALSE, argv[3]);
+    const bool done = Session(argv[1], argv[2], hold, std::string(argv[4]) == "probe");
     if (hold)
         CloseHandle(hold);
     CoUninitialize();
-    return 0;
+    return done ? 0 : 3;
 }
