@@ -13,6 +13,16 @@ function(ky_library name)
   target_compile_definitions(${name} PRIVATE ${name}_BUILD)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${K_DEPS} ${K_SYSLIBS})
+  ky_suite_binary(${name})
+endfunction()
+
+# Records a target built from src/ as one of the suite's own binaries (the
+# import-table check requires each of them).
+function(ky_suite_binary name)
+  string(FIND "${CMAKE_CURRENT_SOURCE_DIR}/" "${PROJECT_SOURCE_DIR}/src/" at)
+  if(at EQUAL 0)
+    set_property(GLOBAL APPEND PROPERTY KY_SUITE_BINARIES ${name})
+  endif()
 endfunction()
 
 # ky_test_program(NAME LABEL label [DIRS dir...] [DEPS lib...])
@@ -49,4 +59,5 @@ function(ky_program name)
   endif()
   target_link_libraries(${name} PRIVATE ${K_DEPS})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  ky_suite_binary(${name})
 endfunction()

@@ -23,7 +23,9 @@
 //   replies=<n,...>  answers to successive questions (the last repeats; 0)
 //   lines=<n>        the line count of the single-line reply (5)
 //   query=<n>        the answer to progress queries (1, skip)
-// Written with the plain Win32 API, independently of the console side.
+// Written with the plain Win32 API, independently of the console side but
+// for the layout of the two link blocks, which both take from one header.
+#include "KyReplace/Console/FrontEnd/ReplaceLinkBlocks.h"
 #include "common/SplitText.h"
 
 #include <windows.h>
@@ -52,14 +54,14 @@ std::string g_prefix;
 HWND g_window = nullptr;
 HANDLE g_kyReplace = nullptr; // KyReplace's process
 bool g_startedHere = false;
-DWORD* g_frontEndBlock = nullptr;
+Kyvant::ReplaceFrontEndBlock* g_frontEndBlock = nullptr;
 HANDLE g_packets = nullptr, g_replies = nullptr, g_logPipe = nullptr;
 HANDLE g_engine = nullptr;
 HANDLE g_reader = nullptr;
 HANDLE g_endFile = nullptr, g_modified = nullptr, g_doQuit = nullptr, g_pause = nullptr;
 HANDLE g_resume = nullptr;
 HANDLE g_fileCheck = nullptr;
-DWORD* g_toolBlock = nullptr;
+Kyvant::ReplaceToolBlock* g_toolBlock = nullptr;
 char* g_progress = nullptr;
 size_t g_repliesUsed = 0;
 
@@ -152,6 +154,11 @@ void* OpenBlock(const char* name)
     return mapping ? MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0) : nullptr;
 }
 
+HANDLE HandleFromWord(const DWORD& word)
+{
+    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(Kyvant::ReadBlockWord(word)));
+}
+
 void Put(void* block, unsigned offset, DWORD value)
 {
     std::memcpy(static_cast<char*>(block) + offset, &value, sizeof value);
@@ -212,7 +219,7 @@ void RunDialog(const char* from)
     }
     Put(handoff, 0, accepted ? 1 : 0);
     SetEvent(done);
-    g_frontEndBlock[1] = accepted ? 0 : 1;
+    Kyvant::WriteBlockWord(g_frontEndBlock->dialogFailed, accepted ? 0 : 1);
     HANDLE ended = OpenNamedEvent("Kyvant_KyReplace_KyReplaceG_Dlg_Term_Event");
     if (ended)
         SetEvent(ended);
@@ -351,7 +358,7 @@ void OnPacket(const PacketRead& packet)
         }
         break;
     case 404:
-        g_toolBlock[0] = static_cast<DWORD>(packet.value);
+        Kyvant::WriteBlockWord(g_toolBlock->replacementCount, static_cast<DWORD>(packet.value));
         if (packet.value)
             SetEvent(g_modified);
         SetEvent(g_endFile);
@@ -469,7 +476,7 @@ void Link()
         Log("link die");
         Finish(6);
     }
-    g_toolBlock = static_cast<DWORD*>(OpenBlock("Kyvant_KyReplace_KyReplaceG_SharedMemory"));
+    g_toolBlock = static_cast<Kyvant::ReplaceToolBlock*>(OpenBlock(Kyvant::kReplaceToolBlockName));
     g_endFile = OpenNamedEvent("Kyvant_KyReplace_KyReplaceG_EndFile_Event");
     g_modified = OpenNamedEvent("Kyvant_KyReplace_KyReplaceG_ModifiedTempFile_Event");
     g_doQuit = OpenNamedEvent("Kyvant_KyReplace_Perl_DoQuit_Event");
@@ -484,16 +491,17 @@ void Link()
         Log("missing link objects");
         Finish(10);
     }
-    g_packets = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(g_toolBlock[0]));
-    g_replies = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(g_toolBlock[1]));
-    g_logPipe = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(g_toolBlock[2]));
+    g_packets = HandleFromWord(g_toolBlock->packetPipeRead);
+    g_replies = HandleFromWord(g_toolBlock->replyPipeWrite);
+    g_logPipe = HandleFromWord(g_toolBlock->logPipeRead);
     if (g_script.died)
         SetEvent(died);
     if (!g_script.pause.empty()) {
         WaitForSingleObject(g_fileCheck, INFINITE);
         SetEvent(g_pause);
     }
-    g_toolBlock[0] = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window));
+    Kyvant::WriteBlockWord(g_toolBlock->viewWindow,
+                           static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window)));
     SetEvent(taken);
     Log("linked");
     if (g_script.link == "vanish")
@@ -526,16 +534,19 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
                              nullptr, nullptr, instance, nullptr);
     HANDLE frontEndEvent = CreateEventA(nullptr, FALSE, FALSE,
                                         (g_prefix + "Kyvant_KyReplaceG_KyReplace_Event").c_str());
-    HANDLE block = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 64,
-                                      (g_prefix + "Kyvant_KyReplaceG_KyReplace_ShMem").c_str());
-    g_frontEndBlock =
-        block ? static_cast<DWORD*>(MapViewOfFile(block, FILE_MAP_ALL_ACCESS, 0, 0, 0)) : nullptr;
+    HANDLE block = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(Kyvant::ReplaceFrontEndBlock),
+                                      (g_prefix + Kyvant::kReplaceFrontEndBlockName).c_str());
+    g_frontEndBlock = block ? static_cast<Kyvant::ReplaceFrontEndBlock*>(
+                                  MapViewOfFile(block, FILE_MAP_ALL_ACCESS, 0, 0, 0))
+                            : nullptr;
     if (!g_window || !frontEndEvent || !g_frontEndBlock) {
         Log("cannot set up");
         Finish(4);
     }
-    g_frontEndBlock[0] =
-        g_script.dialog == "refuse" ? 0 : static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window));
+    Kyvant::WriteBlockWord(
+        g_frontEndBlock->viewWindow,
+        g_script.dialog == "refuse" ? 0 : static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window)));
 
     if (!console.empty() && console != "0") {
         g_kyReplace = reinterpret_cast<HANDLE>(std::strtoul(console.c_str(), nullptr, 10));

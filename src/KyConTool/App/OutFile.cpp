@@ -2,6 +2,8 @@
 // takes the target's place in one rename on Close.
 #include "KyConTool/App/InOutFile.h"
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Files/MoveReplacing.h"
+#include "KyStd/Win32/NewerFunctions.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -20,13 +22,31 @@ namespace {
 
 const int kStdout = 1;
 
+// The root of the volume that holds file: the system tells it where it knows
+// mounted folders (Windows 2000 and later); before, a volume is a drive or
+// a network share. Empty when that cannot be told.
+ky_F VolumeRoot(const ky_F& file)
+{
+    const auto getVolumePathName = Win32::Newer().getVolumePathName;
+    if (getVolumePathName) {
+        char root[MAX_PATH];
+        return getVolumePathName(file.c_str(), root, MAX_PATH) ? ky_F(root) : ky_F();
+    }
+    try {
+        ky_F root(file);
+        root.ToFullPath();
+        return root.ToDrivePart(true);
+    } catch (const std::exception&) {
+        return ky_F();
+    }
+}
+
 // True when both files lie on one volume, so a rename can move one onto the
 // other; false when that cannot be told.
 bool SameVolume(const ky_F& a, const ky_F& b)
 {
-    char rootA[MAX_PATH], rootB[MAX_PATH];
-    return GetVolumePathNameA(a.c_str(), rootA, MAX_PATH) &&
-           GetVolumePathNameA(b.c_str(), rootB, MAX_PATH) && ky_F(rootA) == ky_F(rootB);
+    const ky_F root = VolumeRoot(a);
+    return !root.empty() && root == VolumeRoot(b);
 }
 
 [[noreturn]] void ThrowNotReplaced(const ky_F& target, const ky_F& temp, DWORD error)
@@ -146,7 +166,7 @@ void OutFile::Replace()
         DeleteFileA(temp_.c_str());
         temp_ = local;
     }
-    if (!MoveFileExA(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!MoveReplacing(temp_, target_)) {
         const DWORD error = GetLastError();
         const ky_F kept(temp_);
         temp_ = "";

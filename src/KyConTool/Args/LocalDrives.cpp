@@ -2,18 +2,14 @@
 #include "KyConTool/Args/LocalDrives.h"
 
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Win32/ModuleContaining.h"
 
 namespace Kyvant {
 
 HINSTANCE KyConToolModule()
 {
-    static HINSTANCE module = [] {
-        HMODULE h = nullptr;
-        GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                               GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCSTR>(&KyConToolModule), &h);
-        return static_cast<HINSTANCE>(h);
-    }();
+    static HINSTANCE module =
+        Win32::ModuleContaining(reinterpret_cast<const void*>(&KyConToolModule));
     return module;
 }
 

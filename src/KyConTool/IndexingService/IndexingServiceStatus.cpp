@@ -1,6 +1,8 @@
 // Query status texts from this library's strings, and the summary of warnings per scope.
 #include "KyConTool/IndexingService/IndexingServiceStatus.h"
 
+#include "KyStd/Win32/ModuleContaining.h"
+
 #include <windows.h>
 
 #include <map>
@@ -22,11 +24,7 @@ constexpr FlagText kFlagTexts[] = {{0x8, 29956},  {0x10, 29957},  {0x20, 29958},
 
 HINSTANCE ThisModule()
 {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&ThisModule), &module);
-    return module;
+    return Win32::ModuleContaining(reinterpret_cast<const void*>(&ThisModule));
 }
 
 ky_S Text(unsigned id)

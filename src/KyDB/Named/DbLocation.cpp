@@ -6,6 +6,7 @@
 #include "KyStd/Registry/RegKey.h"
 #include "KyStd/Registry/RegValues.h"
 #include "KyStd/Shell/ShellNames.h"
+#include "KyStd/Win32/ModuleContaining.h"
 
 #include <comdef.h>
 #include <direct.h>
@@ -100,11 +101,7 @@ ky_S LocateDatabase(HINSTANCE module, const char* baseName)
 
 HINSTANCE GetKyDBModule()
 {
-    HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&GetKyDBModule), &module);
-    return module;
+    return Win32::ModuleContaining(reinterpret_cast<const void*>(&GetKyDBModule));
 }
 
 } // namespace Kyvant

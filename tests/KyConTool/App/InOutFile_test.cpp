@@ -1,13 +1,16 @@
 // Checked input and safely replaced output files, in this process with an
 // application object in console mode (warnings on standard error, skips).
 #include "KyConTool/App/InOutFile.h"
+#include "KyStd/Win32/NewerFunctions.h"
 #include "StderrCapture.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace Kyvant;
 using kytest::ReadFile;
@@ -15,6 +18,44 @@ using kytest::ScratchDir;
 using kytest::WriteFile;
 
 namespace {
+
+BOOL WINAPI MoveFileExAsOn95(LPCSTR, LPCSTR, DWORD)
+{
+    SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+    return FALSE;
+}
+
+// The table of newer functions as Windows 95 has them, until the end of the scope.
+class ActAsWindows95 {
+public:
+    ActAsWindows95() : saved_(Win32::Newer())
+    {
+        Win32::Newer().moveFileEx = &MoveFileExAsOn95;
+        Win32::Newer().getVolumePathName = nullptr;
+    }
+    ~ActAsWindows95() { Win32::Newer() = saved_; }
+    ActAsWindows95(const ActAsWindows95&) = delete;
+    ActAsWindows95& operator=(const ActAsWindows95&) = delete;
+
+private:
+    Win32::NewerFunctions saved_;
+};
+
+// The temporary files the suite makes in the system's temporary folder.
+std::vector<std::string> TempFiles()
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((kytest::TempFolder() + "kyf*.tmp").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(fd.cFileName);
+    while (FindNextFileA(h, &fd));
+    FindClose(h);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 class InProcessApp : public KyConApp {
 public:
@@ -205,4 +246,23 @@ TEST_F(Files, StandardInputPseudoNameWritesToStandardOutput)
     out.Write("to stdout", 9);
     out.Close();
     EXPECT_EQ(capture.Stop(), "to stdout");
+}
+
+// Without a working MoveFileExA or GetVolumePathNameA (Windows 95). The
+// scratch folder lies on another drive than the temporary folder, so the
+// second case also tells volumes apart by their drives.
+TEST_F(Files, OutputReplacesTheTargetOnWindows95Too)
+{
+    ActAsWindows95 system;
+    for (unsigned flags : {0u, static_cast<unsigned>(OutFile::kTempInTempFolder)}) {
+        SCOPED_TRACE(flags);
+        WriteFile(dir["target"], "old");
+        const std::vector<std::string> tempsBefore = TempFiles();
+        OutFile out(ky_F(dir["target"].c_str()), flags);
+        out.Write("new", 3);
+        out.Close();
+        EXPECT_EQ("new", ReadFile(dir["target"]));
+        EXPECT_EQ(std::vector<std::string>{"target"}, dir.Files()) << "no file left beside it";
+        EXPECT_EQ(tempsBefore, TempFiles()) << "none left in the temporary folder";
+    }
 }

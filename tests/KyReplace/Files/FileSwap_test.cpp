@@ -4,75 +4,123 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 using namespace reptest;
 using Kyvant::ky_F;
 
 namespace {
 
-// The system's operations, except that one of them fails.
+bool EndsWith(const ky_F& name, const char* end)
+{
+    const unsigned n = static_cast<unsigned>(std::strlen(end));
+    return name.length() >= n && ky_F(name.substr(name.length() - n)) == end;
+}
+
+// The system's operations, except that the named steps fail: "attr" (reading
+// attributes), "replace" (the one-step replace, failing as on Windows 95),
+// "aside-bak" (moving an older backup aside), "aside" (moving the original
+// aside), "tobak" (original to backup, where the name is free), "move"
+// (changed copy to the original's name), "back" (the original's bytes back
+// to its name), "older-back" (an older backup back to its name).
 class FailingOps : public Kyvant::FileOps {
 public:
-    explicit FailingOps(std::string failing) : failing_(std::move(failing)) {}
+    explicit FailingOps(std::string failing) : failing_("," + std::move(failing) + ",") {}
 
     bool GetAttributes(const ky_F& f, DWORD& a) override
     {
         return Ok("attr") && sys().GetAttributes(f, a);
     }
-    bool SetAttributes(const ky_F& f, DWORD a) override
+    bool SetAttributes(const ky_F& f, DWORD a) override { return sys().SetAttributes(f, a); }
+    bool Rename(const ky_F& f, const ky_F& t) override
     {
-        return Ok("setattr") && sys().SetAttributes(f, a);
-    }
-    bool MakeTempFile(const ky_F& b, ky_F& n) override
-    {
-        return Ok("temp") && sys().MakeTempFile(b, n);
-    }
-    bool HardLink(const ky_F& e, const ky_F& l) override
-    {
-        return Ok("link") && sys().HardLink(e, l);
-    }
-    bool Copy(const ky_F& f, const ky_F& t, bool overwrite) override
-    {
-        return Ok("copy") && sys().Copy(f, t, overwrite);
+        const char* step = EndsWith(f, "changed.tmp") ? "move"
+                           : EndsWith(t, ".bak") ? (EndsWith(f, "f.txt") ? "tobak" : "older-back")
+                                                 : "back";
+        if (std::string(step) == "tobak" &&
+            GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return sys().Rename(f, t); // fails as it would anyway
+        return Ok(step) && sys().Rename(f, t);
     }
     bool MoveReplace(const ky_F& f, const ky_F& t) override
     {
-        // "move" fails the last move (the changed file), "movebak" the first.
-        const bool last = !(t.length() > 4 && t.substr(t.length() - 4) == ".bak");
-        return Ok(last ? "move" : "movebak") && sys().MoveReplace(f, t);
+        return Ok("replace", ERROR_CALL_NOT_IMPLEMENTED) && sys().MoveReplace(f, t);
+    }
+    bool RenameAside(const ky_F& f, ky_F& aside) override
+    {
+        return Ok(EndsWith(f, ".bak") ? "aside-bak" : "aside") && sys().RenameAside(f, aside);
     }
     bool Delete(const ky_F& f) override { return sys().Delete(f); }
 
 private:
     static Kyvant::FileOps& sys() { return Kyvant::SystemFileOps(); }
-    bool Ok(const char* op)
+    bool Ok(const char* step, DWORD error = ERROR_ACCESS_DENIED)
     {
-        if (failing_ != op)
+        if (failing_.find(std::string(",") + step + ",") == std::string::npos)
             return true;
-        SetLastError(ERROR_ACCESS_DENIED);
+        SetLastError(error);
         return false;
     }
     std::string failing_;
 };
 
+// "name=content" for each file of the folder in name order; an aside name shows
+// as "kyf*".
+std::string Contents(const Scratch& dir)
+{
+    std::vector<std::string> entries;
+    for (const std::string& name : List(dir.path())) {
+        const bool aside = name.size() > 3 && name.compare(0, 3, "kyf") == 0;
+        entries.push_back((aside ? "kyf*" : name) + "=" + ReadFile(dir[name]));
+    }
+    std::string text;
+    for (const std::string& e : entries)
+        text += (text.empty() ? "" : " ") + e;
+    return text;
+}
+
 } // namespace
 
 TEST(FileSwap, EveryStepFailsSafely)
 {
+    using Kyvant::SwapState;
     struct Case {
-        const char* failing;
+        const char* failing; // comma-separated steps
         bool backups;
         bool oldBackup;
         bool swapped;
-        bool oldBackupReplaced; // as the error tells
+        SwapState state;   // when not swapped
+        const char* named; // the error's name: "bak" or "aside"
+        const char* files; // the folder afterwards
     } const cases[] = {
-        {"", false, false, true, false},       {"", true, true, true, false},
-        {"link", true, false, true, false}, // falls back to a copy
-        {"link", true, true, true, false},     {"copy", true, true, true, false}, // the link serves
-        {"attr", true, false, false, false},   {"temp", true, true, false, false},
-        {"movebak", true, true, false, false}, {"move", false, false, false, false},
-        {"move", true, false, false, false},   {"move", true, true, false, true},
+        {"", false, false, true, {}, "", "f.txt=new"},
+        {"replace", false, false, true, {}, "", "f.txt=new"}, // by renames
+        {"replace", false, true, true, {}, "", "f.txt=new f.txt.bak=older"},
+        {"", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"attr", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"aside-bak", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"tobak", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"tobak,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"replace,aside", false, false, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"replace,move", false, false, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"move", true, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
+        {"move", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"move,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
+         "changed.tmp=new f.txt.bak=old"},
+        {"replace,move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
+         "changed.tmp=new kyf*=old"},
     };
     for (const Case& c : cases) {
         Scratch dir;
@@ -81,32 +129,37 @@ TEST(FileSwap, EveryStepFailsSafely)
         if (c.oldBackup)
             WriteFile(dir["f.txt.bak"], "older");
         FailingOps ops(c.failing);
-        const std::string label = std::string(c.failing) + (c.backups ? " +B" : "");
+        const std::string label =
+            std::string(c.failing) + (c.backups ? " +B" : "") + (c.oldBackup ? " +older" : "");
         try {
             const Kyvant::SwapResult r = Kyvant::SwapIntoPlace(
                 dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), c.backups, ops);
             EXPECT_TRUE(c.swapped) << label;
             EXPECT_EQ(c.backups, r.backedUp) << label;
-            EXPECT_EQ("new", ReadFile(dir["f.txt"])) << label;
-            if (c.backups) {
-                EXPECT_EQ("old", ReadFile(dir["f.txt.bak"])) << label;
-            }
         } catch (const Kyvant::SwapError& e) {
             EXPECT_FALSE(c.swapped) << label;
-            EXPECT_EQ(c.oldBackupReplaced, e.OldBackupReplaced()) << label;
-            EXPECT_EQ("old", ReadFile(dir["f.txt"])) << label;
-            EXPECT_EQ("new", ReadFile(dir["changed.tmp"])) << label;
-            if (c.oldBackup && !c.oldBackupReplaced) {
-                EXPECT_EQ("older", ReadFile(dir["f.txt.bak"])) << label;
-            }
+            EXPECT_EQ(c.state, e.State()) << label;
+            const std::string name = e.Name().c_str();
+            if (std::string(c.named) == "bak")
+                EXPECT_EQ(dir["f.txt.bak"], name) << label;
+            else
+                EXPECT_EQ(dir.path() + "kyf", name.substr(0, dir.path().size() + 3)) << label;
         }
-        std::vector<std::string> expected = {"f.txt"};
-        if (c.backups && (c.swapped || c.oldBackup))
-            expected.push_back("f.txt.bak");
-        if (!c.swapped)
-            expected.insert(expected.begin(), "changed.tmp");
-        EXPECT_EQ(expected, List(dir.path())) << label;
+        EXPECT_EQ(c.files, Contents(dir)) << label;
     }
+}
+
+TEST(FileSwap, ReadOnlyOlderBackupGivesWay)
+{
+    Scratch dir;
+    WriteFile(dir["f.txt"], "old");
+    WriteFile(dir["changed.tmp"], "new");
+    WriteFile(dir["f.txt.bak"], "older");
+    SetFileAttributesA(dir["f.txt.bak"].c_str(), FILE_ATTRIBUTE_READONLY);
+
+    Kyvant::SwapIntoPlace(dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), true);
+
+    EXPECT_EQ("f.txt=new f.txt.bak=old", Contents(dir));
 }
 
 TEST(FileSwap, KeepsHiddenAndSystemBits)

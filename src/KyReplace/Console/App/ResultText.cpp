@@ -51,6 +51,14 @@ ky_S BackupRemovedEnding(const ky_F& backup)
     return text;
 }
 
+ky_S BackedUpOnlyEnding(const ky_F& backup)
+{
+    ky_S text(": That file was removed, but it was backed up as: \"");
+    text += backup;
+    text += "\".";
+    return text;
+}
+
 ky_S ErrorReport(const ky_F& currentFile, const char* error, const ky_S& ending)
 {
     if (currentFile.empty())

@@ -17,6 +17,7 @@ ky_S TotalLine(unsigned long replacements, unsigned long files);
 // The endings of an error report about the current file.
 ky_S OriginalUnalteredEnding();
 ky_S BackupRemovedEnding(const ky_F& backup);
+ky_S BackedUpOnlyEnding(const ky_F& backup);
 
 // "An error occurred while processing "<file>": <error><ending>", or without
 // a current file "An error occurred while not processing a file: <error>".

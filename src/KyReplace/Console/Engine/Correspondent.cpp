@@ -40,7 +40,7 @@ void Correspond(ReplaceRun& run)
             break;
         case 404: {
             const int count = ReadInt(fd);
-            run.objects.WriteLinkWord(0, static_cast<DWORD>(count));
+            WriteBlockWord(run.objects.ToolBlock().replacementCount, static_cast<DWORD>(count));
             if (count != 0)
                 run.objects.modifiedTempFile.Set();
             run.objects.endFile.Set();

@@ -69,6 +69,19 @@ ky_F FolderOf(const ky_F& name)
     return folder;
 }
 
+ky_S SwapEnding(const SwapError& e)
+{
+    switch (e.State()) {
+    case SwapState::UnalteredOldBackupRemoved:
+        return BackupRemovedEnding(e.Name());
+    case SwapState::RemovedButBackedUp:
+        return BackedUpOnlyEnding(e.Name());
+    case SwapState::Unaltered:
+        break;
+    }
+    return OriginalUnalteredEnding();
+}
+
 void Feeder::Walk()
 {
     HeartbeatTerminator terminator(out_, objects_);
@@ -133,7 +146,7 @@ void Feeder::Feed(const ky_F& name)
             temp_.clear();
         }
         if (Reporting()) {
-            const unsigned long count = objects_.ReadLinkWord(0);
+            const unsigned long count = ReadBlockWord(objects_.ToolBlock().replacementCount);
             totalReplacements_ += count;
             ++changedFiles_;
             run_.app.SayResult(ResultLine(name, count, swap.backedUp ? &swap.backupName : nullptr),
@@ -211,8 +224,7 @@ unsigned Feeder::Run()
             }
         }
     } catch (const SwapError& e) {
-        Report(e.what(), e.OldBackupReplaced() ? BackupRemovedEnding(e.BackupName())
-                                               : OriginalUnalteredEnding());
+        Report(e.what(), SwapEnding(e));
     } catch (const rtl_error& e) {
         // A broken pipe or a vanished engine is only news when the engine
         // did not end normally.

@@ -14,14 +14,16 @@ public:
     virtual ~FileOps() {}
     virtual bool GetAttributes(const ky_F& file, DWORD& attributes) = 0;
     virtual bool SetAttributes(const ky_F& file, DWORD attributes) = 0;
-    // Creates a new empty file in the folder of beside and names it.
-    virtual bool MakeTempFile(const ky_F& beside, ky_F& name) = 0;
-    // Fails when link exists.
-    virtual bool HardLink(const ky_F& existing, const ky_F& link) = 0;
-    // Without overwrite, fails when to exists.
-    virtual bool Copy(const ky_F& from, const ky_F& to, bool overwrite) = 0;
-    // One step: to, when it exists, is replaced, never left missing.
+    // Fails when to exists. A file another program holds open can be renamed
+    // only when that program shares delete access.
+    virtual bool Rename(const ky_F& from, const ky_F& to) = 0;
+    // Replaces to by from in one step where the system can (MoveFileExA of
+    // Windows NT, looked up at run time); elsewhere fails with
+    // ERROR_CALL_NOT_IMPLEMENTED. Also fails while another program holds to
+    // open.
     virtual bool MoveReplace(const ky_F& from, const ky_F& to) = 0;
+    // Renames file to a name no file in its folder has, given in aside.
+    virtual bool RenameAside(const ky_F& file, ky_F& aside) = 0;
     virtual bool Delete(const ky_F& file) = 0;
 };
 

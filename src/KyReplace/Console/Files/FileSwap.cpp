@@ -7,78 +7,153 @@ namespace Kyvant {
 
 namespace {
 
-[[noreturn]] void Fail(bool oldBackupReplaced, const ky_F& backupName)
-{
-    const DWORD code = GetLastError();
-    throw SwapError(os_error(code).what(), oldBackupReplaced, backupName);
-}
-
-bool ExistsAlready(DWORD error)
+bool NameTaken(DWORD error)
 {
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
-// Fails with the error of the step that failed after undoing the staging file.
-[[noreturn]] void FailStaged(FileOps& ops, const ky_F& staging, const ky_F& backup)
+// One swap's steps and what each failure must undo. Every failure throws
+// with the error of the step that failed.
+class Swap {
+public:
+    Swap(const ky_F& original, const ky_F& changed, FileOps& ops)
+        : original_(original), changed_(changed), backup_(original + ".bak"), ops_(ops)
+    {
+    }
+    void KeepHiddenAndSystemBits();
+    // The original becomes the backup; an older backup moves aside first.
+    void BackUp();
+    // Without backups, where nothing holds the original open: the changed
+    // copy replaces it in one step.
+    bool ReplaceInOneStep() { return ops_.MoveReplace(changed_, original_); }
+    // The original moves aside until the changed copy has its name.
+    void MoveAside();
+    void PutChangedInPlace();
+    // After success: the older backup, or the original's bytes kept aside
+    // without backups, are no longer needed.
+    void DropAside(bool backups);
+    const ky_F& BackupName() const { return backup_; }
+
+private:
+    [[noreturn]] void Fail(DWORD error, SwapState state, const ky_F& name) const
+    {
+        throw SwapError(os_error(error).what(), state, name);
+    }
+    // Puts an older backup moved aside back under its name.
+    SwapState RestoreOlderBackup();
+    // Deletes a file moved aside, read-only or not.
+    void Remove(const ky_F& file);
+
+    ky_F original_, changed_, backup_;
+    FileOps& ops_;
+    ky_F olderBackup_; // aside name of an older backup
+    ky_F kept_;        // where the original's bytes lie while the changed copy moves in
+};
+
+void Swap::KeepHiddenAndSystemBits()
 {
-    const DWORD code = GetLastError();
-    ops.Delete(staging);
-    SetLastError(code);
-    Fail(false, backup);
+    DWORD originalAttributes = 0, changedAttributes = 0;
+    if (!ops_.GetAttributes(original_, originalAttributes) ||
+        !ops_.GetAttributes(changed_, changedAttributes))
+        Fail(GetLastError(), SwapState::Unaltered, backup_);
+    const DWORD kept = originalAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    if (kept && !ops_.SetAttributes(changed_, changedAttributes | kept))
+        Fail(GetLastError(), SwapState::Unaltered, backup_);
 }
 
-// Makes the backup as a hard link to the original, or a copy where links
-// are not possible. An older backup is replaced in one step by a new one
-// built under a temporary name beside it. Returns whether there was one.
-bool MakeBackup(const ky_F& original, const ky_F& backup, FileOps& ops)
+// Tried first without looking for an older backup: a look for a name that
+// does not exist costs as much as making one.
+void Swap::BackUp()
 {
-    if (ops.HardLink(original, backup))
-        return false;
-    if (!ExistsAlready(GetLastError())) {
-        if (ops.Copy(original, backup, false))
-            return false;
-        if (!ExistsAlready(GetLastError()))
-            Fail(false, backup);
+    if (ops_.Rename(original_, backup_)) {
+        kept_ = backup_;
+        return;
     }
-    ky_F staging;
-    if (!ops.MakeTempFile(original, staging))
-        Fail(false, backup);
-    const bool linked = ops.Delete(staging) && ops.HardLink(original, staging);
-    if (!linked && !ops.Copy(original, staging, true))
-        FailStaged(ops, staging, backup);
-    if (!ops.MoveReplace(staging, backup))
-        FailStaged(ops, staging, backup);
-    return true;
+    const DWORD error = GetLastError();
+    if (!NameTaken(error))
+        Fail(error, SwapState::Unaltered, backup_);
+    if (!ops_.RenameAside(backup_, olderBackup_)) {
+        const DWORD asideError = GetLastError();
+        olderBackup_.clear();
+        Fail(asideError, SwapState::Unaltered, backup_);
+    }
+    DWORD attributes = 0;
+    if (ops_.GetAttributes(olderBackup_, attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // A folder of that name is no backup to replace.
+        ops_.Rename(olderBackup_, backup_);
+        Fail(ERROR_ACCESS_DENIED, SwapState::Unaltered, backup_);
+    }
+    if (!ops_.Rename(original_, backup_)) {
+        const DWORD error = GetLastError();
+        Fail(error, RestoreOlderBackup(), backup_);
+    }
+    kept_ = backup_;
+}
+
+void Swap::MoveAside()
+{
+    if (!ops_.RenameAside(original_, kept_))
+        Fail(GetLastError(), SwapState::Unaltered, backup_);
+}
+
+void Swap::PutChangedInPlace()
+{
+    if (ops_.Rename(changed_, original_))
+        return;
+    const DWORD error = GetLastError();
+    if (!ops_.Rename(kept_, original_)) {
+        // The original's bytes stay where they are; an older backup is
+        // outdated by them.
+        if (!olderBackup_.empty())
+            Remove(olderBackup_);
+        Fail(error, SwapState::RemovedButBackedUp, kept_);
+    }
+    Fail(error, RestoreOlderBackup(), backup_);
+}
+
+SwapState Swap::RestoreOlderBackup()
+{
+    if (olderBackup_.empty() || ops_.Rename(olderBackup_, backup_))
+        return SwapState::Unaltered;
+    Remove(olderBackup_);
+    return SwapState::UnalteredOldBackupRemoved;
+}
+
+void Swap::DropAside(bool backups)
+{
+    if (!olderBackup_.empty())
+        Remove(olderBackup_);
+    if (!backups)
+        Remove(kept_);
+}
+
+void Swap::Remove(const ky_F& file)
+{
+    if (ops_.Delete(file))
+        return;
+    ops_.SetAttributes(file, FILE_ATTRIBUTE_NORMAL);
+    ops_.Delete(file);
 }
 
 } // namespace
 
 SwapResult SwapIntoPlace(const ky_F& original, const ky_F& changed, bool backups, FileOps& ops)
 {
+    Swap swap(original, changed, ops);
+    swap.KeepHiddenAndSystemBits();
     SwapResult result;
-    const ky_F backup = original + ".bak";
-    DWORD originalAttributes = 0, changedAttributes = 0;
-    if (!ops.GetAttributes(original, originalAttributes) ||
-        !ops.GetAttributes(changed, changedAttributes))
-        Fail(false, backup);
-    const DWORD kept = originalAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    if (kept && !ops.SetAttributes(changed, changedAttributes | kept))
-        Fail(false, backup);
+    if (!backups && swap.ReplaceInOneStep())
+        return result;
+    if (backups)
+        swap.BackUp();
+    else
+        swap.MoveAside();
+    swap.PutChangedInPlace();
+    swap.DropAside(backups);
 
-    bool oldBackupReplaced = false;
-    if (backups) {
-        oldBackupReplaced = MakeBackup(original, backup, ops);
-        result.backedUp = true;
-        result.backupName = backup;
-    }
-    if (!ops.MoveReplace(changed, original)) {
-        // A backup made fresh here goes again, so nothing is left changed.
-        const DWORD code = GetLastError();
-        if (backups && !oldBackupReplaced)
-            ops.Delete(backup);
-        SetLastError(code);
-        Fail(oldBackupReplaced, backup);
-    }
+    result.backedUp = backups;
+    if (backups)
+        result.backupName = swap.BackupName();
     return result;
 }
 

@@ -1,8 +1,12 @@
 // Puts the engine's changed copy of a file in place of the original. The
-// original name is never left empty: the backup (name + ".bak") is made
-// first from a hard link or a copy of the original, then the changed copy
-// replaces the original in one step. When a step fails the original keeps
-// its name and contents.
+// original name is never left empty without another name holding the
+// original's bytes: with backups the original becomes name + ".bak" (an
+// older backup first moves aside and comes back should the swap fail).
+// Without backups the changed copy replaces the original in one step where
+// the system can; where it cannot (Windows 95, or another program holds the
+// original open) the original moves aside until the changed copy has its
+// name. So a file another program holds open is replaced when that program
+// shares delete access, and otherwise left as it was.
 #pragma once
 
 #include "KyReplace/Console/Files/FileOps.h"
@@ -19,20 +23,26 @@ struct SwapResult {
     ky_F backupName;
 };
 
-// A failed swap; the original is unchanged.
+// Where a failed swap left things.
+enum class SwapState {
+    Unaltered,                 // the original and any older backup as they were
+    UnalteredOldBackupRemoved, // the older backup could not be put back
+    RemovedButBackedUp,        // the original's bytes lie only under another name
+};
+
 class SwapError : public std::runtime_error {
 public:
-    SwapError(const std::string& what, bool oldBackupReplaced, const ky_F& backupName)
-        : std::runtime_error(what), oldBackupReplaced_(oldBackupReplaced), backupName_(backupName)
+    SwapError(const std::string& what, SwapState state, const ky_F& name)
+        : std::runtime_error(what), state_(state), name_(name)
     {
     }
-    // Whether an older backup gave way to the new one before the failure.
-    bool OldBackupReplaced() const { return oldBackupReplaced_; }
-    const ky_F& BackupName() const { return backupName_; }
+    SwapState State() const { return state_; }
+    // The backup name, or where the original's bytes lie (RemovedButBackedUp).
+    const ky_F& Name() const { return name_; }
 
 private:
-    bool oldBackupReplaced_;
-    ky_F backupName_;
+    SwapState state_;
+    ky_F name_;
 };
 
 // The changed copy takes the original's hidden and system bits. Throws

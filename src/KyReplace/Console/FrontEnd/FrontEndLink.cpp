@@ -66,9 +66,10 @@ FrontEndConnection ConnectFrontEnd(ReplaceNamedObjects& objects, CRT::Pipe& pack
 {
     FrontEndConnection link;
     link.log.reset(new CRT::Pipe(kLogRead, kLogReadOs, CRT::Pipe::ReadEnd, true));
-    objects.WriteLinkWord(0, OsHandleInto(frontEnd, packetPipe, CRT::Pipe::ReadEnd));
-    objects.WriteLinkWord(1, OsHandleInto(frontEnd, replyPipe, CRT::Pipe::WriteEnd));
-    objects.WriteLinkWord(2, OsHandleInto(frontEnd, *link.log, CRT::Pipe::ReadEnd));
+    ReplaceToolBlock& block = objects.ToolBlock();
+    WriteBlockWord(block.packetPipeRead, OsHandleInto(frontEnd, packetPipe, CRT::Pipe::ReadEnd));
+    WriteBlockWord(block.replyPipeWrite, OsHandleInto(frontEnd, replyPipe, CRT::Pipe::WriteEnd));
+    WriteBlockWord(block.logPipeRead, OsHandleInto(frontEnd, *link.log, CRT::Pipe::ReadEnd));
 
     const Win32::Event taken(false, (GetProtocolPrefix() + kConsoleEvent).c_str());
     OpenFrontEndEvent(frontEnd).Set();
@@ -78,7 +79,7 @@ FrontEndConnection ConnectFrontEnd(ReplaceNamedObjects& objects, CRT::Pipe& pack
     if (result != WAIT_OBJECT_0)
         throw std::runtime_error(kCannotInitialize);
 
-    link.window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(objects.ReadLinkWord(0)));
+    link.window = WindowFromBlockWord(ReadBlockWord(block.viewWindow));
     link.log->CloseImp(CRT::Pipe::ReadEnd);
     replyPipe.MakeInheritable(kReplyRead, kReplyReadOs, CRT::Pipe::ReadEnd, true);
     replyPipe.MakeInheritable(CRT::Pipe::WriteEnd, false);

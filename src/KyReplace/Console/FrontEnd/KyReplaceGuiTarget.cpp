@@ -3,6 +3,7 @@
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyReplace/Console/App/KyReplaceApp.h"
 #include "KyReplace/Console/FrontEnd/FrontEndPost.h"
+#include "KyReplace/Console/FrontEnd/ReplaceLinkBlocks.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
@@ -20,7 +21,6 @@ namespace Kyvant {
 namespace {
 
 const char kProcessVariable[] = "KYVANT_KyReplaceG_PROCESS_HDL";
-const char kFrontEndBlock[] = "Kyvant_KyReplaceG_KyReplace_ShMem";
 const char kDialogEndEvent[] = "Kyvant_KyReplace_KyReplaceG_Dlg_Term_Event";
 const char kFrontEndProgram[] = "KyReplaceG.exe";
 
@@ -40,10 +40,9 @@ unsigned long FrontEndHandleFromEnvironment()
     return value;
 }
 
-// A word of the front-end block as the front-end last wrote it.
-DWORD BlockWord(const Win32::SharedMemory& block, unsigned index)
+ReplaceFrontEndBlock& FrontEndBlock(const Win32::SharedMemory& block)
 {
-    return static_cast<const volatile DWORD*>(block.GetBegin())[index];
+    return *static_cast<ReplaceFrontEndBlock*>(const_cast<void*>(block.GetBegin()));
 }
 
 } // namespace
@@ -52,7 +51,7 @@ void CKyReplaceApp::OpenFrontEndBlock()
 {
     if (!frontEndBlock_)
         frontEndBlock_.reset(
-            new Win32::SharedMemory((GetProtocolPrefix() + kFrontEndBlock).c_str()));
+            new Win32::SharedMemory((GetProtocolPrefix() + kReplaceFrontEndBlockName).c_str()));
 }
 
 bool CKyReplaceApp::RunGuiTarget(const char* const* /*argv*/)
@@ -64,7 +63,7 @@ bool CKyReplaceApp::RunGuiTarget(const char* const* /*argv*/)
         // A front-end that started this program waits for the dialog request.
         OpenFrontEndBlock();
         const HWND window =
-            reinterpret_cast<HWND>(static_cast<UINT_PTR>(BlockWord(*frontEndBlock_, 0)));
+            WindowFromBlockWord(ReadBlockWord(FrontEndBlock(*frontEndBlock_).viewWindow));
         if (!window || !PostToFrontEnd(window, 4, 0, frontEnd_))
             return false;
     } else {
@@ -85,7 +84,7 @@ bool CKyReplaceApp::RunGuiTarget(const char* const* /*argv*/)
             return false;
         throw;
     }
-    return BlockWord(*frontEndBlock_, 1) == 0;
+    return ReadBlockWord(FrontEndBlock(*frontEndBlock_).dialogFailed) == 0;
 }
 
 } // namespace Kyvant

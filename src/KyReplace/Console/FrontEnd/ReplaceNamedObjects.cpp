@@ -43,18 +43,11 @@ Win32::SharedMemory MakeBlock(const char* role)
 {
     const ky_S name = GetProtocolPrefix() + role;
     try {
-        return Win32::SharedMemory(KyCreate, ReplaceNamedObjects::kLinkBlockSize, name.c_str(),
-                                   PAGE_READWRITE, nullptr, FILE_MAP_ALL_ACCESS);
+        return Win32::SharedMemory(KyCreate, sizeof(ReplaceToolBlock), name.c_str(), PAGE_READWRITE,
+                                   nullptr, FILE_MAP_ALL_ACCESS);
     } catch (const os_error& e) {
         CannotCreate(name, e);
     }
-}
-
-volatile LONG* Word(const Win32::SharedMemory& block, unsigned index)
-{
-    if (index >= ReplaceNamedObjects::kLinkBlockSize / 4)
-        throw std::out_of_range("ReplaceNamedObjects: link block word out of range");
-    return static_cast<volatile LONG*>(const_cast<void*>(block.GetBegin())) + index;
 }
 
 } // namespace
@@ -69,18 +62,13 @@ ReplaceNamedObjects::ReplaceNamedObjects()
       logWindowDied(MakeEvent(true, "Kyvant_KyReplace_KyReplaceG_LogWindowDied_Event")),
       logWindowMutex(MakeMutex("Kyvant_KyReplace_KyReplaceG_LogWindow_Mutex")),
       fileCheckMutex(MakeMutex("Kyvant_KyReplace_KyReplaceG_FileCheck_Mutex")),
-      linkBlock(MakeBlock("Kyvant_KyReplace_KyReplaceG_SharedMemory"))
+      linkBlock(MakeBlock(kReplaceToolBlockName))
 {
 }
 
-DWORD ReplaceNamedObjects::ReadLinkWord(unsigned index) const
+ReplaceToolBlock& ReplaceNamedObjects::ToolBlock() const
 {
-    return static_cast<DWORD>(InterlockedCompareExchange(Word(linkBlock, index), 0, 0));
-}
-
-void ReplaceNamedObjects::WriteLinkWord(unsigned index, DWORD value)
-{
-    InterlockedExchange(Word(linkBlock, index), static_cast<LONG>(value));
+    return *static_cast<ReplaceToolBlock*>(const_cast<void*>(linkBlock.GetBegin()));
 }
 
 } // namespace Kyvant

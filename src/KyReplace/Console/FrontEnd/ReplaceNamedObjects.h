@@ -4,6 +4,7 @@
 // them fixes the prefix, which the engine then inherits.
 #pragma once
 
+#include "KyReplace/Console/FrontEnd/ReplaceLinkBlocks.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
 
@@ -18,10 +19,9 @@ public:
     ReplaceNamedObjects(const ReplaceNamedObjects&) = delete;
     ReplaceNamedObjects& operator=(const ReplaceNamedObjects&) = delete;
 
-    // Words of the 64-byte link block; word 0 carries the replacement count
-    // of the file just finished.
-    DWORD ReadLinkWord(unsigned index) const;
-    void WriteLinkWord(unsigned index, DWORD value);
+    // The link block, shared with the front-end; its words are read and
+    // written with ReadBlockWord and WriteBlockWord.
+    ReplaceToolBlock& ToolBlock() const;
 
     Win32::Event doQuit;           // manual reset: the front-end asks to stop
     Win32::Event hasQuit;          // manual reset: the engine ended or Main left
@@ -33,8 +33,6 @@ public:
     Win32::Mutex logWindowMutex;
     Win32::Mutex fileCheckMutex; // held while a file is being opened
     Win32::SharedMemory linkBlock;
-
-    static constexpr unsigned kLinkBlockSize = 64;
 };
 
 } // namespace Kyvant
