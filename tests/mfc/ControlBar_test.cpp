@@ -201,4 +201,16 @@ TEST_F(ControlBarTest, IndicatorPanesAreAsWideAsTheirStrings)
     EXPECT_GT(message.Width(), 100);  // the message pane takes the rest
 }
 
+TEST_F(ControlBarTest, AnOwnerDrawnPaneIsDrawnByTheBar)
+{
+    CStatusBar& status = m_pFrame->m_wndStatusBar;
+    status.SetPaneStyle(0, status.GetPaneStyle(0) | SBPS_OWNERDRAW);
+    status.SetPaneText(0, "Passed the last match");
+    status.Invalidate();
+    status.UpdateWindow();
+    EXPECT_GE(g_sdi.panesDrawn, 1);
+    EXPECT_EQ(g_sdi.drawnText, "Passed the last match");
+    EXPECT_EQ(status.GetPaneText(0), "Passed the last match");
+}
+
 }  // namespace

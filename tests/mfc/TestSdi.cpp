@@ -144,6 +144,14 @@ CSize CSdiReBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return size;
 }
 
+void CSdiStatusBar::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
+{
+    ++g_sdi.panesDrawn;
+    const char* text = reinterpret_cast<const char*>(lpDrawItemStruct->itemData);
+    g_sdi.drawnText = text ? text : "";
+    ::DrawTextA(lpDrawItemStruct->hDC, text, -1, &lpDrawItemStruct->rcItem, DT_SINGLELINE | DT_VCENTER);
+}
+
 BEGIN_MESSAGE_MAP(CSdiFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND_EX(ID_SDI_ROUTE, OnRoute)

@@ -25,6 +25,8 @@ struct SdiLog
     int dispInfos = 0;
     int columnClicked = -1;
     int barsDrawn = 0;
+    int panesDrawn = 0;
+    std::string drawnText;           // the item data of the last owner-drawn pane
     bool documentDeleted = false;
     bool saveAnswer = true;
     bool newDocumentAnswer = true;
@@ -99,6 +101,12 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;  // two pixels taller
 };
 
+class CSdiStatusBar : public CStatusBar
+{
+public:
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+};
+
 class CSdiFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CSdiFrame)
@@ -106,7 +114,7 @@ public:
     CToolBar m_wndToolBar;
     CDialogBar m_wndDlgBar;
     CSdiReBar m_wndReBar;
-    CStatusBar m_wndStatusBar;
+    CSdiStatusBar m_wndStatusBar;
     CSdiSplitter m_wndSplitter;
 
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
