@@ -120,6 +120,18 @@ TEST_F(SdiFrameTest, AcceleratorAndToolbarCommandsReachTheirHandlers)
     EXPECT_EQ(g_sdi.route, expected);
 }
 
+TEST_F(SdiFrameTest, AClickedPaneBecomesTheActiveViewAndGetsTheCommands)
+{
+    CWnd* pPane = m_pFrame->m_wndSplitter.GetPane(1, 0);
+    pPane->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_pFrame->m_hWnd), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(m_pFrame->GetActiveView(), pPane);
+    g_sdi.route.clear();
+    g_sdi.routeTaker = "doc";
+    m_pFrame->SendMessage(WM_COMMAND, ID_SDI_ROUTE);
+    std::vector<std::string> expected = { "doc" };  // the text view has no handler of its own
+    EXPECT_EQ(g_sdi.route, expected);
+}
+
 TEST_F(SdiFrameTest, InitMenuPopupUpdatesTheFramesMenu)
 {
     HMENU hFile = ::GetSubMenu(::GetMenu(m_pFrame->m_hWnd), 0);
