@@ -68,6 +68,11 @@ void CDocument::RemoveView(CView* pView)
 
 void CDocument::OnChangedViewList()
 {
+    // A document whose last view went is closed (its frame was destroyed without it).
+    if (m_viewList.empty() && m_bAutoDelete) {
+        OnCloseDocument();
+        return;
+    }
     UpdateFrameCounts();
 }
 

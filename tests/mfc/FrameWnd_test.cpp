@@ -235,6 +235,17 @@ TEST_F(SdiFrameTest, ClosingAsksSaveModifiedThenClosesTheDocumentAndEndsRun)
     EXPECT_EQ(theApp.m_pMainWnd, nullptr);
 }
 
+TEST_F(SdiFrameTest, DestroyingTheFrameClosesTheDocumentWithItsLastView)
+{
+    m_pFrame->DestroyWindow();
+    EXPECT_EQ(g_sdi.closeDocuments, 1);
+    EXPECT_TRUE(g_sdi.documentDeleted);
+    EXPECT_EQ(theApp.m_pMainWnd, nullptr);
+    g_sdi = SdiLog();
+    ASSERT_NE(StartSdiProgram(), nullptr);  // the next New starts afresh
+    EXPECT_EQ(g_sdi.newDocuments, 1);
+}
+
 TEST(SdiStartTest, FirstNewDocumentRefusedDestroysTheFrame)
 {
     g_sdi = SdiLog();
