@@ -42,6 +42,7 @@ BOOL CDialogBar::Create(CWnd* pParentWnd, LPCSTR lpszTemplateName, UINT nStyle, 
     GetWindowRect(&rect);
     m_sizeDefault = rect.Size();
     SetDlgCtrlID(static_cast<int>(nID));
+    PreSubclassWindow();
     if (!ExecuteDlgInit(lpszTemplateName)) {
         DestroyWindow();
         return FALSE;

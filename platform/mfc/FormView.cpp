@@ -49,6 +49,7 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pP
     ::GetClientRect(m_hWnd, &rectTemplate);
     m_sizeTemplate = CSize(rectTemplate.Width(), rectTemplate.Height());
     SetDlgCtrlID(static_cast<int>(nID));
+    PreSubclassWindow();
     if (dwStyle & WS_BORDER)
         ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
     ::SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,

@@ -235,7 +235,8 @@ BOOL CStatusBar::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESU
 
 CSize CStatusBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    // The control keeps its own height (font, minimum height); the width is the frame's.
+    // The control keeps its own height (font, minimum height), worked out again on WM_SIZE.
+    SendMessage(WM_SIZE, SIZE_RESTORED, 0);
     CRect rect;
     GetWindowRect(&rect);
     CSize size(bStretch && bHorz ? kStretchSize : rect.Width(), rect.Height());

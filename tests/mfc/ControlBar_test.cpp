@@ -107,6 +107,19 @@ TEST_F(ControlBarTest, RecalcLayoutPutsRebarOnTopStatusBarBelowSplitterBetween)
     EXPECT_GT(base.cy, 15);
 }
 
+TEST_F(ControlBarTest, TheStatusBarsMinimumHeightTakesPartInTheLayout)
+{
+    const int kMinHeight = 40;
+    m_pFrame->m_wndStatusBar.SendMessage(SB_SETMINHEIGHT, kMinHeight);
+    m_pFrame->RecalcLayout();
+    CRect client;
+    m_pFrame->GetClientRect(&client);
+    CRect status = ClientRectOf(m_pFrame->m_wndStatusBar);
+    EXPECT_GE(status.Height(), kMinHeight);
+    EXPECT_EQ(status.bottom, client.bottom);
+    EXPECT_EQ(ClientRectOf(m_pFrame->m_wndSplitter).bottom, status.top);
+}
+
 TEST_F(ControlBarTest, IdleUpdateFollowsTheHandlersOfButtonsPanesAndDialogBarControls)
 {
     theApp.OnIdle(0);
