@@ -1,4 +1,4 @@
-// COleException, its status codes and AfxOleInit.
+// COleException and its status codes.
 #include "AfxOleException.h"
 
 #include "AfxException.h"
@@ -46,10 +46,4 @@ void AfxThrowOleException(SCODE sc)
     COleException* e = new COleException;
     e->m_sc = sc;
     throw e;
-}
-
-BOOL AfxOleInit()
-{
-    HRESULT hr = ::OleInitialize(nullptr);
-    return SUCCEEDED(hr);
 }

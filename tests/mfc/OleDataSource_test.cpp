@@ -228,6 +228,21 @@ TEST_F(OleDataSourceTest, ItsDataObjectServesTheFileDropInProcess)
     pSource->InternalRelease();
 }
 
+TEST_F(OleDataSourceTest, OleTermLeavesTheClipboardsDataBehindAndDeletesTheSource)
+{
+    MakeSource()->SetClipboard();
+    AfxOleTerm();
+    EXPECT_TRUE(m_bDeleted);
+    ASSERT_TRUE(AfxOleInit());
+    IDataObject* pClip = nullptr;
+    ASSERT_EQ(::OleGetClipboard(&pClip), S_OK);
+    STGMEDIUM medium = {};
+    ASSERT_EQ(GetGlobal(pClip, CF_HDROP, &medium), S_OK);
+    EXPECT_EQ(FirstDropPath(medium.hGlobal), kDropPath);
+    ::ReleaseStgMedium(&medium);
+    pClip->Release();
+}
+
 class CScriptedDropSource : public COleDropSource
 {
 public:

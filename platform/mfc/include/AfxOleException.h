@@ -18,5 +18,7 @@ public:
 };
 
 [[noreturn]] AFX_API void AfxThrowOleException(SCODE sc);
-// OleInitialize for the calling thread; false when it failed.
+// OleInitialize for the calling thread; false when it failed. AfxWinTerm ends it again (AfxOleTerm).
 AFX_API BOOL AfxOleInit();
+// Renders the layer's data on the clipboard so that it outlives the program, then ends OLE.
+AFX_API void AfxOleTerm();
