@@ -67,8 +67,12 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
             return FALSE;
     }
     m_strTitle = lpszWindowName ? lpszWindowName : "";
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, pContext)) {
+    // The default rectangle leaves place and size to the system.
+    bool bDefault = ::EqualRect(&rect, &rectDefault) != FALSE;
+    int cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
+    int cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, cx, cy,
+                  pParentWnd->GetSafeHwnd(), hMenu, pContext)) {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
         return FALSE;
@@ -90,8 +94,8 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
                                            reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), hIcon);
     CString title = m_strTitle;
     HMENU hMenu = ::LoadMenuA(AfxFindResourceHandle(lpszResource, RT_MENU), lpszResource);
-    if (!CreateEx(0, lpszClass, title, dwDefaultStyle, rectDefault.left, rectDefault.top, rectDefault.right,
-                  rectDefault.bottom, pParentWnd->GetSafeHwnd(), hMenu, pContext)) {
+    if (!CreateEx(0, lpszClass, title, dwDefaultStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  pParentWnd->GetSafeHwnd(), hMenu, pContext)) {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
         return FALSE;

@@ -258,6 +258,17 @@ TEST(SdiStartTest, FirstNewDocumentRefusedDestroysTheFrame)
     StopSdiProgram();
 }
 
+TEST(FrameDefaultTest, TheDefaultRectangleLeavesPlaceAndSizeToTheSystem)
+{
+    CFrameWnd* pFrame = new CFrameWnd;  // deletes itself with its window
+    ASSERT_TRUE(pFrame->Create(nullptr, "Default place"));
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    EXPECT_GT(rect.Width(), 0);
+    EXPECT_GT(rect.Height(), 0);
+    pFrame->DestroyWindow();
+}
+
 TEST(CommandLineTest, EmptyLineIsFileNewAndANameIsFileOpen)
 {
     struct Case
