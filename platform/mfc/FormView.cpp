@@ -35,15 +35,20 @@ BOOL CFormView::Create(LPCSTR, LPCSTR, DWORD dwStyle, const RECT& rect, CWnd* pP
 {
     HINSTANCE hInst = nullptr;
     LPCDLGTEMPLATE lpTemplate = FindTemplate(m_lpszTemplateName, hInst);
-    if (lpTemplate == nullptr || pParentWnd == nullptr)
-        return FALSE;
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, pParentWnd->m_hWnd, &FormDlgProc, 0);
-    if (!AfxUnhookWindowCreate() || hWnd == nullptr) {
-        if (hWnd != nullptr)
-            ::DestroyWindow(hWnd);
+    if (lpTemplate == nullptr || pParentWnd == nullptr) {
+        PostNcDestroy();  // never attached: the view goes as one whose window failed
         return FALSE;
     }
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, pParentWnd->m_hWnd, &FormDlgProc, 0);
+    if (!AfxUnhookWindowCreate()) {
+        if (hWnd != nullptr)
+            ::DestroyWindow(hWnd);
+        PostNcDestroy();
+        return FALSE;
+    }
+    if (hWnd == nullptr)
+        return FALSE;  // attached and destroyed again: the view is gone already
     // The template gives the size the form wants; the frame places the window.
     CRect rectTemplate;
     ::GetClientRect(m_hWnd, &rectTemplate);

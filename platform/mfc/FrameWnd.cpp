@@ -143,8 +143,7 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
         return nullptr;
     const CRect rectNone(0, 0, 0, 0);
     if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, rectNone, this, nID, pContext)) {
-        // A view whose window never came is deleted here; one that had a window deleted itself.
-        return nullptr;
+        return nullptr;  // the view deleted itself (PostNcDestroy) with its failed window
     }
     if (pView->GetExStyle() & WS_EX_CLIENTEDGE)
         ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);  // the view has the sunken edge
