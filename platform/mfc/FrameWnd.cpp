@@ -203,6 +203,9 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
             m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
     }
     OnUpdateFrameTitle(TRUE);
+    // The message pane starts with the idle text.
+    if (m_nIDLastMessage == 0)
+        SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)

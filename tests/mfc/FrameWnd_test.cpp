@@ -44,6 +44,7 @@ TEST_F(SdiFrameTest, FirstNewMakesDocumentFrameFromItsResourceAndViews)
     CString title;
     m_pFrame->GetWindowText(title);
     EXPECT_EQ(title, "Results - SDI Test");
+    EXPECT_EQ(m_pFrame->m_wndStatusBar.GetPaneText(0), "Ready");
     m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
     SaveWindowPng(m_pFrame->m_hWnd, "sdi_frame");
 }
