@@ -2,6 +2,8 @@
 #pragma once
 
 #include "AfxDC.h"
+#include "AfxGdiObject.h"
+#include "AfxImageList.h"
 #include "AfxMenu.h"
 #include "AfxState.h"
 #include "AfxWnd.h"
@@ -70,6 +72,8 @@ private:
 AfxHandleMap<CWnd, HWND, &CWnd::m_hWnd>& AfxWndMap();
 AfxHandleMap<CMenu, HMENU, &CMenu::m_hMenu>& AfxMenuMap();
 AfxHandleMap<CDC, HDC, &CDC::m_hDC>& AfxDCMap();
+AfxHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>& AfxGdiMap();
+AfxHandleMap<CImageList, HIMAGELIST, &CImageList::m_hImageList>& AfxImageListMap();
 
-// Frees every temporary window, menu and device-context object.
+// Frees every temporary window, menu, device-context, GDI and image-list object.
 void AfxDeleteTempMaps();

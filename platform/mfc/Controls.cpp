@@ -82,6 +82,20 @@ void CEdit::GetSel(int& nStartChar, int& nEndChar) const
     nEndChar = static_cast<int>(end);
 }
 
+int CEdit::GetLine(int nIndex, LPSTR lpszBuffer, int nMaxLength) const
+{
+    if (nMaxLength < static_cast<int>(sizeof(WORD)))
+        return 0;
+    *reinterpret_cast<WORD*>(lpszBuffer) = static_cast<WORD>(nMaxLength);
+    return static_cast<int>(SendMessage(EM_GETLINE, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpszBuffer)));
+}
+
+CPoint CEdit::PosFromChar(UINT nChar) const
+{
+    DWORD pos = static_cast<DWORD>(SendMessage(EM_POSFROMCHAR, nChar));
+    return CPoint(static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos)));
+}
+
 CListBox::CListBox() = default;
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

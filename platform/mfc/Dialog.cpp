@@ -49,7 +49,8 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(MAKEINTRESOURCEA(
 }
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd), m_nModalResult(-1),
+    : m_lpszTemplateName(lpszTemplateName), m_nIDHelp(0), m_pParentWnd(pParentWnd), m_hWndTop(nullptr),
+      m_nModalResult(-1),
       m_bContinueModal(FALSE), m_bInModalLoop(FALSE)
 {
 }
@@ -103,6 +104,23 @@ INT_PTR CDialog::DoModal()
         ::SetActiveWindow(hWndOwner);
     DestroyWindow();
     return m_nModalResult;
+}
+
+HWND CDialog::PreModal()
+{
+    HWND hWndOwner = GetSafeOwner_(m_pParentWnd->GetSafeHwnd(), &m_hWndTop);
+    AfxHookWindowCreate(this);
+    return hWndOwner;
+}
+
+void CDialog::PostModal()
+{
+    AfxUnhookWindowCreate();
+    if (m_hWnd != nullptr)
+        Detach();
+    if (m_hWndTop != nullptr && ::IsWindow(m_hWndTop))
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_hWndTop = nullptr;
 }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)

@@ -3,6 +3,7 @@
 
 #include "AfxHandleMap.h"
 #include "AfxResources.h"
+#include "AfxString.h"
 #include "AfxWnd.h"
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
@@ -58,3 +59,25 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
 {
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
+
+void PASCAL CMenu::DeleteTempMap() { AfxMenuMap().DeleteTemporaries(); }
+
+BOOL CMenu::LoadMenuIndirect(const void* lpMenuTemplate)
+{
+    return Attach(::LoadMenuIndirectA(static_cast<const MENUTEMPLATEA*>(lpMenuTemplate)));
+}
+
+int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
+{
+    int n = ::GetMenuStringA(m_hMenu, nIDItem, nullptr, 0, nFlags);
+    if (n <= 0) {
+        rString.Empty();
+        return 0;
+    }
+    ::GetMenuStringA(m_hMenu, nIDItem, rString.GetBufferSetLength(n), n + 1, nFlags);
+    rString.ReleaseBuffer();
+    return rString.GetLength();
+}
+
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -17,6 +17,8 @@ void AfxDeleteTempMaps()
     AfxWndMap().DeleteTemporaries();
     AfxMenuMap().DeleteTemporaries();
     AfxDCMap().DeleteTemporaries();
+    AfxGdiMap().DeleteTemporaries();
+    AfxImageListMap().DeleteTemporaries();
 }
 
 CWnd::CWnd() : m_hWnd(nullptr), m_pfnSuper(nullptr) {}

@@ -3,6 +3,7 @@
 // in a process of its own with captured output.
 #pragma once
 
+#include "common/ChildProcess.h"
 #include "common/ProgramFolder.h"
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
@@ -96,79 +97,8 @@ private:
     DWORD oldSize_ = 0;
 };
 
-struct ProgramRun {
-    DWORD exitCode = 0xFFFFFFFF;
-    bool timedOut = false;
-    std::string out, err;
-};
-
-// Runs program with args (each quoted) from the folder cwd (empty: this
-// process's), standard input from stdinText, and extra "NAME=value"
-// variables that replace any of the same name; the protocol prefix and the
-// suite's hand-off variables of this process are not passed on. A program
-// still running after timeoutMs is ended.
-inline ProgramRun RunProgram(const std::string& program, const std::vector<std::string>& args,
-                             const std::string& stdinText, const std::vector<std::string>& extraEnv,
-                             const std::string& cwd = "", DWORD timeoutMs = 120000)
-{
-    Scratch io;
-    WriteFile(io["in"], stdinText);
-    std::string cmd = "\"" + program + "\"";
-    for (const std::string& a : args)
-        cmd += " \"" + a + "\"";
-
-    auto nameOf = [](const std::string& v) { return v.substr(0, v.find('=', 1)); };
-    std::string env;
-    char* block = GetEnvironmentStringsA();
-    for (const char* p = block; *p; p += std::strlen(p) + 1) {
-        const std::string v(p);
-        const std::string name = nameOf(v);
-        bool dropped = lstrcmpiA(name.c_str(), "Kyvant_Protocol_Prefix_EnvVar") == 0 ||
-                       _strnicmp(name.c_str(), "KYVANT_", 7) == 0;
-        for (const std::string& e : extraEnv)
-            dropped = dropped || lstrcmpiA(name.c_str(), nameOf(e).c_str()) == 0;
-        if (!dropped)
-            env += v + '\0';
-    }
-    FreeEnvironmentStringsA(block);
-    for (const std::string& v : extraEnv)
-        env += v + '\0';
-    env += '\0';
-
-    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-    auto open = [&](const std::string& path, bool write) {
-        return CreateFileA(path.c_str(), write ? GENERIC_WRITE : GENERIC_READ,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
-                           write ? CREATE_ALWAYS : OPEN_EXISTING, 0, nullptr);
-    };
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdInput = open(io["in"], false);
-    si.hStdOutput = open(io["out"], true);
-    si.hStdError = open(io["err"], true);
-    PROCESS_INFORMATION pi{};
-    ProgramRun run;
-    if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, &env[0],
-                       cwd.empty() ? nullptr : cwd.c_str(), &si, &pi)) {
-        if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_TIMEOUT) {
-            run.timedOut = true;
-            TerminateProcess(pi.hProcess, 99);
-            WaitForSingleObject(pi.hProcess, 5000);
-        }
-        GetExitCodeProcess(pi.hProcess, &run.exitCode);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    CloseHandle(si.hStdInput);
-    CloseHandle(si.hStdOutput);
-    CloseHandle(si.hStdError);
-    run.out = ReadFile(io["out"]);
-    run.err = ReadFile(io["err"]);
-    run.out.erase(std::remove(run.out.begin(), run.out.end(), '\r'), run.out.end());
-    run.err.erase(std::remove(run.err.begin(), run.err.end(), '\r'), run.err.end());
-    return run;
-}
+using kytest::ProgramRun;
+using kytest::RunProgram;
 
 inline ProgramRun RunKyReplace(const std::vector<std::string>& args,
                                const std::string& stdinText = "",

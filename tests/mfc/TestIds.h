@@ -59,4 +59,24 @@
 #define IDS_BOTH 4000
 #define IDS_EXE_ONLY 4001
 
+/* Test DLL resources of controls, menus and common dialogs */
+#define IDD_DLL_FILECHILD 3010
+#define IDC_DLL_RADIO_TEXT 3011
+#define IDC_DLL_RADIO_BINARY 3012
+#define IDB_DLL_STRIP 3013
+#define IDR_DLL_CLIP 3014
+#define IDR_DLL_POPUP 3015
+#define ID_POPUP_FIRST 0x8301
+#define ID_POPUP_SECOND 0x8302
+#define ID_POPUP_THIRD 0x8303
+#define ID_TOOL_ONE 0x8311
+#define ID_TOOL_TWO 0x8312
+#define ID_TOOL_THREE 0x8313
+
+/* Test program templates of property pages */
+#define IDD_SHEETPAGE 110
+#define IDC_SHEET_NUMBER 1401
+#define IDS_SHEET_CAPTION 4010
+#define IDS_PAGE_CAPTION 4011
+
 #endif

@@ -34,6 +34,12 @@ public:
     LPCSTR m_lpszTemplateName;
     UINT m_nIDHelp;
     CWnd* m_pParentWnd;
+    HWND m_hWndTop;  // the window PreModal disabled, enabled again by PostModal
+
+    // The steps around a modal dialog that the system runs (common dialogs): PreModal finds the owner
+    // and hooks the creation of the dialog's window to this object; PostModal undoes both.
+    HWND PreModal();
+    void PostModal();
 
 protected:
     virtual void OnOK();      // UpdateData(TRUE), then EndDialog(IDOK)

@@ -5,3 +5,6 @@
 #include "AfxGeometry.h"
 #include "AfxObject.h"
 #include "AfxString.h"
+#include "AfxFile.h"
+#include "AfxMemFile.h"
+#include "AfxStdioFile.h"

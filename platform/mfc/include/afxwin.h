@@ -16,11 +16,13 @@
 #include "AfxDocument.h"
 #include "AfxDynLinkLibrary.h"
 #include "AfxFrameWnd.h"
+#include "AfxGdiObject.h"
 #include "AfxMenu.h"
 #include "AfxMsgMacros.h"
 #include "AfxResources.h"
 #include "AfxThread.h"
 #include "AfxView.h"
+#include "AfxWaitCursor.h"
 #include "AfxWnd.h"
 
 #include <commctrl.h>

@@ -95,12 +95,23 @@ struct GuiRun {
     std::string log, record;
 };
 
+// With ownPrefix, the run gets a protocol prefix of its own: Wine hands a new
+// process the id of one that just ended, so with ids for prefixes a double
+// still on its way from an earlier run could open this run's hand-off
+// objects. Without it the tool makes its prefix from its id, as it does for
+// users.
 GuiRun RunGui(const ScratchDir& dir, const std::string& script,
-              const std::vector<std::string>& args = {}, kytest::EnvList env = {})
+              const std::vector<std::string>& args = {}, kytest::EnvList env = {},
+              bool ownPrefix = true)
 {
     DeleteFileA(dir["double.log"].c_str());
     DeleteFileA(dir["record.txt"].c_str());
     env.push_back({"KYTEST_DOUBLE_SCRIPT", "log=" + dir["double.log"] + ";" + script});
+    static unsigned runs = 0;
+    if (ownPrefix)
+        env.push_back({"Kyvant_Protocol_Prefix_EnvVar",
+                       "kytest" + std::to_string(GetCurrentProcessId()) + "r" +
+                           std::to_string(++runs) + "_"});
     env.push_back({"KYTEST_RECORD", dir["record.txt"]});
     GuiRun run;
     run.tool = kytest::RunTool(dir, args, env);
@@ -136,7 +147,7 @@ protected:
 
 TEST_F(GuiMode, HandsBackTheCommandLine)
 {
-    GuiRun run = RunGui(dir, "args=-v|a b|@!|x");
+    GuiRun run = RunGui(dir, "args=-v|a b|@!|x", {}, {}, false);
     EXPECT_EQ(run.tool.exitCode, 0u) << run.tool.err;
     EXPECT_TRUE(Has(run.record, "main argc=5 "));
     EXPECT_TRUE(Has(run.record, "arg0=KyConTool_tool.exe\narg1=-v\narg2=a b\narg3=@!\narg4=x\n"))

@@ -1,0 +1,55 @@
+// KyDir's run: options, the walk, and the listing on standard output or in
+// the list file.
+#include "KyDirApp.h"
+
+#include "DirOptions.h"
+#include "DirWalker.h"
+#include "ListFile.h"
+#include "ListingText.h"
+
+#include "KyConTool/App/GetOpt.h"
+#include "KyStandInTool/CommandLine.h"
+
+#include <stdexcept>
+
+namespace Kyvant {
+namespace StandIn {
+
+namespace {
+
+const char kFrontEnd[] = "KyDirG.exe";
+const char kDisplayName[] = "Kyvant Dir";
+
+} // namespace
+
+KyDirApp::KyDirApp() : KyConApp(ky_F(kFrontEnd), ky_S(kDisplayName)) {}
+
+void KyDirApp::Main(int argc, char** argv)
+{
+    CommandLine commandLine(argc, argv, {});
+    const DirOptions options = ParseDirOptions(commandLine);
+    if (commandLine.FileArgc() <= 1)
+        throw std::runtime_error("No file arguments given");
+    if (options.listFileMode == ListFileMode::None) {
+        ConsoleListing listing(options);
+        Walk(commandLine.FileArgc(), commandLine.Files(), options, listing);
+        return;
+    }
+    // The list file changes only after the whole walk went through.
+    ListFileText text(options);
+    Walk(commandLine.FileArgc(), commandLine.Files(), options, text);
+    WriteListFile(options.listFile, options.listFileMode, text.Text());
+}
+
+void KyDirApp::Walk(int argc, char** argv, const DirOptions& options, DirItemSink& sink)
+{
+    // Walked folders are reported (before their contents, with full paths)
+    // in console mode too, as in the task link, so that "-F" can list them.
+    guiFlag_ = true;
+    DirWalker walker(options.includeFolders, sink);
+    optind = 1;
+    GuiProcessFoldersAndFiles(argc, argv, walker);
+}
+
+} // namespace StandIn
+} // namespace Kyvant

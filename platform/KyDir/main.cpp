@@ -1,0 +1,10 @@
+// KyDir: the console Dir program. Usage: KyDir options... @! file arguments...
+#include "KyDirApp.h"
+
+#include "KyStandInTool/RunStandIn.h"
+
+int main(int argc, char** argv)
+{
+    Kyvant::StandIn::KyDirApp app;
+    return Kyvant::StandIn::RunStandIn(app, argc, argv);
+}

@@ -1,0 +1,34 @@
+// The per-file step of KyFind: reads each file that the walk gives, finds
+// its hits and writes their result lines to the sink.
+#pragma once
+
+#include "FindOptions.h"
+#include "PatternSet.h"
+
+#include "KyConTool/App/KyConApp.h"
+#include "KyStandInTool/ByteSink.h"
+
+#include <string>
+
+namespace Kyvant {
+namespace StandIn {
+
+class FileSearcher : public KyConApp::FileDetailProcessor {
+public:
+    FileSearcher(const FindOptions& options, const PatternSet& patterns, ByteSink& sink);
+    // Folders are passed over; a file that cannot be read is reported
+    // through the application object and skipped.
+    void Process(const ky_F& name, ky_filename_argv_iterator::FileDetails* details,
+                 bool isFolder) override;
+
+private:
+    void Search(const ky_F& name, bool hasDetails);
+    std::string ReadAll(const ky_F& name) const;
+
+    const FindOptions& options_;
+    const PatternSet& patterns_;
+    ByteSink& sink_;
+};
+
+} // namespace StandIn
+} // namespace Kyvant

@@ -1,0 +1,17 @@
+// KyFind's application object: reads the pattern pages' vectors and
+// searches every file that the file arguments give.
+#pragma once
+
+#include "KyConTool/App/KyConApp.h"
+
+namespace Kyvant {
+namespace StandIn {
+
+class KyFindApp : public KyConApp {
+public:
+    KyFindApp();
+    void Main(int argc, char** argv) override;
+};
+
+} // namespace StandIn
+} // namespace Kyvant

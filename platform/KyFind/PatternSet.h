@@ -1,0 +1,52 @@
+// The compiled patterns of one run and the search for the earliest match of
+// any of them in a range, whole words checked by hand (std::regex's basic
+// and extended grammars have no word boundaries). std::regex matches by
+// recursion as deep as the text it looks at, so a long range is searched in
+// overlapping windows, so that no file or line is too long to search: a
+// match of up to kMaxMatchLength characters is always found whole, a longer
+// one may be found cut short or not at all.
+#pragma once
+
+#include "FindOptions.h"
+
+#include <cstddef>
+#include <regex>
+#include <vector>
+
+namespace Kyvant {
+namespace StandIn {
+
+constexpr std::size_t kSearchWindow = 32768;
+constexpr std::size_t kMaxMatchLength = kSearchWindow / 2;
+
+struct MatchSpan {
+    std::size_t begin = 0; // offsets in the searched text
+    std::size_t end = 0;
+};
+
+class PatternSet {
+public:
+    // Throws std::runtime_error naming a pattern that does not compile.
+    explicit PatternSet(const FindOptions& options);
+
+    // The earliest match (the longest of those that start together) that
+    // starts in [from, rangeEnd) of text and lies within [rangeBegin,
+    // rangeEnd); characters before rangeBegin are not looked at.
+    bool Find(const std::string& text, std::size_t rangeBegin, std::size_t from,
+              std::size_t rangeEnd, MatchSpan& out) const;
+
+private:
+    // The same within one window that ends at windowEnd; truncated: the
+    // range goes on behind it.
+    bool FindInWindow(const std::string& text, std::size_t rangeBegin, std::size_t from,
+                      std::size_t windowEnd, std::size_t rangeEnd, MatchSpan& out) const;
+    bool FindOne(const std::regex& re, const std::string& text, std::size_t rangeBegin,
+                 std::size_t from, std::size_t windowEnd, std::size_t rangeEnd,
+                 MatchSpan& out) const;
+
+    std::vector<std::regex> regexes_;
+    bool wholeWords_;
+};
+
+} // namespace StandIn
+} // namespace Kyvant

@@ -1,0 +1,10 @@
+// KyFind: the console finder. Usage: KyFind options... @! file arguments...
+#include "KyFindApp.h"
+
+#include "KyStandInTool/RunStandIn.h"
+
+int main(int argc, char** argv)
+{
+    Kyvant::StandIn::KyFindApp app;
+    return Kyvant::StandIn::RunStandIn(app, argc, argv);
+}

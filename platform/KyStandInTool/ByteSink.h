@@ -1,0 +1,45 @@
+// Where a stand-in's results go: standard output in console mode, a pipe in
+// the task link, a buffer in tests.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace Kyvant {
+namespace StandIn {
+
+class ByteSink {
+public:
+    virtual ~ByteSink() {}
+    // Writes all bytes or throws.
+    virtual void Write(const void* data, std::size_t size) = 0;
+    void Write(const std::string& text) { Write(text.data(), text.size()); }
+};
+
+// Standard output, switched to binary mode so that bytes pass unchanged.
+class StdoutSink : public ByteSink {
+public:
+    StdoutSink();
+    ~StdoutSink() override;
+    StdoutSink(const StdoutSink&) = delete;
+    StdoutSink& operator=(const StdoutSink&) = delete;
+    using ByteSink::Write;
+    void Write(const void* data, std::size_t size) override;
+};
+
+// A growing buffer.
+class StringSink : public ByteSink {
+public:
+    using ByteSink::Write;
+    void Write(const void* data, std::size_t size) override
+    {
+        text_.append(static_cast<const char*>(data), size);
+    }
+    const std::string& Text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+} // namespace StandIn
+} // namespace Kyvant
