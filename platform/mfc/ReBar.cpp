@@ -1,7 +1,9 @@
 // CReBar: the system rebar as a bar; other bars become its bands and keep answering to the frame.
 #include "AfxReBar.h"
 
+#include "AfxCommonInit.h"
 #include "AfxFrameWnd.h"
+#include "AfxGdiObject.h"
 #include "AfxMsgMacros.h"
 
 IMPLEMENT_DYNAMIC(CReBar, CControlBar)
@@ -9,19 +11,6 @@ IMPLEMENT_DYNAMIC(CReBar, CControlBar)
 namespace {
 
 const int kStretchSize = 32767;
-
-// InitCommonControlsEx came after the first systems: it is looked up, not imported.
-void RegisterCoolClasses()
-{
-    typedef BOOL(WINAPI * InitEx)(const INITCOMMONCONTROLSEX*);
-    HMODULE hComCtl = ::GetModuleHandleA("comctl32.dll");
-    InitEx pfn = hComCtl ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(::GetProcAddress(hComCtl, "InitCommonControlsEx")))
-                         : nullptr;
-    if (pfn != nullptr) {
-        INITCOMMONCONTROLSEX icc = { sizeof icc, ICC_COOL_CLASSES | ICC_BAR_CLASSES };
-        pfn(&icc);
-    }
-}
 
 }  // namespace
 
@@ -33,7 +22,7 @@ BOOL CReBar::Create(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID
 {
     if (pParentWnd == nullptr)
         return FALSE;
-    RegisterCoolClasses();
+    AfxInitCommonControl(ICC_COOL_CLASSES | ICC_BAR_CLASSES);
     DWORD dwWndStyle = SplitBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NODIVIDER | CCS_NORESIZE;
     m_hWndOwner = OwnerFor(pParentWnd);
     const CRect rectNone(0, 0, 0, 0);
@@ -74,12 +63,16 @@ BOOL CReBar::InsertBand(CWnd* pBar, REBARBANDINFOA& rbbi)
     return TRUE;
 }
 
-BOOL CReBar::AddBar(CWnd* pBar, LPCSTR pszText, CBitmap*, DWORD dwStyle)
+BOOL CReBar::AddBar(CWnd* pBar, LPCSTR pszText, CBitmap* pbmp, DWORD dwStyle)
 {
     REBARBANDINFOA rbbi = {};
     rbbi.cbSize = REBARBANDINFOA_V3_SIZE;
     rbbi.fMask = RBBIM_STYLE;
     rbbi.fStyle = dwStyle;
+    if (pbmp != nullptr && pbmp->GetSafeHandle() != nullptr) {
+        rbbi.fMask |= RBBIM_BACKGROUND;
+        rbbi.hbmBack = static_cast<HBITMAP>(pbmp->GetSafeHandle());
+    }
     if (pszText != nullptr) {
         rbbi.fMask |= RBBIM_TEXT;
         rbbi.lpText = const_cast<LPSTR>(pszText);

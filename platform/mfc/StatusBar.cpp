@@ -73,7 +73,9 @@ BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UI
 {
     if (pParentWnd == nullptr)
         return FALSE;
-    DWORD dwWndStyle = SplitBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER;
+    // Pane tips (SetTipText of the control) always show.
+    DWORD dwWndStyle =
+        SplitBarStyle(dwStyle) | dwCtrlStyle | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | SBARS_TOOLTIPS;
     m_hWndOwner = OwnerFor(pParentWnd);
     const CRect rectNone(0, 0, 0, 0);
     return CWnd::CreateEx(0, STATUSCLASSNAMEA, nullptr, dwWndStyle | WS_CHILD, rectNone, pParentWnd, nID);

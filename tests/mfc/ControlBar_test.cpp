@@ -35,7 +35,7 @@ TEST_F(ControlBarTest, LoadToolBarBuildsTheButtonsOfItsResource)
 {
     CToolBar& bar = m_pFrame->m_wndToolBar;
     const UINT expected[] = { ID_SDI_ROUTE, ID_SDI_TOOL_OFF, ID_SEPARATOR, ID_SDI_IDE, ID_SDI_NOHANDLER };
-    ASSERT_EQ(bar.SendMessage(TB_BUTTONCOUNT), 5);
+    ASSERT_EQ(bar.GetToolBarCtrl().GetButtonCount(), 5);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(bar.GetItemID(i), expected[i]) << i;
     EXPECT_EQ(bar.GetButtonStyle(2) & 0xFFFF, static_cast<UINT>(TBSTYLE_SEP));
@@ -50,12 +50,13 @@ TEST_F(ControlBarTest, DropDownButtonSendsTbnDropDownToTheFrame)
 {
     CToolBar& bar = m_pFrame->m_wndToolBar;
     int nIndex = bar.CommandToIndex(ID_SDI_IDE);
+    bar.GetToolBarCtrl().SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
     bar.SetButtonStyle(nIndex, bar.GetButtonStyle(nIndex) | TBBS_DROPDOWN);
     EXPECT_TRUE(bar.GetButtonStyle(nIndex) & TBBS_DROPDOWN);
     EXPECT_EQ(bar.GetItemID(nIndex), static_cast<UINT>(ID_SDI_IDE));
     CRect rect;
     bar.GetItemRect(nIndex, &rect);
-    LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+    LPARAM at = MAKELPARAM(rect.right - 3, rect.CenterPoint().y);  // on the arrow
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
     bar.SendMessage(WM_LBUTTONUP, 0, at);
     PumpPending();
@@ -110,7 +111,7 @@ TEST_F(ControlBarTest, RecalcLayoutPutsRebarOnTopStatusBarBelowSplitterBetween)
 TEST_F(ControlBarTest, TheStatusBarsMinimumHeightTakesPartInTheLayout)
 {
     const int kMinHeight = 40;
-    m_pFrame->m_wndStatusBar.SendMessage(SB_SETMINHEIGHT, kMinHeight);
+    m_pFrame->m_wndStatusBar.GetStatusBarCtrl().SetMinHeight(kMinHeight);
     m_pFrame->RecalcLayout();
     CRect client;
     m_pFrame->GetClientRect(&client);
@@ -212,6 +213,48 @@ TEST_F(ControlBarTest, IndicatorPanesAreAsWideAsTheirStrings)
     CRect message;
     status.GetItemRect(0, &message);
     EXPECT_GT(message.Width(), 100);  // the message pane takes the rest
+}
+
+TEST_F(ControlBarTest, APanesIconAndTipGoThroughTheStatusBarControl)
+{
+    CStatusBar& status = m_pFrame->m_wndStatusBar;
+    int nIndex = status.CommandToIndex(ID_SDI_PANE_STATE);
+    HICON hIcon = theApp.LoadIcon(IDR_SDI);
+    ASSERT_NE(hIcon, nullptr);
+    status.SetPaneInfo(nIndex, ID_SDI_PANE_STATE, SBPS_NOBORDERS, 18);
+    EXPECT_TRUE(status.GetStatusBarCtrl().SetIcon(nIndex, hIcon));
+    status.GetStatusBarCtrl().SetTipText(nIndex, "View Indexing Service message");
+    EXPECT_EQ(reinterpret_cast<HICON>(status.SendMessage(SB_GETICON, static_cast<WPARAM>(nIndex))), hIcon);
+    char tip[64] = "";
+    status.SendMessage(SB_GETTIPTEXTA, MAKEWPARAM(nIndex, sizeof tip), reinterpret_cast<LPARAM>(tip));
+    EXPECT_STREQ(tip, "View Indexing Service message");
+    UINT nID = 0;
+    UINT nStyle = 0;
+    int cxWidth = 0;
+    status.GetPaneInfo(nIndex, nID, nStyle, cxWidth);
+    EXPECT_EQ(nStyle, static_cast<UINT>(SBPS_NOBORDERS));
+    EXPECT_EQ(cxWidth, 18);
+    CRect rect;
+    status.GetItemRect(nIndex, &rect);
+    EXPECT_LT(rect.Width(), 40);
+}
+
+TEST_F(ControlBarTest, ABandGetsTheBitmapItIsAddedWith)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(IDR_SDI));
+    CSdiReBar rebar;
+    ASSERT_TRUE(rebar.Create(m_pFrame, RBS_BANDBORDERS, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_REBAR + 1));
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&rebar) && bar.LoadToolBar(IDR_SDI));
+    ASSERT_TRUE(rebar.AddBar(&bar, "Tools", &bitmap));
+    REBARBANDINFOA rbbi = {};
+    rbbi.cbSize = REBARBANDINFOA_V3_SIZE;
+    rbbi.fMask = RBBIM_BACKGROUND | RBBIM_CHILD;
+    ASSERT_TRUE(rebar.SendMessage(RB_GETBANDINFOA, 0, reinterpret_cast<LPARAM>(&rbbi)));
+    EXPECT_EQ(rbbi.hbmBack, static_cast<HBITMAP>(bitmap.GetSafeHandle()));
+    EXPECT_EQ(rbbi.hwndChild, bar.m_hWnd);
+    EXPECT_EQ(bar.GetOwnerWnd(), m_pFrame);
 }
 
 TEST_F(ControlBarTest, AnOwnerDrawnPaneIsDrawnByTheBar)

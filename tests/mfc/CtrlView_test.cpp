@@ -24,16 +24,11 @@ protected:
 
 TEST_F(ListViewTest, OwnerDataListGetsReflectedDispInfoAndColumnClick)
 {
-    CWnd* pList = m_pFrame->m_wndSplitter.GetPane(0, 0);
+    CListView* pList = DYNAMIC_DOWNCAST(CListView, m_pFrame->m_wndSplitter.GetPane(0, 0));
     ASSERT_NE(pList, nullptr);
-    EXPECT_EQ(pList->SendMessage(LVM_GETITEMCOUNT), 10);
-    char text[32] = "";
-    LVITEMA item = {};
-    item.iSubItem = 1;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    pList->SendMessage(LVM_GETITEMTEXTA, 3, reinterpret_cast<LPARAM>(&item));
-    EXPECT_STREQ(text, "Row 3.1");
+    CListCtrl& list = pList->GetListCtrl();
+    EXPECT_EQ(list.GetItemCount(), 10);
+    EXPECT_EQ(list.GetItemText(3, 1), "Row 3.1");
     EXPECT_GT(g_sdi.dispInfos, 0);
 
     // A click on the second column's header.

@@ -1,6 +1,7 @@
 // CCtrlView and CListView: views that are system controls (a list view in report or other modes).
 #pragma once
 
+#include "AfxListCtrl.h"
 #include "AfxView.h"
 
 class AFX_API CCtrlView : public CView
@@ -25,6 +26,6 @@ class AFX_API CListView : public CCtrlView
 public:
     CListView();
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    // The list view control this view is (its own handle).
-    HWND GetListHwnd() const { return m_hWnd; }
+    // The list view control this view is.
+    CListCtrl& GetListCtrl() const { return *reinterpret_cast<CListCtrl*>(const_cast<CListView*>(this)); }
 };

@@ -18,12 +18,11 @@ public:
                 DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
                 UINT nID = AFX_IDW_REBAR);
 
-    // The bar (or any window) becomes a band with the label; it keeps its owner.
+    // The bar (or any window) becomes a band with the label and background bitmap; it keeps its owner.
     BOOL AddBar(CWnd* pBar, LPCSTR pszText = nullptr, CBitmap* pbmp = nullptr,
                 DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
     BOOL AddBar(CWnd* pBar, COLORREF clrFore, COLORREF clrBack, LPCSTR pszText = nullptr,
                 DWORD dwStyle = RBBS_GRIPPERALWAYS);
-    HWND GetReBarHwnd() const { return m_hWnd; }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;

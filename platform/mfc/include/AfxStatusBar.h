@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AfxControlBar.h"
+#include "AfxStatusBarCtrl.h"
 
 #include <commctrl.h>
 #include <vector>
@@ -38,7 +39,9 @@ public:
     void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
-    HWND GetStatusBarHwnd() const { return m_hWnd; }
+    // The bar as the system control it is: pane icons, tips, the minimum height.
+    CStatusBarCtrl& GetStatusBarCtrl() const
+    { return *reinterpret_cast<CStatusBarCtrl*>(const_cast<CStatusBar*>(this)); }
 
     // Owner-drawn panes (SBPS_OWNERDRAW) draw here.
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);

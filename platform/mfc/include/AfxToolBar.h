@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AfxControlBar.h"
+#include "AfxToolBarCtrl.h"
 
 #include <commctrl.h>
 
@@ -50,7 +51,8 @@ public:
     void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
     void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
     BOOL SetButtonText(int nIndex, LPCSTR lpszText);
-    HWND GetToolBarHwnd() const { return m_hWnd; }
+    // The bar as the system control it is.
+    CToolBarCtrl& GetToolBarCtrl() const { return *reinterpret_cast<CToolBarCtrl*>(const_cast<CToolBar*>(this)); }
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
