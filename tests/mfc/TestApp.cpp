@@ -45,9 +45,14 @@ namespace {
 // after the first (the key means nothing to Windows).
 void UnmanagedWindowsUnderWine()
 {
+    char path[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string exe(path, n);
+    const std::string key =
+        "Software\\Wine\\AppDefaults\\" + exe.substr(exe.find_last_of("\\/") + 1) + "\\X11 Driver";
     HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\KyMfc_test.exe\\X11 Driver", 0, nullptr,
-                          0, KEY_SET_VALUE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hKey,
+                          nullptr) != ERROR_SUCCESS)
         return;
     static const char kNo[] = "N";
     ::RegSetValueExA(hKey, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNo), sizeof kNo);
