@@ -73,6 +73,7 @@ TEST_F(HyperLinkTest, BecomesAsWideAsItsUnderlinedText)
     EXPECT_GT(after.Width(), m_before.Width());
     EXPECT_EQ(m_before.Height(), after.Height());
     EXPECT_EQ(m_before.TopLeft(), after.TopLeft());
+    m_dialog.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SaveWindowPng(m_dialog.m_hWnd, Unthemed() ? "KyHyperLinkCtrl_unthemed" : "KyHyperLinkCtrl_themed");
 }
 
