@@ -2,7 +2,12 @@
 // hovering, and what it paints (themed and not).
 #include "KyGui/Buttons/KyOdButton.h"
 
+#include "KyGui/Buttons/KyButtonEditorInvoker.h"
+#include "KyGui/Buttons/KyButtonMenuInvoker.h"
+#include "KyGui/Buttons/KyColorButton.h"
+#include "KyGui/Buttons/KyFontButton.h"
 #include "KyGui/Buttons/KyHoverButton.h"
+#include "KyGui/Buttons/KyHyperLinkCtrl.h"
 #include "ButtonTestDialog.h"
 
 #include <gtest/gtest.h>
@@ -178,6 +183,51 @@ TEST_F(OdButtonTest, PaintsItsFaceAndTextThemedOrNot)
         for (int y = client.top + 5; y < client.bottom - 5 && !textFound; ++y)
             textFound = dc.GetPixel(x, y) != face;
     EXPECT_TRUE(textFound);
+}
+
+// Every kind of button in one dialog, as a page would hold them.
+TEST(Buttons, AllKindsDrawThemselvesInOneDialog)
+{
+    Dialog dialog;
+    ASSERT_TRUE(dialog.Open({
+        {false, BS_OWNERDRAW | WS_TABSTOP, 10, 10, 60, 14, kFirstId, L"&Plain"},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 80, 10, 60, 14, kFirstId + 1, L"&Image"},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 150, 10, 12, 12, kFirstId + 2, L""},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 170, 10, 12, 12, kFirstId + 3, L""},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 190, 10, 12, 12, kFirstId + 4, L""},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 10, 30, 60, 14, kFirstId + 5, L""},
+        {false, BS_OWNERDRAW | WS_TABSTOP, 80, 30, 60, 14, kFirstId + 6, L""},
+        {false, BS_PUSHBUTTON | WS_TABSTOP, 150, 30, 60, 14, kFirstId + 7, L"Bold"},
+        {true, SS_NOTIFY, 10, 50, 40, 10, kFirstId + 50, L"http://example.com/kyvant"},
+    }));
+    TextButton plain;
+    KyBitmapButton image(&KyBitmapButton::GetStdImageList(), 0, 1, -1);
+    KyButtonEditorInvoker edit(KyButtonEditorInvoker::kEditText);
+    KyButtonEditorInvoker file(KyButtonEditorInvoker::kChooseFile);
+    KyButtonMenuInvoker menu;
+    KyColorButton automatic(KyColorButton::kAutomatic, RGB(0, 0, 160));
+    KyColorButton red(RGB(220, 0, 0));
+    KyFontButton bold;
+    KyHyperLinkCtrl link;
+    CWnd* all[] = {&plain, &image, &edit, &file, &menu, &automatic, &red, &bold, &link};
+    for (UINT i = 0; i < 8; ++i)
+        ASSERT_TRUE(all[i]->SubclassDlgItem(kFirstId + i, &dialog)) << i;
+    ASSERT_TRUE(link.SubclassDlgItem(kFirstId + 50, &dialog));
+    dialog.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    SaveWindowPng(dialog.m_hWnd, Unthemed() ? "KyGuiButtons_unthemed" : "KyGuiButtons_themed");
+
+    // The red swatch, and the link's text in blue.
+    EXPECT_EQ(RGB(220, 0, 0), CWindowDC(&red).GetPixel(red.GetContentsRect().CenterPoint().x,
+                                                       red.GetContentsRect().CenterPoint().y));
+    CRect linkRect;
+    link.GetClientRect(&linkRect);
+    CWindowDC linkDC(&link);
+    bool blue = false;
+    for (int y = 0; y < linkRect.bottom && !blue; ++y)
+        for (int x = 0; x < linkRect.right && !blue; ++x)
+            blue = linkDC.GetPixel(x, y) == RGB(0, 0, 255);
+    EXPECT_TRUE(blue);
 }
 
 } // namespace
