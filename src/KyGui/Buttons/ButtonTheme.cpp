@@ -1,6 +1,7 @@
 // The buttons' visual-style calls, resolved from uxtheme.dll at run time.
 #include "KyGui/Buttons/ButtonTheme.h"
 
+#include "KyGui/Helpers/UserEx.h"
 #include "KyStd/Win32/OsVersion.h"
 
 namespace Kyvant {
@@ -12,7 +13,6 @@ using ParentBgFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
 using BgFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
 using TextFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT*);
 using ExtentFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, const RECT*, RECT*);
-using ThemedFn = BOOL(WINAPI*)();
 
 struct UxTheme
 {
@@ -22,7 +22,6 @@ struct UxTheme
     BgFn background = nullptr;
     TextFn text = nullptr;
     ExtentFn extent = nullptr;
-    ThemedFn themed = nullptr;
 };
 
 template <class F> void Resolve(HMODULE module, const char* name, F& f)
@@ -45,7 +44,6 @@ const UxTheme& Api()
         Resolve(module, "DrawThemeBackground", a.background);
         Resolve(module, "DrawThemeText", a.text);
         Resolve(module, "GetThemeTextExtent", a.extent);
-        Resolve(module, "IsAppThemed", a.themed);
         return a;
     }();
     return api;
@@ -62,8 +60,7 @@ ButtonTheme::~ButtonTheme()
 
 bool ButtonTheme::AppThemed()
 {
-    const UxTheme& api = Api();
-    return api.themed && api.themed();
+    return UserEx::IsAppThemed();
 }
 
 void ButtonTheme::Close()

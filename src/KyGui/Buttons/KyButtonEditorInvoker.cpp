@@ -2,7 +2,7 @@
 // the parent for the editor, and the repaint after taking the focus.
 #include "KyGui/Buttons/KyButtonEditorInvoker.h"
 
-#include "KyGui/Buttons/ButtonSupport.h"
+#include "KyGui/Helpers/DialogEx.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ void KyButtonEditorInvoker::OnClicked()
 {
     const bool shift = KeyDown(VK_SHIFT);
     CWnd* pParent = GetParent();
-    if (Kyvant::ButtonSupport::IsDialogLike(pParent))
+    if (pParent && Kyvant::DialogEx::IsDialogLike(*pParent))
         pParent->SendMessage(WM_NEXTDLGCTL, 0, 0);
     if (m_armed || shift)
     {

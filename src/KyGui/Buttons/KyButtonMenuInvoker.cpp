@@ -2,7 +2,7 @@
 // the button, and passing updates and commands on to the parent.
 #include "KyGui/Buttons/KyButtonMenuInvoker.h"
 
-#include "KyGui/Buttons/ButtonSupport.h"
+#include "KyGui/Helpers/WndEx.h"
 
 namespace {
 
@@ -65,8 +65,7 @@ void KyButtonMenuInvoker::InvokeEditor()
         ::MessageBeep(MB_ICONEXCLAMATION);
         return;
     }
-    CRect rc;
-    GetWindowRect(&rc);
+    const Kyvant::WndEx::WindowRect rc(*this);
     TrackingScope scope(m_tracking);
     pPopup->TrackPopupMenu(TPM_LEFTALIGN, rc.left + kMenuIndent, rc.bottom, this);
 }
@@ -78,7 +77,7 @@ void KyButtonMenuInvoker::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL b
         KyButtonEditorInvoker::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
         return;
     }
-    Kyvant::ButtonSupport::DoPopupCmdUI(pPopupMenu, this);
+    Kyvant::WndEx::DoPopupCmdUI(*pPopupMenu, *this, FALSE, false);
 }
 
 BOOL KyButtonMenuInvoker::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "KyGui/KyGuiExport.h"
+#include "KyGui/Helpers/WndEx.h"
 
 #include <afxwin.h>
 
-class KYGUI_API KyFontButton : public CButton
+class KYGUI_API KyFontButton : public CButton, public Kyvant::WndEx::FontSetter
 {
 public:
     static constexpr LONG kBold = FW_BOLD;
@@ -17,13 +18,5 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    // Makes the font and sets it on the window; nothing without a parent font.
-    void DoSetFont(CWnd& wnd);
     DECLARE_MESSAGE_MAP()
-
-    LOGFONTA m_logFont;
-    bool m_haveLogFont;
-    LONG m_weight;
-    bool m_italic;
-    CFont m_font;
 };

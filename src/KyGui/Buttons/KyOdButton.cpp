@@ -1,7 +1,7 @@
 // KyOdButton: rectangles, drawing steps, hovering and the default-button messages.
 #include "KyGui/Buttons/KyOdButton.h"
 
-#include "KyGui/Buttons/ButtonSupport.h"
+#include "KyGui/Helpers/GdiEx.h"
 
 #include <commctrl.h>
 #include <vssym32.h>
@@ -148,9 +148,8 @@ int KyOdButton::PushButtonState(const DRAWITEMSTRUCT& dis) const
 
 void KyOdButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    CDC* pItemDC = CDC::FromHandle(lpDrawItemStruct->hDC);
-    Kyvant::ButtonSupport::OffscreenDC dc(*pItemDC, lpDrawItemStruct->rcItem);
-    const int saved = dc.SaveDC();
+    Kyvant::GdiEx::MemoryDC dc(lpDrawItemStruct->hDC, lpDrawItemStruct->rcItem);
+    Kyvant::GdiEx::DcSaver saver(dc);
     HGDIOBJ font = ::GetCurrentObject(lpDrawItemStruct->hDC, OBJ_FONT);
     if (font)
         dc.SelectObject(font);
@@ -159,7 +158,6 @@ void KyOdButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
     DrawBackground(dc, *lpDrawItemStruct);
     DrawBorder(dc, *lpDrawItemStruct);
     DrawContents(dc, *lpDrawItemStruct);
-    dc.RestoreDC(saved);
 }
 
 void KyOdButton::DrawBackground(CDC& dc, const DRAWITEMSTRUCT& dis)
