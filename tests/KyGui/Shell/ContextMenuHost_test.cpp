@@ -146,6 +146,63 @@ TEST_F(ShellMenuTest, NoChoiceIsFalse)
     EXPECT_THROW(host.QueryContextMenu(nullptr, 0, 1, 2, 0), _com_error);
 }
 
+// A menu with IContextMenu2 and IContextMenu3 that counts the messages it is handed.
+class OwnerDrawnMenu : public IContextMenu3 {
+public:
+    int handled = 0;
+    int handled2 = 0;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override
+    {
+        *out = nullptr;
+        if (iid != IID_IUnknown && iid != IID_IContextMenu && iid != IID_IContextMenu2 && iid != IID_IContextMenu3)
+            return E_NOINTERFACE;
+        *out = static_cast<IContextMenu3*>(this);
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP QueryContextMenu(HMENU, UINT, UINT, UINT, UINT) override { return S_OK; }
+    STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO*) override { return S_OK; }
+    STDMETHODIMP GetCommandString(UINT_PTR, UINT, UINT*, LPSTR, UINT) override { return E_NOTIMPL; }
+    STDMETHODIMP HandleMenuMsg(UINT, WPARAM, LPARAM) override
+    {
+        ++handled;
+        return S_OK;
+    }
+    STDMETHODIMP HandleMenuMsg2(UINT, WPARAM, LPARAM, LRESULT* result) override
+    {
+        ++handled2;
+        *result = 0x10002;
+        return S_OK;
+    }
+};
+
+TEST_F(ShellMenuTest, MenuMessagesReachTheMenuWhileItIsSet)
+{
+    OwnerDrawnMenu menu;
+    IContextMenuHost host(m_owner, false, false);
+    LRESULT result = 99;
+    EXPECT_FALSE(host.HandleContextMenuMsg(WM_DRAWITEM, 0, 0, result));  // no menu yet
+    host.SetInterfaces(&menu, nullptr);
+    struct Case {
+        UINT message;
+        bool handled;
+        LRESULT result;
+    } cases[] = {
+        {WM_DRAWITEM, true, TRUE},     {WM_MEASUREITEM, true, TRUE}, {WM_INITMENUPOPUP, true, 0},
+        {WM_MENUCHAR, true, 0x10002}, {WM_COMMAND, false, 99},
+    };
+    for (const Case& c : cases) {
+        result = 99;
+        EXPECT_EQ(c.handled, host.HandleContextMenuMsg(c.message, 0, 0, result)) << c.message;
+        EXPECT_EQ(c.result, result) << c.message;
+    }
+    EXPECT_EQ(3, menu.handled);
+    EXPECT_EQ(1, menu.handled2);
+    host.ResetInterfaces();
+    EXPECT_FALSE(host.HandleContextMenuMsg(WM_MENUCHAR, 0, 0, result));
+}
+
 struct MultiFixture {
     HandlerRegistry reg;
     TestMenuLog typeLog, allLog, refuseLog, noMenuLog;
