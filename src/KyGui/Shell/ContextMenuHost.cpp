@@ -171,12 +171,9 @@ UINT IContextMenuHost::Track(HMENU menu, POINT point)
 
 void IContextMenuHost::SendToFrame(UINT command)
 {
-    // The layer has no frame window class: the owner's top-level window
-    // stands as its frame.
-    HWND target = m_owner.GetSafeHwnd();
-    while ((::GetWindowLongA(target, GWL_STYLE) & WS_CHILD) != 0 && ::GetParent(target) != nullptr)
-        target = ::GetParent(target);
-    ::SendMessageA(target, WM_COMMAND, command, 0);
+    CWnd* frame = m_owner.GetParentFrame();
+    CWnd* target = frame != nullptr ? frame : &m_owner;
+    target->SendMessage(WM_COMMAND, command, 0);
 }
 
 bool IContextMenuHost::Invoke(UINT offset)
