@@ -1,6 +1,8 @@
 // DialogEx: dialog-like windows, focus moves, push buttons and focus recovery.
 #include "KyGui/Helpers/DialogEx.h"
 
+#include <afxext.h>
+
 #include <cstring>
 #include <vector>
 
@@ -72,7 +74,7 @@ bool IsDialogLike(CWnd& window)
     ::GetClassNameA(window.m_hWnd, className, kClassNameLength);
     if (_strnicmp(className, kDialogPrefix, kDialogPrefixLength) == 0)
         return true;
-    return window.IsKindOf(RUNTIME_CLASS(CDialog)) != FALSE;
+    return window.IsKindOf(RUNTIME_CLASS(CDialog)) || window.IsKindOf(RUNTIME_CLASS(CFormView));
 }
 
 void GotoDialogControl(CWnd& control, bool send)

@@ -3,6 +3,8 @@
 
 #include "HelperWindows.h"
 
+#include <afxext.h>
+
 using namespace Kyvant;
 
 namespace {
@@ -43,6 +45,11 @@ TEST_F(DialogExTest, DialogLikeWindows)
 {
     EXPECT_TRUE(DialogEx::IsDialogLike(m_dialog));
     EXPECT_FALSE(DialogEx::IsDialogLike(*m_main));
+    // A form view is dialog-like as an object, before it has a window.
+    struct FormView : CFormView {
+        FormView() : CFormView(1u) {}
+    } form;
+    EXPECT_TRUE(DialogEx::IsDialogLike(form));
 
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ::DefWindowProcA;
