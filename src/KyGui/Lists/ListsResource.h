@@ -1,7 +1,8 @@
 // Resource ids of the drag and editable list boxes (toolbar images and tool tips).
 #pragma once
 
-// Toolbar strips, two 15 x 13 images each on magenta.
+// Toolbar strips, two 15 x 13 images each: the normal ones on light grey (the
+// toolbar shows it as the button face), the hot ones on magenta (transparent).
 #define IDB_KY_LIST_MOVE_ITEMS 24577
 #define IDB_KY_LIST_EDIT_ITEMS 24578
 #define IDB_KY_LIST_MOVE_ITEMS_HOT 24579

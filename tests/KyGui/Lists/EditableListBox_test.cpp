@@ -262,6 +262,8 @@ TEST_F(EditableListBoxTest, NewItemSelectsTheEmptyRowAndOpensTheEditor)
     EXPECT_EQ(list.GetCount(), 3);
     TypeAndEnter(list, "c");
     EXPECT_EQ(Stored(list), (Strings{"a", "b", "c"}));
+    EXPECT_EQ(list.GetCurSel(), 3);
+    list.UpdateWindow();
     EXPECT_TRUE(SaveWindowPng(m_dialog.m_hWnd, "editable-list-after-new-item"));
 }
 
