@@ -2,8 +2,8 @@
 // suite, and environments of the tests run as processes of their own.
 #pragma once
 
+#include "common/ChildProcess.h"
 #include "common/ProgramFolder.h"
-#include "common/RunProgram.h"
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
 
@@ -29,7 +29,7 @@ inline long RegSvr32(const std::string& dll, bool unregister)
 {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
-    return kytest::RunProgram(std::string(system) + "\\regsvr32.exe /s " +
+    return kytest::RunCommandLine(std::string(system) + "\\regsvr32.exe /s " +
                               (unregister ? "/u " : "") + "\"" + dll + "\"");
 }
 

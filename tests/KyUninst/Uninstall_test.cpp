@@ -1,8 +1,8 @@
 // An uninstall run: the add-in's registration, the help index, the approved
 // shell extension and, on the user's word, the databases and their folders.
+#include "common/ChildProcess.h"
 #include "common/PeNames.h"
 #include "common/ProgramFolder.h"
-#include "common/RunProgram.h"
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
 
@@ -107,7 +107,7 @@ protected:
     {
         char system[MAX_PATH];
         GetSystemDirectoryA(system, MAX_PATH);
-        return kytest::RunProgram(std::string(system) + "\\regsvr32.exe /s " +
+        return kytest::RunCommandLine(std::string(system) + "\\regsvr32.exe /s " +
                                   (unregister ? "/u " : "") + "\"" + dll + "\"");
     }
     static void Answer(int button)

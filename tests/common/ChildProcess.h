@@ -1,6 +1,7 @@
 // Running a program of the build in a process of its own, as a user would:
 // given arguments, standard input from a text, standard output and error
-// captured through files (never pipes, which Wine's helpers may inherit).
+// captured through files (never pipes, which Wine's helpers may inherit);
+// or a plain command line, left running or waited for.
 #pragma once
 
 #include "common/TempFolder.h"
@@ -96,6 +97,37 @@ inline ProgramRun RunProgram(const std::string& program, const std::vector<std::
     run.out.erase(std::remove(run.out.begin(), run.out.end(), '\r'), run.out.end());
     run.err.erase(std::remove(run.err.begin(), run.err.end(), '\r'), run.err.end());
     return run;
+}
+
+// Starts the command line (with the caller's environment); the process
+// handle, or null when it did not start.
+inline HANDLE StartProgram(const std::string& commandLine)
+{
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+// The program's exit code; -1 when it did not start or did not end in time.
+inline long RunCommandLine(const std::string& commandLine, DWORD waitMs = 60000)
+{
+    HANDLE process = StartProgram(commandLine);
+    if (!process)
+        return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process, waitMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process, &code);
+    else
+        TerminateProcess(process, code);
+    CloseHandle(process);
+    return static_cast<long>(code);
 }
 
 } // namespace kytest
