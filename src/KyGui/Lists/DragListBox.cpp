@@ -1,7 +1,9 @@
 // KyDragListBox: toolbar, drag-list notifications, moves and the insert mark.
 #include "KyGui/Lists/DragListBox.h"
 
-#include "KyGui/Lists/ListWindowChores.h"
+#include "KyGui/Helpers/DialogEx.h"
+#include "KyGui/Helpers/ListBoxEx.h"
+#include "KyGui/Helpers/WndEx.h"
 #include "KyGui/Lists/ListsResource.h"
 
 #include <commctrl.h>
@@ -107,7 +109,7 @@ bool KyDragListBox::CreateToolbar(UINT id)
         return true;
     m_toolbarDone = true;
     m_toolbarId = id;
-    const CRect list = Kyvant::ListChores::WindowRectInParent(*this);
+    const CRect list = Kyvant::WndEx::WindowRect(*this, true);
     const CRect bar(list.right - kToolbarWidth, list.top - kToolbarHeight, list.right, list.top);
     if (!m_toolBar.Create(kToolbarStyle, bar, this, id))
         return false;
@@ -174,7 +176,7 @@ int KyDragListBox::MoveItem_imp(int from, int to)
             if (at >= 0)
                 SetItemData(at, data);
         } else {
-            at = Kyvant::ListChores::InsertNullableString(*this, to, reinterpret_cast<const char*>(data));
+            at = Kyvant::ListBoxEx::XpBugInsertString(*this, to, reinterpret_cast<const char*>(data));
             if (at >= 0)
                 SetItemData(at, data);
         }
@@ -309,7 +311,7 @@ void KyDragListBox::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 
 void KyDragListBox::OnMoveItemUp()
 {
-    Kyvant::ListChores::GiveDialogFocus(*this);
+    Kyvant::DialogEx::SetFocus(*this);
     const int current = GetCurSel();
     if (current <= 0 || MoveItem(current, current - 1) == current)
         ::MessageBeep(MB_ICONEXCLAMATION);
@@ -317,7 +319,7 @@ void KyDragListBox::OnMoveItemUp()
 
 void KyDragListBox::OnMoveItemDown()
 {
-    Kyvant::ListChores::GiveDialogFocus(*this);
+    Kyvant::DialogEx::SetFocus(*this);
     const int current = GetCurSel();
     const int count = GetCount();
     if (count < 2 || current < 0 || current >= count - 1 || MoveItem(current, current + 1) == current)

@@ -2,7 +2,8 @@
 // storing the contents, and its wider toolbar.
 #include "KyGui/Lists/EditableListBox.h"
 
-#include "KyGui/Lists/ListWindowChores.h"
+#include "KyGui/Helpers/ListBoxEx.h"
+#include "KyGui/Helpers/WndEx.h"
 #include "KyGui/Lists/ListsResource.h"
 #include "KyStd/Core/Errors.h"
 
@@ -119,7 +120,7 @@ int KyEditableListBox::CreateNewEmptyItem(int index)
     const int existing = GetEmptyItemIndex();
     if (existing >= 0)
         return existing;
-    return Kyvant::ListChores::InsertNullableString(*this, index, nullptr);
+    return Kyvant::ListBoxEx::XpBugInsertString(*this, index, nullptr);
 }
 
 bool KyEditableListBox::CanDeleteItem(int index)
@@ -237,7 +238,7 @@ bool KyEditableListBox::CreateToolbar(UINT id)
                        && bitmap.LoadBitmap(IDB_KY_LIST_EDIT_ITEMS_HOT) && hot->Add(&bitmap, kMagenta) >= 0;
     if (!added)
         bar.SendMessage(TB_SETHOTIMAGELIST, 0, 0);
-    CRect rect = Kyvant::ListChores::WindowRectInParent(bar);
+    CRect rect = Kyvant::WndEx::WindowRect(bar, true);
     rect.left -= kToolbarWidening;
     bar.MoveWindow(&rect);
     return done;

@@ -1,7 +1,7 @@
 // KyEditableListBox: opening, saving and closing the in-place editor.
 #include "KyGui/Lists/EditableListBox.h"
 
-#include "KyGui/Lists/ListWindowChores.h"
+#include "KyGui/Helpers/DialogEx.h"
 
 #include <exception>
 
@@ -160,7 +160,7 @@ bool KyEditableListBox::StopEditing(bool save, bool destroy, bool reselect)
     if (destroy) {
         DestroyEditor();
         if (focusInside)
-            Kyvant::ListChores::GiveDialogFocus(*this);
+            Kyvant::DialogEx::SetFocus(*this);
     }
     return true;
 }

@@ -2,7 +2,7 @@
 // destruction and the New Item / Delete Item commands.
 #include "KyGui/Lists/EditableListBox.h"
 
-#include "KyGui/Lists/ListWindowChores.h"
+#include "KyGui/Helpers/DialogEx.h"
 #include "KyGui/Lists/ListsResource.h"
 
 namespace {
@@ -44,7 +44,7 @@ void KyEditableListBox::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     const bool wasEditing = StopEditing(true, true, false);
-    Kyvant::ListChores::GiveDialogFocus(*this);
+    Kyvant::DialogEx::SetFocus(*this);
     if (wasEditing && HandleClickAfterStoppedEditing(point))
         return;
     if (!wasEditing && CanEditItem(point, false, KYB_Editor::MouseClick)) {
@@ -171,7 +171,7 @@ void KyEditableListBox::OnDestroy()
 
 void KyEditableListBox::OnDeleteItemCommand()
 {
-    Kyvant::ListChores::GiveDialogFocus(*this);
+    Kyvant::DialogEx::SetFocus(*this);
     if (Editing())
         ::MessageBeep(MB_ICONEXCLAMATION);
     else
@@ -180,7 +180,7 @@ void KyEditableListBox::OnDeleteItemCommand()
 
 void KyEditableListBox::OnNewItemCommand()
 {
-    Kyvant::ListChores::GiveDialogFocus(*this);
+    Kyvant::DialogEx::SetFocus(*this);
     StopEditing(true, true, true);
     int empty = GetEmptyItemIndex();
     if (empty < 0 && CanCreateNewEmptyItem(-1))

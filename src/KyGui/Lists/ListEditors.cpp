@@ -2,12 +2,14 @@
 // storing of an item's text copy, and the edit control's Enter and Esc.
 #include "KyGui/Lists/ListEditors.h"
 
+#include "KyGui/Exceptions/MfcStdException.h"
+#include "KyGui/Helpers/UserEx.h"
 #include "KyGui/Lists/EditableListBox.h"
-#include "KyGui/Lists/ListWindowChores.h"
 #include "KyStd/Core/Errors.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 
 namespace {
 
@@ -45,6 +47,16 @@ void KYB_StringEditor::LoadContents(int item, SelectType how, CPoint)
 void KYB_StringEditor::StoreContents(int item, bool& isNew, bool& isEmpty, bool& changed)
 {
     isNew = isEmpty = changed = false;
+    try {
+        StoreText(item, isNew, isEmpty, changed);
+    } catch (const std::exception& e) {
+        // MFC's dispatcher reports its own exceptions: a refused text is shown with its reason.
+        throw Kyvant::MfcStdException::Create(e);
+    }
+}
+
+void KYB_StringEditor::StoreText(int item, bool& isNew, bool& isEmpty, bool& changed)
+{
     CString text;
     GetText(text);
     KyEditableListBox& owner = GetOwner();
@@ -70,7 +82,7 @@ void KYB_StringEditor::StoreContents(int item, bool& isNew, bool& isEmpty, bool&
 
 bool Kyvant::ListEditorStyles::Themed()
 {
-    return Kyvant::ListChores::AppThemed();
+    return Kyvant::UserEx::IsAppThemed();
 }
 
 BEGIN_MESSAGE_MAP(KYB_StandardCEdit, CEdit)

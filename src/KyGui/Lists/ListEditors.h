@@ -53,6 +53,9 @@ public:
     virtual void SetSelection(int start, int end, bool noScroll) = 0;
     virtual void SetText(const char* text) = 0;
     virtual void GetText(CString& text) = 0;
+
+private:
+    void StoreText(int item, bool& isNew, bool& isEmpty, bool& changed);
 };
 
 // The editor's edit control: Enter keeps the text, Esc drops it.
