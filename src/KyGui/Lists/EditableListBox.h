@@ -6,7 +6,7 @@
 #include "KyGui/Lists/DragListBox.h"
 #include "KyGui/Lists/ListEditors.h"
 #include "KyStd/Containers/Sequencer.h"
-#include "KyStd/Strings/StringBase.h"
+#include "KyStd/Strings/String.h"
 
 #include <afxwin.h>
 

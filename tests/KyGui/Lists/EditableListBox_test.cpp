@@ -232,6 +232,9 @@ TEST_F(EditableListBoxTest, TheEmptyRowCannotBeDeletedOrMoved)
     EXPECT_EQ(list.MoveItem(2, 0), 2);
     EXPECT_EQ(list.MoveItem(0, 2), 0);
     list.SendMessage(WM_COMMAND, ID_KY_LIST_MOVE_UP);
+    POINT onEmptyRow = ItemCenter(list, 2);
+    ::ClientToScreen(list.m_hWnd, &onEmptyRow);
+    EXPECT_EQ(list.ItemFromPt(onEmptyRow, false), -1); // no drop target
     EXPECT_EQ(Stored(list), (Strings{"a", "b"}));
     EXPECT_TRUE(m_dialog.m_notes.empty());
 }
