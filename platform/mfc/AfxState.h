@@ -44,3 +44,6 @@ CException* AfxExceptionFromCurrent();
 
 // Reports and answers for an exception a handler threw (through the application when there is one).
 LRESULT AfxProcessWndProcException(CException* e, const MSG* pMsg);
+
+// The worker thread object of the calling thread; null on threads the layer did not start.
+CWinThread* AfxCurrentWorkerThread();

@@ -6,6 +6,7 @@
 #include "AfxMsgMacros.h"
 #include "AfxResources.h"
 #include "AfxWnd.h"
+#include "DocManager.h"
 #include "afxpriv.h"
 #include "afxres.h"
 
@@ -36,7 +37,7 @@ void FreeText(LPCSTR& text)
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_pszAppName(DuplicateText(lpszAppName)), m_pszHelpFilePath(nullptr), m_pszExeName(nullptr),
       m_hInstance(nullptr), m_hPrevInstance(nullptr), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL),
-      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(kNoCursor)
+      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(kNoCursor), m_pDocManager(nullptr)
 {
     AfxLock lock;
     AfxProcess().pApp = this;
@@ -44,6 +45,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
     FreeText(m_pszAppName);
     FreeText(m_pszHelpFilePath);
     FreeText(m_pszExeName);

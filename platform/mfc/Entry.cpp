@@ -2,6 +2,7 @@
 #include "AfxApp.h"
 
 #include "AfxException.h"
+#include "AfxOleException.h"
 #include "AfxState.h"
 #include "AfxWnd.h"
 
@@ -25,6 +26,7 @@ BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, i
 
 void AfxWinTerm()
 {
+    AfxOleTerm();
     CWnd::DeleteTempMap();
 }
 

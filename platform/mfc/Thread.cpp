@@ -16,11 +16,16 @@ IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread::CWinThread()
     : m_pMainWnd(nullptr), m_pActiveWnd(nullptr), m_hThread(::GetCurrentThread()),
-      m_nThreadID(::GetCurrentThreadId()), m_msgCur()
+      m_nThreadID(::GetCurrentThreadId()), m_msgCur(), m_bAutoDelete(TRUE), m_pfnThreadProc(nullptr),
+      m_pThreadParams(nullptr)
 {
 }
 
-CWinThread::~CWinThread() = default;
+CWinThread::~CWinThread()
+{
+    if (m_pfnThreadProc != nullptr && m_hThread != nullptr)
+        ::CloseHandle(m_hThread);  // a worker's own handle
+}
 
 BOOL CWinThread::InitInstance() { return FALSE; }
 
@@ -113,7 +118,11 @@ LRESULT CWinThread::ProcessWndProcException(CException*, const MSG* pMsg)
     return 0;
 }
 
-CWinThread* AfxGetThread() { return AfxGetApp(); }
+CWinThread* AfxGetThread()
+{
+    CWinThread* pWorker = AfxCurrentWorkerThread();
+    return pWorker ? pWorker : AfxGetApp();
+}
 
 void AfxPostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 

@@ -83,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Classes, Registration, ::testing::ValuesIn(kClasses));
 
 TEST_F(AddInSuite, TypeLibraryIsResourceOneWithDualHandoffInterfaces)
 {
-    const std::wstring path(addintest::AddInPath().begin(), addintest::AddInPath().end());
+    const std::string dll = addintest::AddInPath();  // one string: both iterators must come from it
+    const std::wstring path(dll.begin(), dll.end());
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library));
     BSTR name = nullptr;

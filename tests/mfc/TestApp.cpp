@@ -1,6 +1,9 @@
 // The test program's application object, the start-up of the layer, and window-driving helpers.
 #include "TestApp.h"
 
+#include "SdiIds.h"
+#include "TestSdi.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +13,17 @@
 
 CTestApp theApp;
 
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+    ON_COMMAND_EX(ID_SDI_ROUTE, OnSdiRoute)
+END_MESSAGE_MAP()
+
+BOOL CTestApp::OnSdiRoute(UINT)
+{
+    g_sdi.route.push_back("app");
+    return g_sdi.routeTaker == "app";
+}
+
 CTestApp::CTestApp() : CWinApp("Kyvant MFC Test App"), m_showRealBoxes(false) {}
 
 BOOL CTestApp::InitInstance() { return TRUE; }
@@ -17,6 +31,8 @@ BOOL CTestApp::InitInstance() { return TRUE; }
 int CTestApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
     m_boxes.push_back({ lpszPrompt ? lpszPrompt : "", nType, nIDPrompt });
+    if (m_onBox)
+        m_onBox();
     if (m_showRealBoxes)
         return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
     return IDOK;

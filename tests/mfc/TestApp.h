@@ -23,6 +23,11 @@ public:
 
     std::vector<RecordedBox> m_boxes;  // every box shown
     bool m_showRealBoxes;              // also show them (answered by the test)
+    std::function<void()> m_onBox;     // runs while a box is up
+
+protected:
+    afx_msg BOOL OnSdiRoute(UINT nID);  // the test single-document program's commands
+    DECLARE_MESSAGE_MAP()
 };
 
 extern CTestApp theApp;

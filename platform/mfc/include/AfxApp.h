@@ -4,6 +4,10 @@
 #include "AfxString.h"
 #include "AfxThread.h"
 
+class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
+
 class AFX_API CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)
@@ -42,6 +46,15 @@ public:
     HCURSOR LoadStandardCursor(LPCSTR lpszCursorName) const { return ::LoadCursorA(nullptr, lpszCursorName); }
 
     void SetCurrentHandles();
+
+    // Documents: the templates the program registers and the File New of single-document programs.
+    CDocManager* m_pDocManager;
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    afx_msg void OnFileNew();
 
     afx_msg void OnHelp();
     afx_msg void OnAppExit();

@@ -6,11 +6,14 @@
 class CException;
 class CWnd;
 
+typedef UINT (AFX_CDECL* AFX_THREADPROC)(LPVOID);
+
 class AFX_API CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
+    CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);  // a worker thread, not started yet
     ~CWinThread() override;
 
     CWnd* m_pMainWnd;     // cleared when the window is destroyed
@@ -18,6 +21,18 @@ public:
     HANDLE m_hThread;
     DWORD m_nThreadID;
     MSG m_msgCur;
+    BOOL m_bAutoDelete;              // a worker deletes its object (and handle) when it ends
+    AFX_THREADPROC m_pfnThreadProc;
+    LPVOID m_pThreadParams;
+
+    // Starts the worker (suspended with CREATE_SUSPENDED); false when no thread could be made.
+    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
+    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
+    int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
+    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
+    operator HANDLE() const { return m_hThread; }
+    virtual void Delete();  // deletes the object when it deletes itself
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();  // the exit code: WM_QUIT's wParam
@@ -33,4 +48,8 @@ public:
 };
 
 AFX_API CWinThread* AfxGetThread();
+// A worker thread running pfnThreadProc(pParam); null when it could not be started.
+AFX_API CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,
+                                   UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                   LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 AFX_API void AfxPostQuitMessage(int nExitCode);

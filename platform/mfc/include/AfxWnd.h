@@ -8,6 +8,7 @@
 #include "AfxString.h"
 
 class CDataExchange;
+class CFrameWnd;
 class CScrollBar;
 
 class AFX_API CWnd : public CCmdTarget
@@ -74,6 +75,12 @@ public:
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
     CWnd* GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
     CWnd* GetTopLevelParent() const;
+    // Frame relatives and control-bar layout (frames, views and bars).
+    CFrameWnd* GetParentFrame() const;
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = 0, LPRECT lpRectParam = nullptr,
+                        LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const

@@ -1,4 +1,10 @@
-// Extension classes of the layer (this part has none beyond afxwin.h).
+// Extension classes of the layer: bars, splitters and form views.
 #pragma once
 
 #include "afxwin.h"
+#include "AfxDialogBar.h"
+#include "AfxFormView.h"
+#include "AfxReBar.h"
+#include "AfxSplitterWnd.h"
+#include "AfxStatusBar.h"
+#include "AfxToolBar.h"

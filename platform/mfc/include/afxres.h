@@ -4,6 +4,32 @@
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
+/* Control bars (0xE800-0xE8FF), panes and the status indicators */
+#define AFX_IDW_CONTROLBAR_FIRST 0xE800
+#define AFX_IDW_CONTROLBAR_LAST 0xE8FF
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_REBAR 0xE804
+#define AFX_IDW_DIALOGBAR 0xE805
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_PANE_LAST 0xE9FF
+#define ID_SEPARATOR 0
+#define ID_INDICATOR_CAPS 0xE700
+#define ID_INDICATOR_NUM 0xE701
+#define ID_INDICATOR_SCRL 0xE702
+#define ID_VIEW_TOOLBAR 0xE800
+#define ID_VIEW_STATUS_BAR 0xE801
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
+
+/* Document strings and OLE texts */
+#define AFX_IDS_UNTITLED 0xE002
+#define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
+#define AFX_IDP_OLE_INIT_FAILED 0xF180
+
+/* Resource type of toolbar button lists */
+#define RT_TOOLBAR_ID 241
+
 #endif
 
 /* Strings a program supplies */
@@ -71,5 +97,31 @@
 
 /* Resource type of dialog-init data (list and combo entries of a template) */
 #define RT_DLGINIT_ID 240
+
+/* Control bars (0xE800-0xE8FF), panes and the status indicators */
+#define AFX_IDW_CONTROLBAR_FIRST 0xE800
+#define AFX_IDW_CONTROLBAR_LAST 0xE8FF
+#define AFX_IDW_TOOLBAR 0xE800
+#define AFX_IDW_STATUS_BAR 0xE801
+#define AFX_IDW_REBAR 0xE804
+#define AFX_IDW_DIALOGBAR 0xE805
+#define AFX_IDW_PANE_FIRST 0xE900
+#define AFX_IDW_PANE_LAST 0xE9FF
+#define ID_SEPARATOR 0
+#define ID_INDICATOR_CAPS 0xE700
+#define ID_INDICATOR_NUM 0xE701
+#define ID_INDICATOR_SCRL 0xE702
+#define ID_VIEW_TOOLBAR 0xE800
+#define ID_VIEW_STATUS_BAR 0xE801
+#define ID_NEXT_PANE 0xE150
+#define ID_PREV_PANE 0xE151
+
+/* Document strings and OLE texts */
+#define AFX_IDS_UNTITLED 0xE002
+#define AFX_IDP_FAILED_TO_CREATE_DOC 0xF104
+#define AFX_IDP_OLE_INIT_FAILED 0xF180
+
+/* Resource type of toolbar button lists */
+#define RT_TOOLBAR_ID 241
 
 #endif

@@ -1,0 +1,5 @@
+// OLE exceptions and OLE start-up.
+#pragma once
+
+#include "afxwin.h"
+#include "AfxOleException.h"
