@@ -24,13 +24,7 @@ namespace kytest {
 // the system's temporary folder.
 class ScratchDir {
 public:
-    ScratchDir()
-    {
-        static int counter = 0;
-        path_ = ScratchBase() + "kyct_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter) + "\\";
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
+    ScratchDir() : path_(NewFolder(ScratchBase(), "kyct_")) {}
     ~ScratchDir()
     {
         for (const std::string& f : Files()) {

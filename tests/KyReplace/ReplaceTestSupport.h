@@ -44,13 +44,7 @@ inline std::vector<std::string> List(const std::string& folder, const char* mask
 // A fresh folder (with a trailing backslash), removed with its contents.
 class Scratch {
 public:
-    Scratch()
-    {
-        static int counter = 0;
-        path_ = TempDir() + "kyrep_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++counter) + "\\";
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
+    Scratch() : path_(kytest::NewFolder(TempDir(), "kyrep_")) {}
     ~Scratch() { kytest::RemoveTree(path_); }
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;

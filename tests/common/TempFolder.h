@@ -24,6 +24,23 @@ inline std::string ScratchBase()
     return GetFileAttributesA("Z:\\tmp") != INVALID_FILE_ATTRIBUTES ? "Z:\\tmp\\" : TempFolder();
 }
 
+// A new, empty folder under base named stem + the process id + a number, with
+// its trailing backslash. Wine gives each run's processes the same ids, so a
+// folder an earlier run could not remove may carry the name: it is skipped,
+// never reused.
+inline std::string NewFolder(const std::string& base, const std::string& stem)
+{
+    static unsigned counter = 0;
+    for (;;) {
+        const std::string path = base + stem + std::to_string(GetCurrentProcessId()) + "_" +
+                                 std::to_string(++counter) + "\\";
+        if (CreateDirectoryA(path.c_str(), nullptr))
+            return path;
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return path;
+    }
+}
+
 // Deletes the folder (with or without a trailing backslash) and everything
 // below it, read-only, hidden and system files included.
 inline void RemoveTree(std::string dir)

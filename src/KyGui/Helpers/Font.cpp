@@ -3,6 +3,7 @@
 
 #include "KyStd/Registry/RegValues.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -33,8 +34,9 @@ int ScreenPixelsPerInch()
 
 void CopyFace(LOGFONTA& logFont, const char* face)
 {
-    std::strncpy(logFont.lfFaceName, face, LF_FACESIZE - 1);
-    logFont.lfFaceName[LF_FACESIZE - 1] = '\0';
+    const size_t length = std::min<size_t>(std::strlen(face), LF_FACESIZE - 1);
+    std::memcpy(logFont.lfFaceName, face, length);
+    logFont.lfFaceName[length] = '\0';
 }
 
 // The REG_SZ value, or def when it is missing or of another type.
