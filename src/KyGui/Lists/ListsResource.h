@@ -1,0 +1,18 @@
+// Resource ids of the drag and editable list boxes (toolbar images and tool tips).
+#pragma once
+
+// Toolbar strips, two 15 x 13 images each: the normal ones on light grey (the
+// toolbar shows it as the button face), the hot ones on magenta (transparent).
+#define IDB_KY_LIST_MOVE_ITEMS 24577
+#define IDB_KY_LIST_EDIT_ITEMS 24578
+#define IDB_KY_LIST_MOVE_ITEMS_HOT 24579
+#define IDB_KY_LIST_EDIT_ITEMS_HOT 24580
+
+// Toolbar commands; the strings of the same numbers are their tool tips.
+#define ID_KY_LIST_MOVE_UP 53248
+#define ID_KY_LIST_MOVE_DOWN 53249
+#define ID_KY_LIST_DELETE_ITEM 53250
+#define ID_KY_LIST_NEW_ITEM 53251
+
+// The toolbar's control id when none is given.
+#define ID_KY_LIST_TOOLBAR 32128
