@@ -51,6 +51,15 @@ if [ ! -f "$WINEPREFIX/.no-crash-debugger" ]; then
   wineserver -w </dev/null >/dev/null 2>&1 || true
   touch "$WINEPREFIX/.no-crash-debugger"
 fi
+# No window manager runs under Xvfb: Wine would wait two seconds for one each
+# time a managed top-level window is hidden, so the prefix's windows are left
+# unmanaged.
+if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    </dev/null >/dev/null 2>&1 || true
+  wineserver -w </dev/null >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.unmanaged-windows"
+fi
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja \
