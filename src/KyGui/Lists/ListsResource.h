@@ -1,4 +1,4 @@
-// Resource ids of the drag and editable list boxes (toolbar images and tool tips).
+// Resource ids of the list boxes (toolbar images, tool tips, check boxes).
 #pragma once
 
 // Toolbar strips, two 15 x 13 images each: the normal ones on light grey (the
@@ -16,3 +16,7 @@
 
 // The toolbar's control id when none is given.
 #define ID_KY_LIST_TOOLBAR 32128
+
+// The check boxes of the grid and check lists when unthemed: three 13 x 13
+// images side by side (unchecked, checked, indeterminate).
+#define IDB_KY_CHECK_BOXES 30996

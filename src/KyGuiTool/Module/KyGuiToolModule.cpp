@@ -1,0 +1,34 @@
+// Start-up of the GUI tool framework: it joins the layer's resource chain as
+// an extension module, so its dialogs, strings and icons are found by id.
+#include "KyGuiTool/Module/KyGuiToolModule.h"
+
+#include <afxdllx.h>
+
+namespace {
+
+AFX_EXTENSION_MODULE g_extension = {FALSE, nullptr, nullptr};
+HMODULE g_module = nullptr;
+
+} // namespace
+
+namespace Kyvant {
+
+HMODULE KyGuiToolModule()
+{
+    return g_module;
+}
+
+} // namespace Kyvant
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_module = instance;
+        if (!AfxInitExtensionModule(g_extension, instance))
+            return FALSE;
+        new CDynLinkLibrary(g_extension);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        AfxTermExtensionModule(g_extension);
+    }
+    return TRUE;
+}

@@ -1,0 +1,15 @@
+// Tests of the library's start-up: it is on the layer's resource chain ahead
+// of the libraries it links.
+#include "KyGuiTool/Module/KyGuiToolModule.h"
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+TEST(KyGuiToolModule, JoinsTheResourceChainAheadOfKyGui)
+{
+    // The program has no version resource; KyGuiTool's is found before
+    // KyGui's and the layer's.
+    ASSERT_NE(Kyvant::KyGuiToolModule(), nullptr);
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(VS_VERSION_INFO), RT_VERSION),
+              Kyvant::KyGuiToolModule());
+}
