@@ -29,7 +29,10 @@ KySubDialog::~KySubDialog() = default;
 
 bool KySubDialog::CreateGUI(CWnd& parent, const CRect&)
 {
-    return Create(static_cast<UINT>(GetActualID()), &parent) != FALSE;
+    if (!Create(static_cast<UINT>(GetActualID()), &parent))
+        return false;
+    SetDlgCtrlID(GetActualID());
+    return true;
 }
 
 int KySubDialog::UpdateData(int save)

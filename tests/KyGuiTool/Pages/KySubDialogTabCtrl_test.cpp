@@ -351,6 +351,8 @@ TEST_F(TabPages, PagesKnowTheirPlaceAndBadRequestsRaiseTheirErrors)
     EXPECT_THROW(m_b->GetIndex(), std::bad_cast) << "no window, so in no control yet";
     m_tabs->SetActivePage(1u, false, false);
     EXPECT_EQ(1u, m_b->GetIndex());
+    EXPECT_EQ(IDD_TEST_PAGE_B, m_b->GetDlgCtrlID()) << "a page window takes its actual id";
+    EXPECT_EQ(200, m_tabs->GetDlgCtrlID());
     EXPECT_STREQ("Beta", m_b->GetCaption().c_str());
     EXPECT_STREQ("Gamma", m_tabs->GetPageCaption(2).c_str());
 
