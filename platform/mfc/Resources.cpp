@@ -8,7 +8,8 @@
 
 namespace {
 
-// The modules to search, in order: the program's resources, non-system DLLs, system DLLs, the layer.
+// The modules to search, in order: the program's resources, non-system DLLs, system DLLs (each
+// kind the latest started first), the layer.
 std::vector<HINSTANCE> ResourceModules()
 {
     AfxProcessState& state = AfxProcess();
@@ -91,11 +92,10 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL)
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem), m_pNextDLL(nullptr)
 {
+    // At the head: a DLL that links others starts after them and is searched before them.
     AfxLock lock;
-    CDynLinkLibrary** link = &AfxProcess().pFirstDLL;
-    while (*link != nullptr)
-        link = &(*link)->m_pNextDLL;
-    *link = this;
+    m_pNextDLL = AfxProcess().pFirstDLL;
+    AfxProcess().pFirstDLL = this;
 }
 
 CDynLinkLibrary::~CDynLinkLibrary()

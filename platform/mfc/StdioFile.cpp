@@ -151,10 +151,17 @@ DWORD CStdioFile::GetPosition() const
     return static_cast<DWORD>(pos);
 }
 
+// Measured through the stream: flushing a stream that is being read would drop what it buffered.
 DWORD CStdioFile::GetLength() const
 {
-    std::fflush(m_pStream);
-    return CFile::GetLength();
+    const long current = std::ftell(m_pStream);
+    if (current == -1 || std::fseek(m_pStream, 0, SEEK_END) != 0)
+        AfxThrowFileException(CFileException::invalidFile, errno, m_strFileName);
+    const long length = std::ftell(m_pStream);
+    const int back = std::fseek(m_pStream, current, SEEK_SET);
+    if (length == -1 || back != 0)
+        AfxThrowFileException(CFileException::invalidFile, errno, m_strFileName);
+    return static_cast<DWORD>(length);
 }
 
 CFile* CStdioFile::Duplicate() const { AfxThrowNotSupportedException(); }

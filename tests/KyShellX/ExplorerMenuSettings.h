@@ -1,8 +1,10 @@
 // What the shell extension's tests need of the Explorer context-menu editor
-// of the GUI tool library, until that library has it: the tool list written
-// in the editor's stored form, and the shell extension registered and
-// removed the way its registration toggle does it. Kept in this one file so
-// that the library's own functions can take its place.
+// of the GUI tool library: the tool list written in the editor's stored form,
+// and the shell extension registered and removed the way its registration
+// toggle does it. The library's own registration cannot serve here: it would
+// bring the MFC-like layer into this program, which links only the system,
+// and it registers the extension beside the library, not the copy these
+// tests load. The GUI tool library's tests read their input through this file.
 #pragma once
 
 #include <windows.h>

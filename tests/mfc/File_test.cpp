@@ -134,6 +134,27 @@ TEST(StdioFile, CloseAndAbortThroughCFileCloseTheStream)
     CFile::Remove(path.c_str());
 }
 
+TEST(StdioFile, LengthOfAStreamBeingReadKeepsItsPlace)
+{
+    std::string path = TempPath("kymfc-stdio-length.bin");
+    {
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        file.Write("0123456789", 10);
+        EXPECT_EQ(10u, file.GetLength()) << "written bytes count";
+        file.Close();
+    }
+    CStdioFile file(path.c_str(), CFile::modeRead | CFile::typeBinary);
+    char head[4] = {};
+    ASSERT_EQ(4u, file.Read(head, 4));
+    EXPECT_EQ(10u, file.GetLength());
+    EXPECT_EQ(4u, file.GetPosition());
+    char rest[8] = {};
+    ASSERT_EQ(6u, file.Read(rest, sizeof rest));
+    EXPECT_EQ(std::string("456789"), std::string(rest, 6));
+    file.Close();
+    CFile::Remove(path.c_str());
+}
+
 TEST(File, SeekLengthAndReadAtTheEnd)
 {
     std::string path = TempPath("kymfc-seek.bin");
