@@ -1,0 +1,34 @@
+// Start-up of the tool option pages: it joins the layer's resource chain as
+// an extension module, so its templates, strings and bitmaps are found by id.
+#include "KyTools/Module/KyToolsModule.h"
+
+#include <afxdllx.h>
+
+namespace {
+
+AFX_EXTENSION_MODULE g_extension = {FALSE, nullptr, nullptr};
+HMODULE g_module = nullptr;
+
+} // namespace
+
+namespace Kyvant {
+
+HMODULE KyToolsModule()
+{
+    return g_module;
+}
+
+} // namespace Kyvant
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_module = instance;
+        if (!AfxInitExtensionModule(g_extension, instance))
+            return FALSE;
+        new CDynLinkLibrary(g_extension);
+    } else if (reason == DLL_PROCESS_DETACH) {
+        AfxTermExtensionModule(g_extension);
+    }
+    return TRUE;
+}
