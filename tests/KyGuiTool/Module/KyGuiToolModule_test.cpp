@@ -1,15 +1,18 @@
-// Tests of the library's start-up: it is on the layer's resource chain ahead
-// of the libraries it links.
+// Tests of the library's start-up: it is on the layer's resource chain, so
+// its own resources are found by id.
 #include "KyGuiTool/Module/KyGuiToolModule.h"
+
+#include "KyGuiTool/Storage/StorageResource.h"
 
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
-TEST(KyGuiToolModule, JoinsTheResourceChainAheadOfKyGui)
+TEST(KyGuiToolModule, JoinsTheResourceChain)
 {
-    // The program has no version resource; KyGuiTool's is found before
-    // KyGui's and the layer's.
+    // The chain lists extension libraries in the order they started, so a
+    // library comes after the libraries it links (KyGui's version record is
+    // found first); a resource only this library has is found in it.
     ASSERT_NE(Kyvant::KyGuiToolModule(), nullptr);
-    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(VS_VERSION_INFO), RT_VERSION),
+    EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCE(IDR_KY_STORAGE_MENU), RT_MENU),
               Kyvant::KyGuiToolModule());
 }
