@@ -68,7 +68,7 @@ protected:
     // Save As asks the database whether a name is allowed and stored.
     class SaveAsValidator : public KyNameSaveAsDialog::NewNameValidator {
     public:
-        explicit SaveAsValidator(StorageMapUI& ui) : m_ui(ui) {}
+        KY_FORCE_INLINE explicit SaveAsValidator(StorageMapUI& ui) : m_ui(ui) {}
         bool Check(ky_I& name) override;
         bool Exists(const ky_I& name, ky_BSB<char>& contents) override;
 
@@ -79,7 +79,7 @@ protected:
     // Rename takes a free name, or the old one in other letters.
     class RenameValidator : public KyRenamerDlg::NewNameValidator {
     public:
-        explicit RenameValidator(StorageMapUI& ui) : m_ui(ui) {}
+        KY_FORCE_INLINE explicit RenameValidator(StorageMapUI& ui) : m_ui(ui) {}
         bool Check(const ky_I& oldName, ky_I& newName) override;
 
     private:

@@ -192,3 +192,27 @@ TEST_F(StorageSave, ANameTypedIntoTheComboKeepsToTheDatabasesRules)
     EXPECT_EQ("kept", host.Contents());
     host.ExpectEntriesMatchDb();
 }
+
+TEST_F(StorageSave, AChoiceMadeWhileTheQuestionIsUpIsUndone)
+{
+    PathPlanDB& db = PathPlanDB::Instance();
+    Store(db, {"Alpha", "Beta", "Gamma"});
+    Host<PathPlanDB> host(db, "Path Plan", "[Path Plans]");
+    ChooseEntry(host, 0);
+    TypeContents(host, "changed");
+    BoxAnswers boxes({IDCANCEL});
+    // Another entry is chosen just before the question shows.
+    const std::function<void()> answer = theApp.m_onBox;
+    std::string shownDuring;
+    theApp.m_onBox = [&] {
+        ChooseEntry(host, 2);
+        shownDuring = host.ComboText();
+        answer();
+    };
+    ChooseEntry(host, 1);
+    EXPECT_EQ(Strings({"Save changes to Path Plan \"Alpha\"?"}), boxes.Texts());
+    EXPECT_EQ("Alpha", shownDuring);
+    EXPECT_EQ("Alpha", host.ComboText());
+    EXPECT_EQ("changed", host.Contents());
+    EXPECT_TRUE(host.UI().IsDirty());
+}
