@@ -77,6 +77,7 @@ protected:
     void RunCommand(UINT id);
     void ClickSave();
     bool HandlesId(UINT id) const;
+    bool SaveBeforeLeaving();
     CString CurrentPrompt() const;
 
     CDialog& m_host;

@@ -97,6 +97,15 @@ void KyStorageMapCmdTarget::New(bool clearContents)
     AfterNew();
 }
 
+// The dirty item's name shown again while the save question is up; false
+// for Cancel.
+bool KyStorageMapCmdTarget::SaveBeforeLeaving()
+{
+    Select(m_currentName);
+    FlagScope pending(m_reselectPending);
+    return SaveQueried(true);
+}
+
 void KyStorageMapCmdTarget::HandleSelChange()
 {
     if (m_busy) {
@@ -115,15 +124,9 @@ void KyStorageMapCmdTarget::HandleSelChange()
         if (index >= 0)
             newName = Kyvant::StorageText::EntryText(m_names, index);
         if (m_dirty) {
-            Select(m_currentName);
-            bool answered;
-            {
-                FlagScope pending(m_reselectPending);
-                answered = SaveQueried(true);
-            }
-            if (!answered)
+            if (!SaveBeforeLeaving())
                 return;
-            index = Select(newName);
+            index = Select(newName); // the save may have added entries
         }
         if (index >= 0) {
             // The combo's edit may not show the chosen entry yet.
