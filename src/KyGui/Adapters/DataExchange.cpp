@@ -103,10 +103,9 @@ void DDX_LB_string(CDataExchange* pDX, int id, Text& value)
     HWND list = pDX->PrepareCtrl(id);
     if (pDX->m_bSaveAndValidate)
         SaveListSelection(list, value);
-    else if (value.empty()) // every item starts with an empty text: select none
-        ::SendMessageA(list, LB_SETCURSEL, kNoItem, 0);
-    else
-        ::SendMessageA(list, LB_SELECTSTRING, kFromStart, TextParam(value));
+    else if (value.empty() ||
+             ::SendMessageA(list, LB_SELECTSTRING, kFromStart, TextParam(value)) < 0)
+        ::SendMessageA(list, LB_SETCURSEL, kNoItem, 0); // no stale selection stands for the value
 }
 
 void DDX_LB_string_exact(CDataExchange* pDX, int id, Text& value)

@@ -12,13 +12,14 @@
 KYGUI_API void DDX_string_edit(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
 KYGUI_API void DDX_string_edit2(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
 KYGUI_API void DDX_string_static(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
-// Loading selects the first item that starts with the text; saving takes the
-// current item's text (empty when none).
+// Loading selects the first item that starts with the text (none for an empty
+// text or when none matches); saving takes the current item's text (empty
+// when none).
 KYGUI_API void DDX_LB_string(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
 // Loading selects the item equal to the text, or none.
 KYGUI_API void DDX_LB_string_exact(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
-// Loading selects the first item that starts with the text, else shows the
-// text; saving takes the combo's text.
+// Loading selects the first item that starts with the (non-empty) text, else
+// shows the text; saving takes the combo's text.
 KYGUI_API void DDX_CB_string(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
 KYGUI_API void DDX_CB_string2(CDataExchange* pDX, int id, Kyvant::ky_BSB<char>& value);
 // Loading selects the item equal to the text, else shows the text.
