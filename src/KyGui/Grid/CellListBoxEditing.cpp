@@ -86,10 +86,11 @@ bool KyCellListBox::BeginEditing(SelectType how, CPoint pt)
 
 KYB_Editor* KyCellListBox::CreateEditor(int item, const CRect& rect)
 {
-    if (item < 0 || item != GetCurSel() ||
-        m_currentColumn >= GetRow(static_cast<unsigned>(item)).size())
+    if (item < 0 || item != GetCurSel())
         return nullptr;
     try {
+        if (m_currentColumn >= GetRow(static_cast<unsigned>(item)).size())
+            return nullptr;
         return new KYB_CellListBoxEditor(*this, static_cast<unsigned>(item), m_currentColumn, rect,
                                          true);
     } catch (CException* e) {

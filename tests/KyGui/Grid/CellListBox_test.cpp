@@ -5,6 +5,8 @@
 #include "KyGui/Grid/CellListBox.h"
 
 #include "Grid/GridTestHelpers.h"
+#include "KyGui/Lists/ListsResource.h"
+#include "KyGui/Module/KyGuiModule.h"
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace GridTest;
 
@@ -62,6 +65,67 @@ protected:
 bool Unthemed()
 {
     return std::getenv("KY_EXPECT_UNTHEMED") != nullptr;
+}
+
+// The pixels of a bitmap, row by row.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+
+    COLORREF At(int x, int y) const { return colours[static_cast<size_t>(y * width + x)]; }
+};
+
+// Copies a rectangle of the screen, or the whole bitmap when it is given.
+Pixels Capture(const RECT& rect, HBITMAP source = nullptr)
+{
+    Pixels p;
+    p.width = rect.right - rect.left;
+    p.height = rect.bottom - rect.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = p.width;
+    info.bmiHeader.biHeight = -p.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, dib);
+    if (source != nullptr) {
+        HDC from = ::CreateCompatibleDC(screen);
+        HGDIOBJ oldFrom = ::SelectObject(from, source);
+        ::BitBlt(memory, 0, 0, p.width, p.height, from, 0, 0, SRCCOPY);
+        ::SelectObject(from, oldFrom);
+        ::DeleteDC(from);
+    } else {
+        ::BitBlt(memory, 0, 0, p.width, p.height, screen, rect.left, rect.top, SRCCOPY);
+    }
+    ::GdiFlush();
+    const DWORD* d = static_cast<const DWORD*>(bits);
+    for (int i = 0; i < p.width * p.height; ++i)
+        p.colours.push_back(d[i] & 0xFFFFFF);
+    ::SelectObject(memory, old);
+    ::DeleteObject(dib);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return p;
+}
+
+// Whether the image (x0.. of the strip, size x size) appears anywhere in the area.
+bool Shows(const Pixels& area, const Pixels& strip, int x0, int size)
+{
+    for (int top = 0; top + size <= area.height; ++top)
+        for (int left = 0; left + size <= area.width; ++left) {
+            bool same = true;
+            for (int y = 0; same && y < size; ++y)
+                for (int x = 0; same && x < size; ++x)
+                    same = area.At(left + x, top + y) == strip.At(x0 + x, y);
+            if (same)
+                return true;
+        }
+    return false;
 }
 
 } // namespace
@@ -239,5 +303,32 @@ TEST_F(CellListBoxTest, HeadersTakeAStripAboveTheClientArea)
         const COLORREF strip = ::GetPixel(screen, after.x + 24 + 60, after.y - height / 2);
         ::ReleaseDC(nullptr, screen);
         EXPECT_EQ(strip, ::GetSysColor(COLOR_BTNFACE));
+    }
+}
+
+TEST_F(CellListBoxTest, UnthemedCheckCellsShowTheirStatesImage)
+{
+    if (!Unthemed())
+        GTEST_SKIP() << "themed check boxes are the visual style's";
+    OpenTwoColumns(3);
+    for (unsigned r = 0; r < 3; ++r)
+        Check(m_grid, r, 0) = CLB_CheckCell("", true, static_cast<int>(r), true);
+    m_grid.SetCurSel(-1);
+    m_grid.Invalidate();
+    PumpPending();
+    HBITMAP bitmap = ::LoadBitmapA(Kyvant::KyGuiModule(), MAKEINTRESOURCEA(IDB_KY_CHECK_BOXES));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info = {};
+    ::GetObjectA(bitmap, sizeof info, &info);
+    const Pixels strip = Capture({0, 0, info.bmWidth, info.bmHeight}, bitmap);
+    ::DeleteObject(bitmap);
+    const int size = info.bmHeight;
+    for (unsigned r = 0; r < 3; ++r) {
+        CRect cell = m_grid.GetCellRect(r, 0, true);
+        m_grid.ClientToScreen(&cell);
+        const Pixels shown = Capture(cell);
+        for (int image = 0; image < 3; ++image)
+            EXPECT_EQ(Shows(shown, strip, image * size, size), image == static_cast<int>(r))
+                << "row " << r << ", image " << image;
     }
 }
