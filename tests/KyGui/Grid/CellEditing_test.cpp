@@ -105,6 +105,51 @@ TEST_F(CellEditingTest, AClickOnACheckCellTogglesItAndOpensNoEditor)
     }
 }
 
+TEST_F(CellEditingTest, AClickOnATextCellOfTheCurrentRowOpensThatCell)
+{
+    struct Case {
+        const char* name;
+        unsigned row;
+        unsigned col;
+        bool enabled;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"second text cell", 0, 2, true, true},
+        {"first text cell", 0, 1, true, true},
+        {"disabled text cell", 0, 2, false, false},
+        {"another row", 1, 1, true, false},
+    };
+    OpenCheckTextText();
+    for (const Case& c : cases) {
+        m_grid.SetCurSel(0);
+        m_grid.GetCell(c.row, c.col).Enable(c.enabled, nullptr);
+        Click(m_grid.m_hWnd, CellCenter(m_grid, c.row, c.col), CellCenter(m_grid, c.row, c.col));
+        EXPECT_EQ(m_grid.Editing(), c.opens) << c.name;
+        if (c.opens) {
+            EXPECT_EQ(m_grid.GetCurrentColumn(), c.col) << c.name;
+            EXPECT_EQ(EditorRect().left, m_grid.GetCellRect(c.row, c.col, true).left) << c.name;
+            PressKey(Editor(), VK_ESCAPE, 27);
+        }
+        m_grid.GetCell(c.row, c.col).Enable(true, nullptr);
+    }
+}
+
+TEST_F(CellEditingTest, AClickOnAnotherRowsCheckClosesTheEditorAndTogglesIt)
+{
+    OpenCheckTextText();
+    PressKey(m_grid.m_hWnd, VK_F2);
+    ::SendMessageA(Editor(), WM_CHAR, 'k', 1);
+    m_fixture.m_dialog.m_notes.clear();
+    Click(m_grid.m_hWnd, CellCenter(m_grid, 1, 0), CellCenter(m_grid, 1, 0));
+    EXPECT_FALSE(m_grid.Editing());
+    EXPECT_EQ(Text(m_grid, 0, 1), "k");
+    EXPECT_EQ(Check(m_grid, 1, 0).GetCheck(), 1);
+    EXPECT_EQ(m_grid.GetCurSel(), 1);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_KY_LIST_EDIT_UNCHANGED, WM_KY_LIST_TEXT_CHANGED}));
+    EXPECT_EQ(m_fixture.m_dialog.m_notes[1].item, 1u);
+}
+
 TEST_F(CellEditingTest, F2AndTypingOpenAnEditInTheFirstTextCell)
 {
     OpenCheckTextText();
