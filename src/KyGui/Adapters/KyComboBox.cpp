@@ -31,11 +31,38 @@ Extent MeasureText(CDC& dc, const TEXTMETRICA& metrics,
     return {size.cx, size.cy};
 }
 
+// The widest of the first items (at most maxWidth) and their heights, one pixel apart.
+Extent MeasureFirstItems(CWnd& combo, const Kyvant::ListBoxVectorInterfaceBase& items, int maxWidth)
+{
+    CClientDC dc(&combo);
+    HFONT font = combo.GetFont();
+    HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc.GetSafeHdc(), font) : nullptr;
+    TEXTMETRICA metrics = {};
+    ::GetTextMetricsA(dc.GetSafeHdc(), &metrics);
+    Extent all = {0, 0};
+    const int count = items.size() < kMeasuredItems ? items.size() : kMeasuredItems;
+    for (int i = 0; i < count; ++i) {
+        const Extent extent = MeasureText(dc, metrics, items, i);
+        all.height += extent.height + 1;
+        if (extent.width > all.width)
+            all.width = extent.width;
+        if (all.width >= maxWidth) {
+            all.width = maxWidth;
+            break;
+        }
+    }
+    if (oldFont != nullptr)
+        ::SelectObject(dc.GetSafeHdc(), oldFont);
+    return all;
+}
+
 } // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(KyComboBox, CComboBox)
-ON_CONTROL_REFLECT_EX(CBN_DROPDOWN, OnDropDown)
+    ON_CONTROL_REFLECT_EX(CBN_DROPDOWN, OnDropDown)
 END_MESSAGE_MAP()
+// clang-format on
 
 BOOL KyComboBox::OnDropDown()
 {
@@ -43,41 +70,19 @@ BOOL KyComboBox::OnDropDown()
     // Items without texts of their own (owner-drawn) have nothing to measure.
     if (!items.ops().HasStrings())
         return FALSE;
-    CClientDC dc(this);
-    HFONT font = GetFont();
-    HGDIOBJ oldFont = font != nullptr ? ::SelectObject(dc.GetSafeHdc(), font) : nullptr;
-    TEXTMETRICA metrics = {};
-    ::GetTextMetricsA(dc.GetSafeHdc(), &metrics);
     RECT workArea = {};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     CRect window;
     GetWindowRect(&window);
-    const int scrollBarWidth = ::GetSystemMetrics(SM_CXVSCROLL);
-
     int maxWidth = workArea.right - window.left;
     if (maxWidth < 1)
         maxWidth = 0;
-    int widest = 0;
-    int heights = 0;
-    const int count = items.size() < kMeasuredItems ? items.size() : kMeasuredItems;
-    for (int i = 0; i < count; ++i) {
-        const Extent extent = MeasureText(dc, metrics, items, i);
-        heights += extent.height + 1;
-        if (extent.width > widest)
-            widest = extent.width;
-        if (widest >= maxWidth) {
-            widest = maxWidth;
-            break;
-        }
-    }
-    if (oldFont != nullptr)
-        ::SelectObject(dc.GetSafeHdc(), oldFont);
-
+    const Extent widest = MeasureFirstItems(*this, items, maxWidth);
     CRect dropped;
     GetDroppedControlRect(&dropped);
-    int width = widest + kWidthPadding;
-    if (heights + kHeightPadding >= dropped.Height())
-        width += scrollBarWidth;
+    int width = widest.width + kWidthPadding;
+    if (widest.height + kHeightPadding >= dropped.Height())
+        width += ::GetSystemMetrics(SM_CXVSCROLL);
     SetDroppedWidth(static_cast<UINT>(width < maxWidth ? width : maxWidth));
     return FALSE;
 }

@@ -28,12 +28,14 @@ LPCSTR CheckEditorClass()
 
 // The text cell's edit.
 
+// clang-format off
 BEGIN_MESSAGE_MAP(KYB_CellListBoxCEdit, KYB_StandardCEdit)
-ON_WM_CREATE()
-ON_WM_KEYDOWN()
-ON_WM_CHAR()
-ON_CONTROL_REFLECT_EX(EN_CHANGE, OnChange)
+    ON_WM_CREATE()
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_CONTROL_REFLECT_EX(EN_CHANGE, OnChange)
 END_MESSAGE_MAP()
+// clang-format on
 
 int KYB_CellListBoxCEdit::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -110,15 +112,17 @@ LRESULT KYB_CheckCellEditor::SendMessageA(UINT message, WPARAM wParam, LPARAM lP
     return m_window.SendMessage(message, wParam, lParam);
 }
 
+// clang-format off
 BEGIN_MESSAGE_MAP(CLB_CheckCellEditorWnd, CWnd)
-ON_WM_GETDLGCODE()
-ON_WM_PAINT()
-ON_WM_ERASEBKGND()
-ON_WM_LBUTTONDOWN()
-ON_WM_LBUTTONDBLCLK()
-ON_WM_KEYDOWN()
-ON_WM_CHAR()
+    ON_WM_GETDLGCODE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
 END_MESSAGE_MAP()
+// clang-format on
 
 CLB_CheckCellEditorWnd::CLB_CheckCellEditorWnd(KYB_CheckCellEditor& owner,
                                                const CLB_Cell::Locator& where, CLB_CheckCell& cell,

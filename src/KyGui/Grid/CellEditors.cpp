@@ -101,13 +101,15 @@ LRESULT KYB_CellListBoxEditor::SendMessageA(UINT message, WPARAM wParam, LPARAM 
 
 // The container window.
 
+// clang-format off
 BEGIN_MESSAGE_MAP(KYB_CellListBoxContainerWnd, CWnd)
-ON_WM_CREATE()
-ON_WM_LBUTTONDOWN()
-ON_WM_PAINT()
-ON_WM_ERASEBKGND()
-ON_WM_DESTROY()
+    ON_WM_CREATE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
+// clang-format on
 
 KYB_CellListBoxContainerWnd::KYB_CellListBoxContainerWnd(KYB_CellListBoxEditor& owner, unsigned row,
                                                          unsigned column)

@@ -16,13 +16,15 @@ const int kHeaderItemState = 1;
 
 } // namespace
 
+// clang-format off
 BEGIN_MESSAGE_MAP(KyCellListBox, KyEditableListBox)
-ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSize)
-ON_MESSAGE(WM_NCPAINT, OnNcPaint)
-ON_MESSAGE(WM_THEMECHANGED, OnThemeChanged)
-ON_WM_HSCROLL()
-ON_WM_NCDESTROY()
+    ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSize)
+    ON_MESSAGE(WM_NCPAINT, OnNcPaint)
+    ON_MESSAGE(WM_THEMECHANGED, OnThemeChanged)
+    ON_WM_HSCROLL()
+    ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
+// clang-format on
 
 void KyCellListBox::PreSubclassWindow()
 {
