@@ -184,7 +184,7 @@ void CLB_CheckCell::Draw(CDC& dc, const CRect& rect, KyCellListBox& grid, DRAWIT
         DrawCheckBitmap(dc, box, m_check);
     if (!m_caption.IsEmpty()) {
         CRect caption(inner);
-        caption.left += check.cx * 3 / 2;
+        caption.left += check.cx + check.cx / 2; // one and a half check boxes in
         grid.DrawTextItem(dc, caption, m_caption, dis, kCaptionFormat);
     }
 }

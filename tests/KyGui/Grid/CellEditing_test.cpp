@@ -19,6 +19,7 @@ using namespace GridTest;
 namespace {
 
 const UINT kEnter = 13;
+const UINT kEscape = 27;
 
 std::string ClassOf(HWND hWnd)
 {
@@ -129,7 +130,7 @@ TEST_F(CellEditingTest, AClickOnATextCellOfTheCurrentRowOpensThatCell)
         if (c.opens) {
             EXPECT_EQ(m_grid.GetCurrentColumn(), c.col) << c.name;
             EXPECT_EQ(EditorRect().left, m_grid.GetCellRect(c.row, c.col, true).left) << c.name;
-            PressKey(Editor(), VK_ESCAPE, 27);
+            PressKey(Editor(), VK_ESCAPE, kEscape);
         }
         m_grid.GetCell(c.row, c.col).Enable(true, nullptr);
     }
@@ -163,7 +164,7 @@ TEST_F(CellEditingTest, F2AndTypingOpenAnEditInTheFirstTextCell)
     EXPECT_EQ(Messages(), kNone); // loading the editor reports nothing
     PumpPending();
     SaveWindowPng(m_fixture.m_dialog.m_hWnd, "grid-editing-text");
-    PressKey(Editor(), VK_ESCAPE, 27);
+    PressKey(Editor(), VK_ESCAPE, kEscape);
     EXPECT_FALSE(m_grid.Editing());
     EXPECT_EQ(Messages(), std::vector<UINT>{WM_KY_LIST_EDIT_UNCHANGED});
 

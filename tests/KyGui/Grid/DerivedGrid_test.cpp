@@ -22,8 +22,8 @@ public:
         const int row = KyCellListBox::CreateNewEmptyItem(index);
         if (row >= 0) {
             const CLB_Cell::Locator where(this, static_cast<unsigned>(row), 0);
-            static_cast<CLB_CheckCell&>(at(static_cast<unsigned>(row), 0)).SetCheck(1, &where);
-            static_cast<CLB_CheckCell&>(at(static_cast<unsigned>(row), 1)).SetCheck(1, nullptr);
+            static_cast<CLB_CheckCell&>(at(row, 0)).SetCheck(1, &where);
+            static_cast<CLB_CheckCell&>(at(row, 1)).SetCheck(1, nullptr);
         }
         return row;
     }
