@@ -8,7 +8,8 @@
 
 namespace {
 
-// The modules to search, in order: the program's resources, non-system DLLs, system DLLs, the layer.
+// The modules to search, in order: the program's resources, non-system DLLs (the last started first),
+// system DLLs, the layer.
 std::vector<HINSTANCE> ResourceModules()
 {
     AfxProcessState& state = AfxProcess();
@@ -91,11 +92,11 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL)
 CDynLinkLibrary::CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem)
     : m_hModule(state.hModule), m_hResource(state.hResource), m_bSystem(bSystem), m_pNextDLL(nullptr)
 {
+    // A DLL joins at the head: one that starts later, such as a library over
+    // another extension DLL, is searched before the libraries it links.
     AfxLock lock;
-    CDynLinkLibrary** link = &AfxProcess().pFirstDLL;
-    while (*link != nullptr)
-        link = &(*link)->m_pNextDLL;
-    *link = this;
+    m_pNextDLL = AfxProcess().pFirstDLL;
+    AfxProcess().pFirstDLL = this;
 }
 
 CDynLinkLibrary::~CDynLinkLibrary()
