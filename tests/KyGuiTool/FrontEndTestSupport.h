@@ -221,6 +221,19 @@ inline std::string WaitForLine(const Script& script, const std::string& prefix, 
     }
 }
 
+// Waits up to ms for the count-th log line that starts with prefix.
+inline std::string WaitForLines(const Script& script, const std::string& prefix, size_t count,
+                                DWORD ms = 15000)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const std::string log = script.Log();
+        if (Lines(log, prefix).size() >= count || GetTickCount() - start > ms)
+            return log;
+        Sleep(20);
+    }
+}
+
 // The front-end's process, from the pid its log starts with; null when the
 // log has none yet.
 inline HANDLE OpenFrontEnd(const Script& script)
@@ -233,17 +246,15 @@ inline HANDLE OpenFrontEnd(const Script& script)
     return OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, pid);
 }
 
-// The front-end's exit code once it ended within ms; 0xFFFFFFFF otherwise.
+// The front-end's exit code once it returned from WinMain within ms: the
+// last code its ExitInstance gave; 0xFFFFFFFF when it did not end so.
 inline DWORD WaitForFrontEnd(const Script& script, DWORD ms = 15000)
 {
-    HANDLE process = OpenFrontEnd(script);
-    if (!process)
+    const std::string log = WaitForLine(script, "process end", ms);
+    const std::vector<std::string> exits = Lines(log, "exitinstance code=");
+    if (!Has(log, "\nprocess end") || exits.empty())
         return 0xFFFFFFFF;
-    DWORD code = 0xFFFFFFFF;
-    if (WaitForSingleObject(process, ms) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process, &code);
-    CloseHandle(process);
-    return code;
+    return static_cast<DWORD>(std::stoul(exits.back().substr(18)));
 }
 
 // A top-level window of the process that has a child with the id.

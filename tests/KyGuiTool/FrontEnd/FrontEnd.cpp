@@ -62,7 +62,6 @@ public:
     frontend::Script m_script;
     size_t m_queries = 0;
     size_t m_boxes = 0;
-    bool m_ended = false;
 
 private:
     void Act(const std::string& key, const std::string& value);
@@ -78,6 +77,11 @@ private:
 };
 
 FrontEndApp theApp;
+
+// The last line of a run that returned from WinMain.
+struct EndLine {
+    ~EndLine() { Log("process end"); }
+} g_endLine;
 
 // Where the progress dialog stands when a question or box comes.
 std::string ProgressState()
@@ -134,11 +138,17 @@ void OnModalIdle(CWnd* dialog)
         AnswerQuestion(dialog);
 }
 
+bool g_shellFails = false;
+
 BOOL WINAPI RecordShellExecute(SHELLEXECUTEINFOA* info)
 {
     Log(std::string("shellexecute verb=") + (info->lpVerb ? info->lpVerb : "") +
         " file=" + (info->lpFile ? info->lpFile : "") + " show=" + std::to_string(info->nShow) +
         " owner=" + (info->hwnd ? "main" : "none"));
+    if (g_shellFails) {
+        ::SetLastError(ERROR_NO_ASSOCIATION);
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -173,13 +183,12 @@ BOOL FrontEndApp::InitInstance()
     return FALSE;
 }
 
+// The program's exit code is what ExitInstance returns last.
 int FrontEndApp::ExitInstance()
 {
     const int code = KyGuiApp::ExitInstance();
-    if (!m_ended) {
-        m_ended = true;
-        Log("exitinstance file=" + std::string(GetShellExToolArgsTempFileName().c_str()));
-    }
+    Log("exitinstance code=" + std::to_string(code) +
+        " file=" + std::string(GetShellExToolArgsTempFileName().c_str()));
     return code;
 }
 
@@ -218,6 +227,10 @@ void FrontEndApp::Act(const std::string& key, const std::string& value)
         StatusBar();
     } else if (key == "command") {
         OnCmdMsg(static_cast<UINT>(std::atoi(value.c_str())), CN_COMMAND, nullptr, nullptr);
+    } else if (key == "shellfails") {
+        g_shellFails = true;
+    } else if (key == "pause") {
+        frontend::Hold("pause");
     } else if (key == "sleep") {
         ::Sleep(static_cast<DWORD>(std::atoi(value.c_str())));
     } else if (key == "exit") {

@@ -13,7 +13,14 @@ namespace frontend {
 
 namespace {
 
-std::string g_logPath;
+// Kept to the very end of the process: the last line is logged while static
+// objects are destroyed.
+std::string& LogPath()
+{
+    static std::string* path = new std::string;
+    return *path;
+}
+
 std::string g_holdEvent;
 const DWORD kHoldLimitMs = 10000;
 const DWORD kHoldPollMs = 20;
@@ -57,7 +64,7 @@ Script ReadScript(const char* path)
 
 void SetLogFile(const std::string& path)
 {
-    g_logPath = path;
+    LogPath() = path;
 }
 
 void SetHoldEvent(const std::string& name)
@@ -81,9 +88,9 @@ std::string Escaped(const std::string& text)
 
 void Log(const std::string& line)
 {
-    if (g_logPath.empty())
+    if (LogPath().empty())
         return;
-    if (std::FILE* f = std::fopen(g_logPath.c_str(), "ab")) {
+    if (std::FILE* f = std::fopen(LogPath().c_str(), "ab")) {
         const std::string text = Escaped(line) + "\n";
         std::fwrite(text.data(), 1, text.size(), f);
         std::fclose(f);

@@ -23,6 +23,8 @@
 //   statusbar         a frame with the pane 54025: its state, then command
 //                     54025
 //   command=<id>      a command routed to the application
+//   shellfails        the shell's stand-in fails from now on
+//   pause             a hold point of its own
 //   sleep=<ms>        Sleep
 //   exit=<code>       end the process at once
 #pragma once

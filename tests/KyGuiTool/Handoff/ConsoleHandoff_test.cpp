@@ -14,8 +14,6 @@ using namespace guitest;
 
 namespace {
 
-const int kYesToAll = 1003, kNo = 1004;
-
 // One tool run with the front-end's script; the tool still runs when
 // returned unless waited for.
 class ToolRun {
@@ -101,9 +99,9 @@ TEST(ConsoleHandoff, ACancelledOrAbandonedHandOffNeverRunsMain)
         Scratch dir;
         Script script(dir);
         script("arg=x")("write")(end);
-        const Ended run = RunToEnd(dir, script);
-        EXPECT_EQ(run.tool, 2u);
-        EXPECT_FALSE(Has(run.record, "main")) << run.record;
+        ToolRun run(dir, script);
+        EXPECT_EQ(run.Tool().Wait(), 2u);
+        EXPECT_FALSE(Has(run.Record(), "main")) << run.Record();
     }
 }
 
