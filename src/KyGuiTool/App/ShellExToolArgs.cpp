@@ -52,18 +52,22 @@ void KyGuiApp::CreateShellExToolArgs(const input_sequencer<ky_BSB<char>>& paths)
     if (file.empty())
         file.ToTempFileName();
 
-    // Any failure from here to the close removes the file; a reused file
-    // takes the values that named it along.
+    // A file that cannot be opened was not touched: a reused one still holds
+    // the last hand-off its values name, a new one goes. A failure while
+    // writing leaves a part: the file goes, and with a reused one the values
+    // that name it.
+    const bool reused = file == m_shellExArgsFile;
     auto discard = [&]() {
         ::DeleteFileA(file.c_str());
-        if (file == m_shellExArgsFile) {
+        if (reused) {
             ForgetHandoffOf(m_appKey, file);
             m_shellExArgsFile.clear();
         }
     };
     std::FILE* stream = std::fopen(file.c_str(), "wb");
     if (!stream) {
-        discard();
+        if (!reused)
+            ::DeleteFileA(file.c_str());
         throw std::runtime_error("Failed to create tempfile");
     }
     bool written = false;

@@ -254,3 +254,30 @@ TEST(KyGuiApp, CommandsForTheHomePageAboutHelpAndTheIndexingServiceMessage)
         Has(log, std::string("command threw ") + Kyvant::os_error(ERROR_NO_ASSOCIATION).what()))
         << log;
 }
+
+TEST(KyGuiApp, AHandOffFileThatCannotBeOpenedKeepsTheLastHandOff)
+{
+    Scratch dir;
+    TestKey appKey;
+    const std::string handoffKey = appKey.Name() + "\\ShellExArgs";
+    HoldEvent hold;
+    Script script(dir);
+    script("hold=" + hold.Name())("shellex=C:\\a.txt")("pause")("shellex=D:\\b.txt");
+    Started frontEnd(
+        "KyGuiTool_frontend.exe", {},
+        {{"KYTEST_FRONTEND_SCRIPT", script.Write()}, {"KYTEST_FRONTEND_KEY", appKey.Name()}}, dir);
+    const std::string log = WaitForLine(script, "hold pause");
+    const std::vector<std::string> made = Lines(log, "shellex ");
+    ASSERT_EQ(made.size(), 1u) << log;
+    const std::string file = made[0].substr(13, made[0].find(" content=") - 13);
+    // Another program holds the file without sharing it.
+    HANDLE held = CreateFileA(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    hold.Release();
+    EXPECT_EQ(frontEnd.Wait(), 0u);
+    CloseHandle(held);
+    EXPECT_TRUE(Has(script.Log(), "shellex threw Failed to create tempfile\n")) << script.Log();
+    EXPECT_EQ(kytest::ReadText(file), "C:\\a.txt\n");
+    EXPECT_EQ(StringValue(HKEY_CURRENT_USER, handoffKey, "PathsFile"), file);
+    DeleteFileA(file.c_str());
+}

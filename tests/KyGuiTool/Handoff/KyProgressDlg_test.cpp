@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
 
 using namespace guitest;
 namespace GP = Kyvant::GuiProgress;
@@ -337,4 +338,36 @@ TEST(ProgressDialog, SummaryIsABoxForTheStarterAndOtherwiseTheIndexingServiceMes
         ASSERT_EQ(boxes.size(), 1u) << script.Log();
         EXPECT_TRUE(Has(boxes[0], "type=48 text=Machine: My Computer\\nCatalog: System\\nNoise "));
     }
+}
+
+TEST(ProgressDialog, ClosedUnderAQuestionItEndsTheQuestionAndTheProgram)
+{
+    Scratch dir;
+    Script script(dir);
+    HoldEvent hold;
+    script("hold=" + hold.Name())("query=1002")("write")("release=run");
+    ConsoleDouble console(dir, script);
+    ASSERT_TRUE(console.Released());
+    // The tool waits for the answer while the question is held up.
+    LRESULT answer = -2;
+    std::thread tool([&] { answer = console.Send(GP::kQuery, GP::kBinaryFile, 0, "Z:\\a.bin"); });
+    EXPECT_TRUE(Has(WaitForLine(script, "hold query"), "hold query"));
+    PostMessageA(console.Window(), WM_CLOSE, 0, 0);
+    Sleep(300);
+    hold.Release();
+    tool.join();
+    EXPECT_EQ(answer, GP::kCancel);
+    EXPECT_EQ(console.FrontEnd().Wait(10000), 0u);
+}
+
+TEST(ProgressDialog, TheToolIsReleasedOnce)
+{
+    Scratch dir;
+    Script script(dir);
+    script("write")("release=true")("release=true")("release=false");
+    ConsoleDouble console(dir, script);
+    ASSERT_TRUE(console.Released());
+    EXPECT_EQ(console.FrontEnd().Wait(10000), 0u);
+    EXPECT_TRUE(Has(script.Log(), "release=1\nrelease=0\nrelease=0\n")) << script.Log();
+    EXPECT_EQ(console.Word(0), 1u);
 }

@@ -199,6 +199,19 @@ TEST_F(Watchdog, TaskStatusDisablesTheOwnerAndWaitAsksAgainLater)
     EXPECT_TRUE(owner->IsWindowEnabled());
 }
 
+TEST_F(Watchdog, AStatusDialogDestroyedElsewhereCountsAsWait)
+{
+    TestUser user(calls, owner);
+    user.prompt = true;
+    Manager manager(user);
+    const HWND dialog = WaitStatusDialog(true);
+    ASSERT_NE(dialog, nullptr);
+    DestroyWindow(dialog);
+    EXPECT_EQ(calls.closed, 1);
+    EXPECT_TRUE(owner->IsWindowEnabled());
+    EXPECT_NE(WaitStatusDialog(true), nullptr) << "the timer runs again";
+}
+
 TEST_F(Watchdog, EndTaskEndsTheProcessOrOnlyClosesWithoutOne)
 {
     guitest::Scratch dir;
