@@ -11,8 +11,8 @@
 using namespace Kyvant;
 
 BEGIN_MESSAGE_MAP(FileQueryDlg, CDialog)
-ON_COMMAND_RANGE(IDC_KY_QUERY_YES, IDC_KY_QUERY_NO_TO_ALL, OnAnswer)
-ON_WM_SIZE()
+    ON_COMMAND_RANGE(IDC_KY_QUERY_YES, IDC_KY_QUERY_NO_TO_ALL, OnAnswer)
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 namespace {

@@ -13,15 +13,15 @@
 using namespace Kyvant;
 
 BEGIN_MESSAGE_MAP(KyProgressDlg, CDialog)
-ON_WM_TIMER()
-ON_WM_DESTROY()
-ON_MESSAGE(GuiProgress::kInit, OnChannelInit)
-ON_MESSAGE(GuiProgress::kStartFile, OnStartFile)
-ON_MESSAGE(GuiProgress::kQuery, OnQuery)
-ON_MESSAGE(GuiProgress::kDone, OnDone)
-ON_MESSAGE(GuiProgress::kMessageBox, OnMessageBox)
-ON_MESSAGE(GuiProgress::kStartFolder, OnStartFolder)
-ON_MESSAGE(GuiProgress::kSummary, OnSummary)
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_MESSAGE(GuiProgress::kInit, OnChannelInit)
+    ON_MESSAGE(GuiProgress::kStartFile, OnStartFile)
+    ON_MESSAGE(GuiProgress::kQuery, OnQuery)
+    ON_MESSAGE(GuiProgress::kDone, OnDone)
+    ON_MESSAGE(GuiProgress::kMessageBox, OnMessageBox)
+    ON_MESSAGE(GuiProgress::kStartFolder, OnStartFolder)
+    ON_MESSAGE(GuiProgress::kSummary, OnSummary)
 END_MESSAGE_MAP()
 
 namespace {

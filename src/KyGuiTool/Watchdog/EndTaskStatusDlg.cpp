@@ -8,9 +8,9 @@
 #include <string>
 
 BEGIN_MESSAGE_MAP(EndTaskStatusDlg, CDialog)
-ON_COMMAND(IDC_KY_WAIT, OnWait)
-ON_COMMAND(IDC_KY_END_TASK, OnEndTask)
-ON_WM_DESTROY()
+    ON_COMMAND(IDC_KY_WAIT, OnWait)
+    ON_COMMAND(IDC_KY_END_TASK, OnEndTask)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 EndTaskStatusDlg::EndTaskStatusDlg(Listener& listener)
