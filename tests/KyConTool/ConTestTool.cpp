@@ -1,7 +1,8 @@
 // The console tool that the tests run: one application object per process.
 // Main performs the actions named by its non-option words and records what
 // it saw in the file named by KYTEST_RECORD; a word without a known action
-// is announced to the front-end as a file three times.
+// is announced to the front-end as a file three times. Its front-end is the
+// double unless KYTEST_FRONTEND names another program.
 #include "KyConTool/App/GetOpt.h"
 #include "KyConTool/App/InOutFile.h"
 #include "KyConTool/App/KyConApp.h"
@@ -29,9 +30,15 @@ void Record(const std::string& line)
     }
 }
 
+const char* FrontEnd()
+{
+    const char* named = std::getenv("KYTEST_FRONTEND");
+    return named ? named : "KyConTool_double.exe";
+}
+
 class TestTool : public KyConApp {
 public:
-    TestTool() : KyConApp(ky_F("KyConTool_double.exe"), ky_S("Kyvant Test Tool")) {}
+    TestTool() : KyConApp(ky_F(FrontEnd()), ky_S("Kyvant Test Tool")) {}
 
     // The double's script comes through KYTEST_DOUBLE_SCRIPT; _spawn joins
     // the words unquoted, so the script is quoted here.
@@ -105,7 +112,8 @@ private:
             GetModuleFileNameA(nullptr, self, MAX_PATH);
             _spawnl(_P_WAIT, self, "KyConTool_tool", "prefix", nullptr);
         } else if (verb == "checkterm") {
-            GuiStartFile(ky_F("checking"));
+            // "checkterm:<path>" announces that path instead.
+            GuiStartFile(ky_F(arg.empty() ? "checking" : arg.c_str()));
             for (int i = 0; i < 400; ++i) {
                 Sleep(25);
                 GuiCheckTerm();

@@ -1,17 +1,25 @@
 // A console tool for the iterator tests: skips its options and prints, one
 // per line, what GuiProcessFoldersAndFiles gives for its file arguments
-// ("/" after a folder, "?" when there are no details).
+// ("/" after a folder, "?" when there are no details). Its front-end is the
+// double unless KYTEST_FRONTEND names another program.
 #include "KyConTool/App/GetOpt.h"
 #include "KyConTool/App/KyConApp.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 namespace {
 
+const char* FrontEnd()
+{
+    const char* named = std::getenv("KYTEST_FRONTEND");
+    return named ? named : "KyConTool_double.exe";
+}
+
 class IterTool : public Kyvant::KyConApp {
 public:
-    IterTool() : KyConApp("KyConTool_double.exe", "IterTool") {}
+    IterTool() : KyConApp(FrontEnd(), "IterTool") {}
 
     void Main(int argc, char** argv) override
     {

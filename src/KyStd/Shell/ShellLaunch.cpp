@@ -44,6 +44,14 @@ ShellExecuteFunction SetShellExecuteFunction(ShellExecuteFunction f)
     return Launcher().exchange(f ? f : &ShellExecuteExA);
 }
 
+bool RunShellExecute(SHELLEXECUTEINFOA& info)
+{
+    DWORD lastError = 0;
+    const bool ok = Execute(info, lastError);
+    SetLastError(lastError);
+    return ok;
+}
+
 bool LaunchFile(const char* file, const char* parameters, const char* verb, HWND)
 {
     if (!file)

@@ -16,6 +16,11 @@ using ShellExecuteFunction = BOOL(WINAPI*)(SHELLEXECUTEINFOA* info);
 // Installs f (null: ShellExecuteExA again) and returns the one it replaces.
 KYSTD_API ShellExecuteFunction SetShellExecuteFunction(ShellExecuteFunction f);
 
+// Hands a request of the caller's own making (owner window, verb, mask) to
+// the installed function; false when it fails, with the thread's last error
+// set. Never throws.
+KYSTD_API bool RunShellExecute(SHELLEXECUTEINFOA& info);
+
 // Opens file with the parameters, shown normally and without an owner window
 // (hwnd is not used). With a verb, that verb; "properties" (any case) asks
 // for the item's context-menu verb. Without a verb, the default action; when
