@@ -5,6 +5,7 @@
 #include "KyDB/Named/DbLocation.h"
 #include "KyGui/Exceptions/MfcStdException.h"
 #include "KyGui/Helpers/WndEx.h"
+#include "KyGuiTool/App/KyGuiApp.h"
 #include "KyGuiTool/MaskSets/MaskSetText.h"
 #include "KyGuiTool/MaskSets/MaskSetsResource.h"
 #include "KyGuiTool/MaskSets/MasksCombo.h"
@@ -69,6 +70,11 @@ void KyMaskSetEditor::DoDataExchange(CDataExchange* pDX)
 BOOL KyMaskSetEditor::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    if (KyGuiApp::s_pApp != nullptr) {
+        const HGDIOBJ font = KyGuiApp::s_pApp->GetAltEdFont().GetSafeHandle();
+        if (font != nullptr)
+            m_contentsEdit.SetFont(static_cast<HFONT>(font));
+    }
     m_ui = std::make_unique<MaskDbUI>(*this);
     ShowInitialItem();
     Kyvant::WndEx::SetHeightEqual(m_menuButton, m_names);
