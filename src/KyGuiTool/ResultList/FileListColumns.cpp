@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <exception>
 #include <numeric>
+#include <stdexcept>
 
 namespace {
 
@@ -98,6 +99,8 @@ void KyFileListViewBase::MoveToDisplayPosition(int index, int position)
 
 void KyFileListViewBase::CreateColumnX(int column, bool placeByOrderKey)
 {
+    if (column < 0 || static_cast<unsigned>(column) >= m_columnCount)
+        throw std::out_of_range("KyFileListViewBase::CreateColumnX: no such column");
     CListCtrl& list = GetListCtrl();
     CString caption;
     caption.LoadString(m_columns[column].titleId);

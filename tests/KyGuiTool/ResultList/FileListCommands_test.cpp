@@ -140,9 +140,20 @@ TEST_F(FileListCommands, SelectAllAndInvertRunMarkedForTheDerivedView)
     EXPECT_GT(m_view->m_changesWhileSelectingAll, before);
 }
 
-TEST_F(FileListCommands, OpenContainingFolderSelectsTheQuotedPathOrBeepsWithoutAFocusedRow)
+TEST_F(FileListCommands, LaunchingOpensARowsFileOrSelectsItInItsFolder)
 {
     Open();
+    m_view->DoItemLaunch(-1, false);
+    m_view->DoItemLaunch(8, false);
+    m_view->DoItemLaunch(9, true);
+    ASSERT_EQ(2u, Outside().launches.size());
+    EXPECT_EQ(PathOf(8), Outside().launches[0].file);
+    EXPECT_EQ("", Outside().launches[0].verb);
+    EXPECT_EQ(PathOf(9), Outside().launches[1].file);
+    EXPECT_EQ("properties", Outside().launches[1].verb);
+
+    // Open containing folder: without a focused row only a beep.
+    Outside().launches.clear();
     Command(ID_KY_OPEN_CONTAINING_FOLDER);
     EXPECT_EQ(1, Outside().beeps);
     EXPECT_TRUE(Outside().launches.empty());
@@ -222,6 +233,17 @@ TEST_F(FileListCommands, AClickThatActivatesTheWindowOnASelectedRowStartsNoRenam
     ASSERT_NE(nullptr, List().EditLabel(2)); // a later one goes ahead
     EXPECT_TRUE(m_view->LabelEditing());
     m_view->Clear();
+
+    // A double click after the activating click clears the flag.
+    m_view->SetRows(Folder(), Names());
+    Select({2}, 2);
+    activateOver(2);
+    CRect rect;
+    List().GetItemRect(2, &rect, LVIR_LABEL);
+    const LPARAM at = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+    List().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    List().SendMessage(WM_LBUTTONUP, 0, at);
+    EXPECT_FALSE(m_view->ClickActivated());
 
     // Over a row not selected the flag stays clear; the rename command is no
     // click, so it is never refused.

@@ -24,6 +24,7 @@ public:
     void SetRows(const std::string& folder, const std::vector<std::string>& names);
     const Kyvant::ShFileRec::Item& Row(int row) const { return *m_rows[row]; }
 
+    using KyFileListViewBase::DoItemLaunch;
     using KyFileListViewBase::GetHotItem;
     using KyFileListViewBase::SetSortStateX;
     bool ClickActivated() const { return m_clickActivatedOnSelectedItem; }
