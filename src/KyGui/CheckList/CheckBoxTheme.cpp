@@ -75,9 +75,8 @@ void CheckBoxTheme::Update(HWND window)
 
 void CheckBoxTheme::Draw(HDC dc, const CRect& rect, int state) const
 {
-    const CRect box(rect.TopLeft(), m_checkSize);
     if (m_theme.IsOpen()) {
-        m_theme.DrawBackground(dc, BP_CHECKBOX, ThemeState(state), box);
+        m_theme.DrawBackground(dc, BP_CHECKBOX, ThemeState(state), rect);
         return;
     }
     if (m_bitmap == nullptr)
@@ -85,8 +84,8 @@ void CheckBoxTheme::Draw(HDC dc, const CRect& rect, int state) const
     const int image = state == 1 || state == 2 ? state : 0;
     HDC source = ::CreateCompatibleDC(dc);
     HGDIOBJ old = ::SelectObject(source, m_bitmap);
-    ::BitBlt(dc, box.left, box.top, m_imageSize.cx, m_imageSize.cy, source, image * m_imageSize.cx,
-             0, SRCCOPY);
+    ::BitBlt(dc, rect.left, rect.top, m_imageSize.cx, m_imageSize.cy, source,
+             image * m_imageSize.cx, 0, SRCCOPY);
     ::SelectObject(source, old);
     ::DeleteDC(source);
 }

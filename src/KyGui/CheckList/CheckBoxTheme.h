@@ -22,8 +22,8 @@ public:
     bool IsThemed() const { return m_theme.IsOpen(); }
     CSize CheckSize() const { return m_checkSize; }
 
-    // Draws the box of the check state (0, 1 or 2) at the rectangle's top left:
-    // themed, or the bitmap image copied as it is.
+    // Draws the box of the check state (0, 1 or 2): themed into the rectangle, or the
+    // bitmap image copied as it is to its top left.
     void Draw(HDC dc, const CRect& rect, int state) const;
 
 private:

@@ -48,40 +48,7 @@ namespace {
 const DWORD kDataList = LBS_OWNERDRAWFIXED | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
 const DWORD kTextList = kDataList | LBS_HASSTRINGS;
 
-class CheckListBase : public ::testing::Test {
-protected:
-    void Open(DWORD style, std::initializer_list<const char*> items = {})
-    {
-        m_dialog.reset(new CheckListDialog(style));
-        ASSERT_TRUE(m_dialog->Open(m_list));
-        for (const char* item : items)
-            m_list.AddString(item);
-        PumpPending();
-    }
-    void TearDown() override
-    {
-        if (m_dialog)
-            m_dialog->DestroyWindow();
-    }
-    void ClickCheck(int item, UINT flags = 0)
-    {
-        CRect rect;
-        m_list.GetItemRect(item, &rect);
-        const LPARAM at = MAKELPARAM(rect.left + 5, rect.CenterPoint().y);
-        m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | flags, at);
-        m_list.SendMessage(WM_LBUTTONUP, flags, at);
-    }
-    std::vector<int> Checks()
-    {
-        std::vector<int> checks;
-        for (int i = 0; i < m_list.GetCount(); ++i)
-            checks.push_back(m_list.GetCheck(i));
-        return checks;
-    }
-
-    RecordingCheckList<KyCheckListBoxBase> m_list;
-    std::unique_ptr<CheckListDialog> m_dialog;
-};
+using CheckListBase = CheckListFixture<RecordingCheckList<KyCheckListBoxBase>>;
 
 LPCSTR Value(DWORD_PTR value)
 {
@@ -346,6 +313,64 @@ TEST_F(CheckListBase, ACheckClickOnASelectedItemGivesTheSelectionItsState)
     ClickCheck(1);
     EXPECT_EQ(Checks(), (std::vector<int>{1, 1, 0, 0}));
     EXPECT_EQ(m_list.GetSelCount(), 3); // the selection stays
+}
+
+TEST_F(CheckListBase, InAVariableHeightListTheItemRectanglesDecide)
+{
+    Open(kDataList & ~static_cast<DWORD>(LBS_OWNERDRAWFIXED));
+    RecordingCheckList<KyCheckListBoxBase> list;
+    list.m_answerHeight = 16;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_NOTIFY,
+                            CRect(200, 10, 300, 150), m_dialog.get(), 203));
+    list.SetCheckStyle(3);
+    for (UINT height : {16u, 40u, 20u}) {
+        list.m_answerHeight = height;
+        list.AddString(Value(height));
+    }
+    CRect second;
+    list.GetItemRect(1, &second);
+    int inCheck = FALSE;
+    EXPECT_EQ(list.CheckFromPoint(CPoint(5, second.bottom - 2), inCheck), 1);
+    EXPECT_TRUE(inCheck);
+    EXPECT_EQ(list.CheckFromPoint(CPoint(60, second.top + 1), inCheck), 1);
+    EXPECT_FALSE(inCheck);
+    EXPECT_EQ(list.CheckFromPoint(CPoint(5, 130), inCheck), -1);
+    const LPARAM at = MAKELPARAM(5, second.bottom - 2);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    list.SendMessage(WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(list.GetCheck(1), 1);
+    EXPECT_EQ(list.GetCheck(0) + list.GetCheck(2), 0);
+}
+
+// Moves the check box two pixels right, still inside the check column.
+class MovedCheckList : public KyCheckListBoxBase {
+protected:
+    CRect OnGetCheckPosition(CRect, CRect rectCheckBox) override
+    {
+        rectCheckBox.OffsetRect(2, 0);
+        return rectCheckBox;
+    }
+};
+
+TEST_F(CheckListBase, TheBoxIsDrawnWhereTheDerivedClassPutsIt)
+{
+    if (!Unthemed())
+        GTEST_SKIP() << "the themed box is drawn by the theme";
+    Open(kTextList);
+    MovedCheckList list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_HASSTRINGS, CRect(200, 10, 300, 60),
+                            m_dialog.get(), 204));
+    list.AddString("");
+    list.SetCheck(0, 1);
+    list.UpdateWindow();
+    CRect item;
+    list.GetItemRect(0, &item);
+    const int middle = item.top + item.Height() / 2;
+    HDC dc = ::GetDC(list.m_hWnd);
+    // The box's grey frame: its left edge at 4, the column's background at the usual place.
+    EXPECT_EQ(::GetPixel(dc, 4, middle), RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(::GetPixel(dc, 2, middle), ::GetSysColor(COLOR_WINDOW));
+    ::ReleaseDC(list.m_hWnd, dc);
 }
 
 TEST_F(CheckListBase, UnthemedEachStateDrawsItsThirdOfTheBitmap)

@@ -12,47 +12,19 @@ namespace {
 
 const DWORD kStyle = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 
-class CheckListGroup : public ::testing::Test {
+class CheckListGroup : public CheckListFixture<KyCheckListBox> {
 protected:
     void Open(DWORD selection)
     {
-        m_dialog.reset(new CheckListDialog(kStyle | selection));
-        ASSERT_TRUE(m_dialog->Open(m_list));
-        for (const char* item : {"zero", "one", "two", "three", "four"})
-            m_list.AddString(item);
+        CheckListFixture::Open(kStyle | selection, {"zero", "one", "two", "three", "four"});
         m_list.SetCheckStyle(3);
-        PumpPending();
     }
     void TearDown() override
     {
         SetKey(VK_SHIFT, false);
         SetKey(VK_CONTROL, false);
-        if (m_dialog)
-            m_dialog->DestroyWindow();
+        CheckListFixture::TearDown();
     }
-    void ClickCheck(int item, UINT flags = 0)
-    {
-        CRect rect;
-        m_list.GetItemRect(item, &rect);
-        const LPARAM at = MAKELPARAM(rect.left + 5, rect.CenterPoint().y);
-        m_list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | flags, at);
-        m_list.SendMessage(WM_LBUTTONUP, flags, at);
-    }
-    void SetChecks(const std::vector<int>& checks)
-    {
-        for (size_t i = 0; i < checks.size(); ++i)
-            m_list.SetCheck(static_cast<int>(i), checks[i]);
-    }
-    std::vector<int> Checks()
-    {
-        std::vector<int> checks;
-        for (int i = 0; i < m_list.GetCount(); ++i)
-            checks.push_back(m_list.GetCheck(i));
-        return checks;
-    }
-
-    KyCheckListBox m_list;
-    std::unique_ptr<CheckListDialog> m_dialog;
 };
 
 // A click on the check of one item, with items 1 to 3 selected.

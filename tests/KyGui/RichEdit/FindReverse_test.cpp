@@ -124,6 +124,15 @@ TEST_F(FindReverseTest, FindsTheMatchAcrossTheFirstBlocksStart)
     EXPECT_EQ(Find(m_edit, "rossi", kTextLength, 0, 0), kCrossing + 1); // reversed ends are ordered
 }
 
+TEST_F(FindReverseTest, AMatchOverTheLineFeedBeforeABlockIsFound)
+{
+    // The first block read begins just after the line feed in the middle.
+    const long feed = kTextLength / 2;
+    const std::string needle = m_text.substr(static_cast<size_t>(feed - 5), 10);
+    EXPECT_EQ(Find(m_edit, needle.c_str(), 0, -1, FR_MATCHCASE), feed - 5);
+    EXPECT_EQ(Find(m_edit, needle.c_str(), 0, feed + 4, FR_MATCHCASE), -1); // one short
+}
+
 TEST_F(FindReverseTest, AnEmptyOrInvalidRangeOrNeedleFindsNothing)
 {
     CHARRANGE found = {};
