@@ -25,8 +25,10 @@ const Ids kAllLeftAlone = {IDC_KY_ATTRIB_ARCHIVE_LEAVE,    IDC_KY_ATTRIB_HIDDEN_
                            IDC_KY_ATTRIB_COMPRESSED_LEAVE, IDC_KY_ATTRIB_ENCRYPTED_LEAVE,
                            IDC_KY_ATTRIB_NOT_INDEXED_LEAVE};
 
-class AttribPage : public ::testing::Test {
+class AttribPage : public ::testing::Test, protected PageRunner<KyAttribGSubDialogPage> {
 protected:
+    using PageRunner<KyAttribGSubDialogPage>::Run;
+
     void SetUp() override
     {
         theApp.m_boxes.clear();
@@ -34,15 +36,6 @@ protected:
     }
     void TearDown() override { DeleteTestsKey(); }
 
-    // A new page on the key, hosted in a settings dialog while the script runs.
-    INT_PTR Run(const Kyvant::RegKey& key,
-                const std::function<void(KyAttribGSubDialogPage&, SettingsHost&)>& script)
-    {
-        m_bridge = new CountingBridge;
-        m_page.reset(new KyAttribGSubDialogPage(Kyvant::rc_ptr<Kyvant::AppBridge>(m_bridge), key));
-        m_host.reset(new SettingsHost(*m_page));
-        return m_host->Run([this, script] { script(*m_page, *m_host); });
-    }
     // Clicks the controls in turn, then OK.
     INT_PTR ClickAndOK(const Ids& clicks)
     {
@@ -52,12 +45,8 @@ protected:
             host.PressOK();
         });
     }
-    const Args& Argv() const { return m_host->argv; }
 
     Kyvant::RegKey m_key;
-    CountingBridge* m_bridge = nullptr;
-    std::unique_ptr<KyAttribGSubDialogPage> m_page;
-    std::unique_ptr<SettingsHost> m_host;
 };
 
 TEST_F(AttribPage, RowsGiveSetAndClearArgumentsInTableOrder)

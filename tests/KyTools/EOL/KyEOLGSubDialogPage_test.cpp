@@ -16,8 +16,10 @@ using namespace hosttest;
 using Args = std::vector<std::string>;
 using Ids = std::vector<int>;
 
-class EOLPage : public ::testing::Test {
+class EOLPage : public ::testing::Test, protected PageRunner<KyEOLGSubDialogPage> {
 protected:
+    using PageRunner<KyEOLGSubDialogPage>::Run;
+
     void SetUp() override
     {
         theApp.m_boxes.clear();
@@ -25,14 +27,6 @@ protected:
     }
     void TearDown() override { DeleteTestsKey(); }
 
-    INT_PTR Run(const Kyvant::RegKey& key,
-                const std::function<void(KyEOLGSubDialogPage&, SettingsHost&)>& script)
-    {
-        m_bridge = new CountingBridge;
-        m_page.reset(new KyEOLGSubDialogPage(Kyvant::rc_ptr<Kyvant::AppBridge>(m_bridge), key));
-        m_host.reset(new SettingsHost(*m_page));
-        return m_host->Run([this, script] { script(*m_page, *m_host); });
-    }
     INT_PTR ClickAndOK(const Ids& clicks)
     {
         return Run(m_key, [&](KyEOLGSubDialogPage& page, SettingsHost& host) {
@@ -43,12 +37,8 @@ protected:
     }
     // The checked input and output buttons and the verbose box.
     static Ids Shown(CWnd& page) { return CheckedIn(page, IDC_KY_EOL_IN_DOS, IDC_KY_EOL_OUT_MAC); }
-    const Args& Argv() const { return m_host->argv; }
 
     Kyvant::RegKey m_key;
-    CountingBridge* m_bridge = nullptr;
-    std::unique_ptr<KyEOLGSubDialogPage> m_page;
-    std::unique_ptr<SettingsHost> m_host;
 };
 
 TEST_F(EOLPage, ButtonsGiveInputThenOutputArguments)

@@ -12,6 +12,7 @@
 #include <afxwin.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,26 @@ private:
     void MergePage();
 
     Kyvant::SubDialogBridge& m_page;
+};
+
+// Runs a page of the class, made anew for each run on a counting bridge, in
+// a settings dialog; a test fixture derives from it.
+template <class Page>
+class PageRunner {
+protected:
+    INT_PTR Run(const Kyvant::RegKey& key, const std::function<void(Page&, SettingsHost&)>& script)
+    {
+        m_bridge = new CountingBridge;
+        m_page.reset(new Page(Kyvant::rc_ptr<Kyvant::AppBridge>(m_bridge), key));
+        m_host.reset(new SettingsHost(*m_page));
+        return m_host->Run([this, script] { script(*m_page, *m_host); });
+    }
+    // The arguments of the last OK that passed.
+    const std::vector<std::string>& Argv() const { return m_host->argv; }
+
+    CountingBridge* m_bridge = nullptr;
+    std::unique_ptr<Page> m_page;
+    std::unique_ptr<SettingsHost> m_host;
 };
 
 // Driving a page's controls.

@@ -21,8 +21,10 @@ using Ids = std::vector<int>;
 const Ids kModes = {IDC_KY_TAB_TABS_TO_SPACES, IDC_KY_TAB_SPACES_TO_TABS,
                     IDC_KY_TAB_SPACES_TO_SPACES};
 
-class TabPage : public ::testing::Test {
+class TabPage : public ::testing::Test, protected PageRunner<KyTabGSubDialogPage> {
 protected:
+    using PageRunner<KyTabGSubDialogPage>::Run;
+
     void SetUp() override
     {
         theApp.m_boxes.clear();
@@ -30,14 +32,6 @@ protected:
     }
     void TearDown() override { DeleteTestsKey(); }
 
-    INT_PTR Run(const Kyvant::RegKey& key,
-                const std::function<void(KyTabGSubDialogPage&, SettingsHost&)>& script)
-    {
-        m_bridge = new CountingBridge;
-        m_page.reset(new KyTabGSubDialogPage(Kyvant::rc_ptr<Kyvant::AppBridge>(m_bridge), key));
-        m_host.reset(new SettingsHost(*m_page));
-        return m_host->Run([this, script] { script(*m_page, *m_host); });
-    }
     static Ids CheckedModes(CWnd& page)
     {
         Ids checked;
@@ -53,12 +47,8 @@ protected:
         return std::string(1, Enabled(page, IDC_KY_TAB_FINAL_SIZE_LABEL) ? '1' : '0') +
                (Enabled(page, IDC_KY_TAB_FINAL_SIZE) ? '1' : '0');
     }
-    const Args& Argv() const { return m_host->argv; }
 
     Kyvant::RegKey m_key;
-    CountingBridge* m_bridge = nullptr;
-    std::unique_ptr<KyTabGSubDialogPage> m_page;
-    std::unique_ptr<SettingsHost> m_host;
 };
 
 TEST_F(TabPage, DefaultsRefuseOKUntilAModeIsChosen)

@@ -36,8 +36,10 @@ const std::string kGivenCreation("\x01\x00\x1F\x01\xE8\x07\x00\x3B\x17\x00", 10)
 const std::string kNotApplied("\x00\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10);
 const std::string kAppliedNow("\x01\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 10);
 
-class TouchPage : public ::testing::Test {
+class TouchPage : public ::testing::Test, protected PageRunner<KyTouchGSubDialogPage> {
 protected:
+    using PageRunner<KyTouchGSubDialogPage>::Run;
+
     void SetUp() override
     {
         theApp.m_boxes.clear();
@@ -51,14 +53,6 @@ protected:
         DeleteTestsKey();
     }
 
-    INT_PTR Run(const Kyvant::RegKey& key,
-                const std::function<void(KyTouchGSubDialogPage&, SettingsHost&)>& script)
-    {
-        m_bridge = new CountingBridge;
-        m_page.reset(new KyTouchGSubDialogPage(Kyvant::rc_ptr<Kyvant::AppBridge>(m_bridge), key));
-        m_host.reset(new SettingsHost(*m_page));
-        return m_host->Run([this, script] { script(*m_page, *m_host); });
-    }
     static void NewTask(KyTouchGSubDialogPage& page)
     {
         page.DocOnNew();
@@ -105,13 +99,9 @@ protected:
                ButtonState(page, kAccessBar, ID_KY_TOUCH_ACCESS_MAKE_SOURCE) +
                ButtonState(page, kAccessBar, ID_KY_TOUCH_ACCESS_COPY);
     }
-    const Args& Argv() const { return m_host->argv; }
 
     Kyvant::PageExchange::BeepFunction m_previousBeep = nullptr;
     Kyvant::RegKey m_key;
-    CountingBridge* m_bridge = nullptr;
-    std::unique_ptr<KyTouchGSubDialogPage> m_page;
-    std::unique_ptr<SettingsHost> m_host;
 };
 
 TEST_F(TouchPage, WithNoStoredValuesOnlyLastWriteIsAppliedNow)
