@@ -1,5 +1,8 @@
-// Validation failures of the tool pages' data exchange.
+// Validation failures of the tool pages' data exchange: the pages' own box
+// icon and a beep tests can replace, over the control library's exchange.
 #include "KyTools/PageSupport/PageExchange.h"
+
+#include "KyGui/Adapters/DataExchange.h"
 
 namespace Kyvant {
 namespace PageExchange {
@@ -17,8 +20,7 @@ BeepFunction g_beep = &SystemBeep;
 
 void PrepareCtrl(CDataExchange& dx, CWnd& control)
 {
-    dx.m_hWndLastControl = control.GetSafeHwnd();
-    dx.m_bEditLastControl = control.IsKindOf(RUNTIME_CLASS(CEdit)) ? TRUE : FALSE;
+    ky_DDV_PrepareCtrl(dx, control);
 }
 
 void Fail(CDataExchange& dx, const char* message)
