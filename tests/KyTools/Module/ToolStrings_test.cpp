@@ -1,0 +1,72 @@
+// Tests of the strings that front-ends load for the Attrib, EOL, Tab and Touch
+// tools: each comes from this library through the resource chain.
+#include "KyTools/Attrib/AttribResource.h"
+#include "KyTools/EOL/EOLResource.h"
+#include "KyTools/Module/KyToolsModule.h"
+#include "KyTools/Tab/TabResource.h"
+#include "KyTools/Touch/TouchResource.h"
+
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A string's block of sixteen, as the resource chain looks it up.
+LPCSTR BlockOf(UINT id)
+{
+    const UINT kStringsPerBlock = 16;
+    return MAKEINTRESOURCEA(id / kStringsPerBlock + 1);
+}
+
+TEST(ToolStrings, EachToolsStringsComeFromThisLibrary)
+{
+    const struct {
+        UINT id;
+        const char* text;
+    } strings[] = {
+        {IDS_KY_TAB_FILE_FILTER, "Kyvant Tab Files (*.kytab)|*.kytab|All Files (*.*)|*.*||"},
+        {IDS_KY_TAB_FILE_EXTENSION, "kytab"},
+        {IDS_KY_TAB_TAB_CAPTION, "Tab Plan"},
+        {IDS_KY_TAB_DOCUMENT_NAME, "Tab Task"},
+        {IDS_KY_EOL_FILE_FILTER, "Kyvant EOL Files (*.kyeol)|*.kyeol|All Files (*.*)|*.*||"},
+        {IDS_KY_EOL_FILE_EXTENSION, "kyeol"},
+        {IDS_KY_EOL_TAB_CAPTION, "EOL Plan"},
+        {IDS_KY_EOL_DOCUMENT_NAME, "EOL Task"},
+        {IDS_KY_ATTRIB_FILE_FILTER, "Kyvant Attrib Files (*.kyatt)|*.kyatt|All Files (*.*)|*.*||"},
+        {IDS_KY_ATTRIB_FILE_EXTENSION, "kyatt"},
+        {IDS_KY_ATTRIB_TAB_CAPTION, "Attrib Plan"},
+        {IDS_KY_ATTRIB_DOCUMENT_NAME, "Attrib Task"},
+        {IDS_KY_TOUCH_FILE_FILTER, "Kyvant Touch Files (*.kytch)|*.kytch|All Files (*.*)|*.*||"},
+        {IDS_KY_TOUCH_FILE_EXTENSION, "kytch"},
+        {IDS_KY_TOUCH_TAB_CAPTION, "Touch Plan"},
+        {IDS_KY_TOUCH_DOCUMENT_NAME, "Touch Task"},
+        {IDS_KY_TAB_NO_MODE, "You must select a conversion mode."},
+        {IDS_KY_EOL_SAME_MODES, "The input and output modes are the same."},
+        {IDS_KY_ATTRIB_COMPRESS_AND_ENCRYPT,
+         "NTFS compression and encryption are mutually exclusive."},
+        {IDS_KY_TOUCH_MAKE_SOURCE_TIP, "Makes this timestamp the copy source"},
+        {IDS_KY_TOUCH_COPY_TIP, "Copies the source timestamp"},
+    };
+    for (const auto& s : strings) {
+        SCOPED_TRACE(s.id);
+        EXPECT_EQ(Kyvant::KyToolsModule(), AfxFindResourceHandle(BlockOf(s.id), RT_STRING));
+        CString text;
+        ASSERT_TRUE(text.LoadString(s.id));
+        EXPECT_STREQ(s.text, text);
+    }
+}
+
+TEST(ToolStrings, TheToolbarImagesComeFromThisLibrary)
+{
+    EXPECT_EQ(Kyvant::KyToolsModule(),
+              AfxFindResourceHandle(MAKEINTRESOURCEA(IDB_KY_TOUCH_TOOLBAR), RT_BITMAP));
+    CBitmap images;
+    ASSERT_TRUE(images.LoadBitmap(IDB_KY_TOUCH_TOOLBAR));
+    BITMAP info = {};
+    images.GetBitmap(&info);
+    // Two images of 7 by 7.
+    EXPECT_EQ(14, info.bmWidth);
+    EXPECT_EQ(7, info.bmHeight);
+}
+
+} // namespace
