@@ -192,7 +192,7 @@ BOOL KyBaseDialog::OnInitDialog()
     try {
         ConGuiBridge::Reset();
         SetIcons();
-        WndEx::EquiSpaceVertically_2(GetDlgItem(IDOK), nullptr);
+        SpaceButtonColumn();
         AttachMenu();
         Merge(m_tool.get(), true);
         Merge(m_fileSearch.get(), false);
@@ -225,6 +225,14 @@ void KyBaseDialog::PostInitDialog()
     } catch (const std::exception& e) {
         AfxMessageBox(e.what(), MB_OK | MB_ICONEXCLAMATION);
     }
+}
+
+// The column from OK to About; controls a derived dialog adds stay put.
+void KyBaseDialog::SpaceButtonColumn()
+{
+    CWnd* about = GetDlgItem(IDC_KY_ABOUT);
+    WndEx::EquiSpaceVertically_2(GetDlgItem(IDOK),
+                                 about != nullptr ? about->GetWindow(GW_HWNDNEXT) : nullptr);
 }
 
 void KyBaseDialog::SetIcons()

@@ -123,6 +123,7 @@ private:
     friend class Operation;
 
     // Setting up the window.
+    void SpaceButtonColumn();
     void SetIcons();
     void AttachMenu();
     void Merge(Kyvant::SubDialogBridge* bridge, bool sideways);

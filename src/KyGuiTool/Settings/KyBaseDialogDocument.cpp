@@ -11,6 +11,7 @@
 #include "KyGuiTool/TaskFiles/TaskFileInitialDirManager.h"
 #include "KyGuiTool/TaskFiles/TaskFilesResource.h"
 #include "KyGuiTool/TaskFiles/ToolDocFile.h"
+#include "KyStd/Core/Errors.h"
 #include "KyStd/Registry/RegValues.h"
 
 #include <afxwin.h>
@@ -58,12 +59,17 @@ void PutWord(char* payload, unsigned index, std::uint32_t value)
         payload[index * kWordBytes + i] = static_cast<char>(value >> (kByteBits * i));
 }
 
-// The extent the header names. A stream that does not start with a header,
-// or whose header names no part of the settings, is no task file.
+// The extent the header names. A stream that does not start with a whole
+// header, or whose header names no part of the settings, is no task file.
 unsigned ReadHeaderExtent(ToolDoc::File& stream, const ky_F& file)
 {
     ToolDoc::RecHeader header;
-    const char* payload = stream.Read(header);
+    const char* payload = nullptr;
+    try {
+        payload = stream.Read(header);
+    } catch (const os_error&) {
+        ThrowInvalidFile(file);
+    }
     if (payload == nullptr || header.type != ToolDoc::HeaderRecord ||
         header.length != ToolDoc::kHeaderPayloadSize || Word(payload, 0) != ToolDoc::kTaskFileMagic)
         ThrowInvalidFile(file);
