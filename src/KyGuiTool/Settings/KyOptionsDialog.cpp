@@ -11,12 +11,19 @@
 
 namespace {
 
-// What the font chooser lets the user change.
-bool SameChoice(const LOGFONTA& a, const LOGFONTA& b)
+LONG Weight(const LOGFONTA& font)
 {
-    return _stricmp(a.lfFaceName, b.lfFaceName) == 0 && a.lfWeight == b.lfWeight &&
-           a.lfItalic == b.lfItalic && a.lfUnderline == b.lfUnderline &&
-           a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet;
+    return font.lfWeight == FW_DONTCARE ? FW_NORMAL : font.lfWeight;
+}
+
+// What the font chooser lets the user change. The chooser always names a
+// script; a font made for the default one keeps it.
+bool SameChoice(const LOGFONTA& font, const LOGFONTA& chosen)
+{
+    return _stricmp(font.lfFaceName, chosen.lfFaceName) == 0 && Weight(font) == Weight(chosen) &&
+           !font.lfItalic == !chosen.lfItalic && !font.lfUnderline == !chosen.lfUnderline &&
+           !font.lfStrikeOut == !chosen.lfStrikeOut &&
+           (font.lfCharSet == DEFAULT_CHARSET || font.lfCharSet == chosen.lfCharSet);
 }
 
 } // namespace
