@@ -32,6 +32,17 @@ bool IsRecentFileItem(UINT id)
     return id >= ID_KY_RECENT_FILE_FIRST && id <= ID_KY_RECENT_FILE_LAST;
 }
 
+// Runs a command; a standard exception reaches MFC's reporting as its own.
+template <class Command>
+void Guarded(Command command)
+{
+    try {
+        command();
+    } catch (const std::exception& e) {
+        throw MfcStdException::Create(e);
+    }
+}
+
 } // namespace
 
 BOOL KyBaseDialog::OnQueryEndSession()
@@ -47,6 +58,8 @@ void KyBaseDialog::OnDestroy()
         if (CWinApp* app = AfxGetApp())
             app->WinHelp(0, HELP_QUIT);
     }
+    // The window takes its menu along.
+    m_menu.Detach();
     CDialog::OnDestroy();
 }
 
@@ -106,13 +119,15 @@ void KyBaseDialog::OnHelp()
 
 void KyBaseDialog::OnAbout()
 {
-    ShowAboutBox();
+    Guarded([] { ShowAboutBox(); });
 }
 
 void KyBaseDialog::OnOptions()
 {
-    KyOptionsDialog options(this);
-    options.DoModal();
+    Guarded([this] {
+        KyOptionsDialog options(this);
+        options.DoModal();
+    });
 }
 
 void KyBaseDialog::OnWeb()
@@ -123,17 +138,15 @@ void KyBaseDialog::OnWeb()
 
 void KyBaseDialog::OnExplorerMenuEditor()
 {
-    KyExplorerContextMenuEditorDialog editor(this);
-    editor.DoModal();
+    Guarded([this] {
+        KyExplorerContextMenuEditorDialog editor(this);
+        editor.DoModal();
+    });
 }
 
 void KyBaseDialog::OnShellExtension()
 {
-    try {
-        SetShellExtensionRegistration(!IsShellExtensionRegistered());
-    } catch (const std::exception& e) {
-        throw MfcStdException::Create(e);
-    }
+    Guarded([] { SetShellExtensionRegistration(!IsShellExtensionRegistered()); });
 }
 
 void KyBaseDialog::OnUpdateShellExtension(CCmdUI* pCmdUI)

@@ -13,8 +13,9 @@
 //                     idles (file questions aside), one stage per dialog:
 //                     text:<id>:<t> set a control's text, click:<id> post a
 //                     click (a command when there is no such control),
-//                     cmd:<id> post a command, log log the dialog's caption
-//                     and its controls' texts
+//                     cmd:<id> post a command, main:<id> post a command to
+//                     the main window, log log the dialog's caption and its
+//                     controls' texts
 // Actions:
 //   probe             log what the application took from the environment
 //   second            construct a second application object

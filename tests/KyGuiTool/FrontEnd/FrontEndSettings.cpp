@@ -72,6 +72,8 @@ void Step(CWnd& dialog, const std::string& step)
         ::PostMessageA(control, BM_CLICK, 0, 0);
     } else if (verb == "click" || verb == "cmd") {
         dialog.PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    } else if (verb == "main" && AfxGetMainWnd() != nullptr) {
+        AfxGetMainWnd()->PostMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
     } else if (verb == "log") {
         std::string line = "stage caption=" + TextOf(dialog.m_hWnd) + " controls:";
         ::EnumChildWindows(dialog.m_hWnd, &AddText, reinterpret_cast<LPARAM>(&line));

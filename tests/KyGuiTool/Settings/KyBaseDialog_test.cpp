@@ -353,8 +353,8 @@ TEST_F(SettingsDialog, TheExplorerMenuItemIsCheckedWhileRegisteredAndTogglesTheR
     test.Run([&] {
         for (int i = 0; i < 3; ++i) {
             HMENU tools = OpenPopup(test.Window(), 1);
-            checked.push_back((::GetMenuState(tools, ID_KY_SHELL_EXTENSION, MF_BYCOMMAND) &
-                               MF_CHECKED) != 0);
+            checked.push_back(
+                (::GetMenuState(tools, ID_KY_SHELL_EXTENSION, MF_BYCOMMAND) & MF_CHECKED) != 0);
             registered.push_back(IsShellExtensionRegistered());
             if (i < 2)
                 test.Command(ID_KY_SHELL_EXTENSION);
@@ -365,6 +365,27 @@ TEST_F(SettingsDialog, TheExplorerMenuItemIsCheckedWhileRegisteredAndTogglesTheR
     EXPECT_EQ((std::vector<bool>{false, true, false}), checked);
     EXPECT_EQ(checked, registered);
     EXPECT_TRUE(theApp.m_boxes.empty());
+}
+
+TEST_F(SettingsDialog, TheToolsMenuOpensTheExplorerMenuEditorOverTheDialog)
+{
+    TestDialog test;
+    std::string caption;
+    HWND owner = nullptr, dialog = nullptr;
+    test.Run([&] {
+        dialog = test.Window();
+        OnNextModalIdle([&](CWnd* editor) {
+            char text[128] = "";
+            ::GetWindowTextA(editor->m_hWnd, text, sizeof text);
+            caption = text;
+            owner = ::GetWindow(editor->m_hWnd, GW_OWNER);
+            ::SendMessageA(editor->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        });
+        test.Command(ID_KY_EXPLORER_MENU_EDITOR);
+        test.Click(IDCANCEL);
+    });
+    EXPECT_EQ("Explorer Context Menu Editor", caption);
+    EXPECT_EQ(dialog, owner);
 }
 
 TEST_F(SettingsDialog, MenuTextsComeFromTheProgramAndHelpAndAboutAnswer)

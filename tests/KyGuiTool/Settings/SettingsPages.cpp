@@ -35,8 +35,7 @@ BEGIN_MESSAGE_MAP(ToolPage, KySubDialog)
 END_MESSAGE_MAP()
 
 ToolPage::ToolPage(const Kyvant::rc_ptr<Kyvant::AppBridge>& bridge, Logger log)
-    : KySubDialog(IDD_SETTINGS_TOOL_PAGE, nullptr, bridge, IDC_KY_TOOL_PROXY),
-      m_log(std::move(log))
+    : KySubDialog(IDD_SETTINGS_TOOL_PAGE, nullptr, bridge, IDC_KY_TOOL_PROXY), m_log(std::move(log))
 {
 }
 
@@ -217,8 +216,7 @@ SearchTabs::SearchTabs(const Kyvant::rc_ptr<Kyvant::AppBridge>& bridge,
 
 SearchTabs::~SearchTabs() = default;
 
-void AddTestPages(KyBaseDialog& dialog, const Kyvant::RegKey& stateKey, Logger log,
-                  bool withPlan)
+void AddTestPages(KyBaseDialog& dialog, const Kyvant::RegKey& stateKey, Logger log, bool withPlan)
 {
     const Kyvant::rc_ptr<Kyvant::AppBridge> tool(new Kyvant::ToolAppBridge(dialog));
     const Kyvant::rc_ptr<Kyvant::AppBridge> search(new Kyvant::PathPlanAppBridge(dialog));

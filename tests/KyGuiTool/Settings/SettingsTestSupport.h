@@ -1,7 +1,7 @@
 // What the settings dialog's tests share: the hand-off block a console tool
 // would have made, the dialog with the test pages run by a script inside its
-// modal loop, real message boxes answered in turn, held modifier keys, and
-// task files as records.
+// modal loop, and task files as records; message boxes and modifier keys are
+// handled as in the storage tests.
 #pragma once
 
 #include "KyConTool/App/ConGuiHandoff.h"
@@ -15,6 +15,7 @@
 #include "KyStd/Win32/SharedMemory.h"
 #include "Settings/SettingsPageIds.h"
 #include "Settings/SettingsPages.h"
+#include "Storage/StorageTestSupport.h"
 #include "TestApp.h"
 #include "common/WholeFile.h"
 
@@ -24,7 +25,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -104,92 +104,9 @@ inline void ClearHandoff()
     std::memset(HandoffBlock().GetBegin(), 0x55, Kyvant::ToolHandoffBlock::kSize);
 }
 
-// Shift and Ctrl as GetKeyState reports them, for the object's lifetime.
-class HeldKeys {
-public:
-    HeldKeys(bool shift, bool control)
-    {
-        Set(VK_SHIFT, shift);
-        Set(VK_CONTROL, control);
-    }
-    ~HeldKeys()
-    {
-        Set(VK_SHIFT, false);
-        Set(VK_CONTROL, false);
-    }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    static void Set(int key, bool down)
-    {
-        BYTE state[256];
-        ::GetKeyboardState(state);
-        state[key] = down ? 0x80 : 0;
-        ::SetKeyboardState(state);
-    }
-};
-
-// The application's message boxes shown for real and answered in turn by the
-// given buttons (IDOK once they run out) as each box activates.
-class BoxAnswers {
-public:
-    explicit BoxAnswers(std::deque<int> answers = {}) : m_first(theApp.m_boxes.size())
-    {
-        Answers() = std::move(answers);
-        theApp.m_showRealBoxes = true;
-        theApp.m_onBox = [] {
-            Hook() = ::SetWindowsHookExA(WH_CBT, &OnCbt, nullptr, ::GetCurrentThreadId());
-        };
-    }
-    ~BoxAnswers()
-    {
-        theApp.m_onBox = nullptr;
-        theApp.m_showRealBoxes = false;
-    }
-    BoxAnswers(const BoxAnswers&) = delete;
-    BoxAnswers& operator=(const BoxAnswers&) = delete;
-
-    // The texts of the boxes shown since construction.
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (size_t i = m_first; i < theApp.m_boxes.size(); ++i)
-            texts.push_back(theApp.m_boxes[i].text);
-        return texts;
-    }
-    UINT TypeOf(size_t index) const { return theApp.m_boxes.at(m_first + index).type; }
-
-private:
-    static std::deque<int>& Answers()
-    {
-        static std::deque<int> answers;
-        return answers;
-    }
-    static HHOOK& Hook()
-    {
-        static HHOOK hook = nullptr;
-        return hook;
-    }
-    static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const HHOOK hook = Hook();
-        if (code == HCBT_ACTIVATE) {
-            ::UnhookWindowsHookEx(hook);
-            Hook() = nullptr;
-            int answer = IDOK;
-            if (!Answers().empty()) {
-                answer = Answers().front();
-                Answers().pop_front();
-            }
-            ::PostMessageA(reinterpret_cast<HWND>(wParam), WM_COMMAND, static_cast<WPARAM>(answer),
-                           0);
-        }
-        return ::CallNextHookEx(hook, code, wParam, lParam);
-    }
-
-    size_t m_first;
-};
+// Real message boxes answered in turn, and held modifier keys.
+using StorageTest::BoxAnswers;
+using StorageTest::HeldKeys;
 
 // Lines as a derived dialog might have them: one under the tool's proxy that
 // takes the tool page's width, one right of it that takes its height.

@@ -96,11 +96,6 @@ std::string FullPath(const std::string& path)
     return full;
 }
 
-bool Has(const Strings& log, const std::string& call)
-{
-    return std::find(log.begin(), log.end(), call) != log.end();
-}
-
 // The task-document calls among the pages' calls.
 Strings DocCalls(const Strings& log)
 {
@@ -330,7 +325,8 @@ TEST_F(TaskDocument, FilesThatAreNoTaskFilesAreRefusedBeforeThePagesHearOfThem)
         {"empty", ""},
         {"a text file", "Not a task file, only some text.\r\n"},
         {"short header", std::string("\0\0\x0C\0", 4)},
-        {"wrong magic", Record(0, LittleEndian(0x5441534C, 4) + LittleEndian(0, 8)) + Record(1, "")},
+        {"wrong magic",
+         Record(0, LittleEndian(0x5441534C, 4) + LittleEndian(0, 8)) + Record(1, "")},
         {"header of 11 bytes", Record(0, magic + LittleEndian(3, 3)) + Record(1, "")},
         {"another record first", Record(4, "KyTest.exe") + Header(kAll) + Record(1, "")},
         {"no part of the settings", Record(0, magic + LittleEndian(4, 4)) + Record(1, "")},
@@ -381,9 +377,9 @@ TEST_F(TaskDocument, AFileWithoutItsEndFailsAfterThePagesStartedAndLeavesRecentF
     EXPECT_TRUE(recentAfter.empty());
     EXPECT_EQ(Strings{"This file does not appear to be a valid Task File: " + FullPath(path)},
               boxes.Texts());
-    EXPECT_EQ((Strings{"AllowCancel", "DocOnStartLoad", "record 1000 cut",
-                       "DocOnFinishLoad failed"}),
-              CallsOf(log, "tool"));
+    EXPECT_EQ(
+        (Strings{"AllowCancel", "DocOnStartLoad", "record 1000 cut", "DocOnFinishLoad failed"}),
+        CallsOf(log, "tool"));
     EXPECT_EQ((Strings{"DocOnStartLoad", "record 200 cut files", "DocOnFinishLoad failed"}),
               CallsOf(log, "files"));
 }
@@ -482,7 +478,8 @@ TEST_F(TaskDocument, NewOpenCancelAndOkAskBeforeChangesAreLost)
         bool closes;
         const char* toolAfter;
     } cases[] = {
-        {"New, no file, Cancel", false, ID_KY_DOC_NEW, IDCANCEL, "Save this Task?", false, "edited"},
+        {"New, no file, Cancel", false, ID_KY_DOC_NEW, IDCANCEL, "Save this Task?", false,
+         "edited"},
         {"New, file, Cancel", true, ID_KY_DOC_NEW, IDCANCEL, "Save changes to", false, "edited"},
         {"New, file, No", true, ID_KY_DOC_NEW, IDNO, "Save changes to", false, ""},
         {"Open, file, Cancel", true, ID_KY_DOC_OPEN, IDCANCEL, "Save changes to", false, "edited"},
@@ -518,7 +515,7 @@ TEST_F(TaskDocument, NewOpenCancelAndOkAskBeforeChangesAreLost)
         });
         const Strings texts = boxes.Texts();
         if (c.question == nullptr) {
-            EXPECT_TRUE(texts.empty()) << texts.front();
+            EXPECT_EQ(Strings{}, texts);
         } else {
             ASSERT_FALSE(texts.empty());
             EXPECT_EQ(0u, texts[0].find(c.question)) << texts[0];
@@ -527,11 +524,13 @@ TEST_F(TaskDocument, NewOpenCancelAndOkAskBeforeChangesAreLost)
             EXPECT_EQ(static_cast<INT_PTR>(c.command), result);
         } else {
             EXPECT_EQ(c.toolAfter, tool);
-            if (c.answer == IDCANCEL)
+            if (c.answer == IDCANCEL) {
                 EXPECT_EQ(c.withFile ? "asked.kytst - Test Task" : kTitle, caption);
+            }
         }
-        if (c.answer == IDYES)
+        if (c.answer == IDYES) {
             EXPECT_EQ("edited", RecordsOf(path).at(4).payload);
+        }
     }
 }
 
