@@ -5,6 +5,7 @@
 // the layer's modal-loop hook and message boxes in the box seam, each logged
 // with what the window showed.
 #include "FrontEndScript.h"
+#include "FrontEndSettings.h"
 
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "KyConTool/App/ProtocolPrefix.h"
@@ -62,6 +63,7 @@ public:
     frontend::Script m_script;
     size_t m_queries = 0;
     size_t m_boxes = 0;
+    size_t m_stages = 0;
 
 private:
     void Act(const std::string& key, const std::string& value);
@@ -72,6 +74,7 @@ private:
     void WriteArguments();
     void Release(const std::string& how);
     void StatusBar();
+    void Settings();
 
     std::vector<std::string> m_args{"tool.exe"};
 };
@@ -136,6 +139,8 @@ void OnModalIdle(CWnd* dialog)
 {
     if (::GetDlgItem(dialog->GetSafeHwnd(), IDC_KY_QUERY_TEXT))
         AnswerQuestion(dialog);
+    else
+        frontend::RunNextStage(theApp.m_script, theApp.m_stages, *dialog);
 }
 
 bool g_shellFails = false;
@@ -233,6 +238,8 @@ void FrontEndApp::Act(const std::string& key, const std::string& value)
         frontend::Hold("pause");
     } else if (key == "sleep") {
         ::Sleep(static_cast<DWORD>(std::atoi(value.c_str())));
+    } else if (key == "settings") {
+        Settings();
     } else if (key == "exit") {
         Log("exit");
         ::ExitProcess(static_cast<UINT>(std::atoi(value.c_str())));
@@ -338,6 +345,22 @@ void FrontEndApp::Release(const std::string& how)
         Log("run returned message=" + std::string(GetIndexingServiceMessage().c_str()));
     } else {
         const bool released = ConGuiBridge::Instance().ReleaseConApp(how == "true");
+        Log(std::string("release=") + (released ? "1" : "0"));
+    }
+}
+
+// The settings dialog as a tool's front-end shows it: the tool runs after OK
+// and is released without running after Cancel.
+void FrontEndApp::Settings()
+{
+    const INT_PTR result = frontend::RunSettingsDialog(*this);
+    Log("settings result=" + std::to_string(result) +
+        " docname=" + std::string(DocGetName().c_str()));
+    if (result == IDOK) {
+        ConGuiBridge::Instance().Run();
+        Log("run returned");
+    } else {
+        const bool released = ConGuiBridge::Instance().ReleaseConApp(false);
         Log(std::string("release=") + (released ? "1" : "0"));
     }
 }

@@ -56,6 +56,8 @@ Script ReadScript(const char* path)
             script.boxAnswers = Numbers(value);
         else if (key == "hold")
             script.holdEvent = value;
+        else if (key == "stage")
+            script.stages.push_back(value);
         else
             script.actions.emplace_back(key, value);
     }

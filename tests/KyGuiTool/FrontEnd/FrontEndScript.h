@@ -9,6 +9,13 @@
 //   box=<n,...>       answers of successive message boxes (default IDOK)
 //   hold=<event>      at each question, box and status-bar check, log "hold"
 //                     and wait (up to 10 s) until the test sets the event
+//   stage=<s;s;..>    the steps run when the next dialog's modal loop first
+//                     idles (file questions aside), one stage per dialog:
+//                     text:<id>:<t> set a control's text, click:<id> post a
+//                     click (a command when there is no such control),
+//                     cmd:<id> post a command, main:<id> post a command to
+//                     the main window, log log the dialog's caption and its
+//                     controls' texts
 // Actions:
 //   probe             log what the application took from the environment
 //   second            construct a second application object
@@ -27,6 +34,8 @@
 //   pause             a hold point of its own
 //   sleep=<ms>        Sleep
 //   exit=<code>       end the process at once
+//   settings          the settings dialog with the test pages; after OK
+//                     ConGuiBridge::Run, else ReleaseConApp(false)
 #pragma once
 
 #include <cstddef>
@@ -41,6 +50,7 @@ struct Script {
     std::vector<int> queryAnswers;
     std::vector<int> boxAnswers;
     std::string holdEvent;
+    std::vector<std::string> stages;
     std::vector<std::pair<std::string, std::string>> actions;
 };
 

@@ -1,0 +1,21 @@
+// The test front-end's settings dialog: the real dialog with the test pages,
+// driven by the script's stages.
+#pragma once
+
+#include "FrontEndScript.h"
+
+#include <afxwin.h>
+
+class KyGuiApp;
+
+namespace frontend {
+
+// Runs the script's next stage on a dialog whose modal loop idles; false
+// when no stage is left.
+bool RunNextStage(const Script& script, size_t& used, CWnd& dialog);
+
+// The settings dialog with the test pages under the application's key; the
+// dialog's result.
+INT_PTR RunSettingsDialog(KyGuiApp& app);
+
+} // namespace frontend
