@@ -1,6 +1,7 @@
 // Moving a Find pattern into and out of the bigger editor.
 #include "KyTools/Find/PatternEditing.h"
 
+#include "KyGuiTool/PathLists/KyBigEditor.h"
 #include "KyTools/Find/FgrepPattern.h"
 
 #include <vector>
@@ -58,9 +59,18 @@ ky_S AlternativesFromLines(const ky_S& text)
     return FgrepPattern::Join(Lines(text));
 }
 
-bool Edit(CWnd&, CWnd&, const ky_S&, const ky_S&, ky_S&)
+bool Edit(CWnd& parent, CWnd& target, const ky_S& caption, const ky_S& text, ky_S& edited)
 {
-    return false;
+    KyBigEditor editor(target, caption, &parent);
+    // A pattern is no list of files: nothing is dropped on it or inserted.
+    editor.GetEditCtrl().SetMode(KyShellObjListEditCtrl::PlainText);
+    editor.LoadContents(text, FALSE);
+    if (editor.DoModal() != IDOK)
+        return false;
+    KyBigEditor::Text stored;
+    editor.StoreContents(stored, false, "", 0, FALSE);
+    edited = stored;
+    return true;
 }
 
 } // namespace PatternEditing

@@ -21,9 +21,9 @@ KYTOOLS_API ky_S KeepLines(const ky_S& text);
 // The Fgrep pattern from the editor's text: one alternative per line.
 KYTOOLS_API ky_S AlternativesFromLines(const ky_S& text);
 
-// Runs the editor over the target control, titled with the caption and
-// without dropping of files, on the text; true with the edited text when it
-// was closed with OK.
+// Runs the bigger editor over the target control, titled with the caption,
+// on the text, with neither dropped files nor the insert menu of file
+// objects; true with the edited text when it was closed with OK.
 KYTOOLS_API bool Edit(CWnd& parent, CWnd& target, const ky_S& caption, const ky_S& text,
                       ky_S& edited);
 
