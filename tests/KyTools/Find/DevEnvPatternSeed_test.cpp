@@ -169,7 +169,7 @@ TEST_F(PatternSeed, ASeedInThePatternListIsSelectedAndUsed)
     int selected = -2;
     RunOn(kPlain, [&](KyFindGTabCtrl&, CWnd& page, SettingsHost& host) {
         selected = static_cast<CComboBox*>(page.GetDlgItem(IDC_KY_FIND_PATTERN))->GetCurSel();
-        SaveWindowPng(host.m_hWnd, "find_plain_page_seeded");
+        Screenshot(host, "find_plain_page_seeded");
         host.PressOK();
     });
     EXPECT_EQ(1, selected);

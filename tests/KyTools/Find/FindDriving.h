@@ -75,6 +75,14 @@ inline Ids Boxes(CWnd& page)
     return CheckedIn(page, IDC_KY_FIND_IGNORE_CASE, IDC_KY_FIND_INVERTED);
 }
 
+// A picture of the dialog with every control painted.
+inline void Screenshot(CWnd& host, const char* name)
+{
+    host.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpPending();
+    SaveWindowPng(host.m_hWnd, name);
+}
+
 // A Find tab control in the settings dialog, made anew for each run.
 class FindTabs : public ::testing::Test, protected PageRunner<KyFindGTabCtrl> {
 protected:

@@ -226,7 +226,7 @@ TEST_F(FindState, LoadingAGrepFileShowsGrepAndLeavesTheOtherPages)
         EXPECT_EQ(kGrep, tabs.GetActivePageIndex());
         grepPattern = PatternText(tabs.GetActivePage());
         grepBoxes = Boxes(tabs.GetActivePage());
-        SaveWindowPng(host.m_hWnd, "find_grep_page_loaded");
+        Screenshot(host, "find_grep_page_loaded");
         ClickTab(tabs, kPlain);
         plainPattern = PatternText(plain);
         plainBoxes = Boxes(plain);

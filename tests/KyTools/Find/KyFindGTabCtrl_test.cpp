@@ -174,7 +174,7 @@ TEST_F(FindArguments, AnEmptyPatternIsRefusedOnEveryPage)
             host.PressOK();
             focusInPattern = FocusInPattern(page);
             if (tab == kPerl)
-                SaveWindowPng(host.m_hWnd, "find_perl_page_empty_pattern");
+                Screenshot(host, "find_perl_page_empty_pattern");
         });
         EXPECT_EQ(kLeftOpen, result);
         EXPECT_EQ(Args{kRequired}, BoxTexts());
@@ -190,7 +190,7 @@ TEST_F(FindArguments, OnlyTheShownPageContributes)
         Click(grep, IDC_KY_FIND_IGNORE_CASE);
         ClickTab(tabs, kPerl);
         TypePattern(tabs.GetActivePage(), "from perl");
-        SaveWindowPng(host.m_hWnd, "find_perl_page");
+        Screenshot(host, "find_perl_page");
         host.PressOK();
     });
     EXPECT_EQ(IDOK, result);
