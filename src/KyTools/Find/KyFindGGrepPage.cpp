@@ -1,6 +1,7 @@
 // KyFindGGrepPage: the grep family's boxes, option letters and arguments.
 #include "KyTools/Find/KyFindGGrepPage.h"
 
+#include "KyTools/Find/FindRecords.h"
 #include "KyTools/Find/FindResource.h"
 #include "KyTools/Find/PatternEditing.h"
 
@@ -32,15 +33,17 @@ KyFindGGrepPage::KyFindGGrepPage(const Kyvant::ky_I& guid, KyFindGFlavor flavor,
     : KyFindGPageBase(IDD_KY_FIND_GREP_PAGE, guid, flavor, kHelpIds, bridge, parent),
       m_contextLines(0), m_inverted(0)
 {
+    namespace Records = Kyvant::FindRecords;
     const int ignoreCase = flavor == KyFindGFlavor::PlainText ? 1 : 0;
     // In the write order of the records.
-    SetSettings({{"IgnoreCase", IDC_KY_FIND_IGNORE_CASE, 4002, &m_ignoreCase, ignoreCase},
-                 {"WholeWords", IDC_KY_FIND_WHOLE_WORDS, 4003, &m_wholeWords, 0},
-                 {"Inverted", IDC_KY_FIND_INVERTED, 4007, &m_inverted, 0},
-                 {"ContextLines", IDC_KY_FIND_CONTEXT_LINES, 4008, &m_contextLines, 0},
-                 {"LineNumbers", IDC_KY_FIND_LINE_NUMBERS, 4005, &m_lineNumbers, 1},
-                 {"FileNamesOnly", IDC_KY_FIND_NAMES_ONLY, 4006, &m_fileNamesOnly, 0},
-                 {"BinaryMode", IDC_KY_FIND_BINARY_MODE, 4004, &m_binaryMode, 0}});
+    SetSettings(
+        {{"IgnoreCase", IDC_KY_FIND_IGNORE_CASE, Records::IgnoreCase, &m_ignoreCase, ignoreCase},
+         {"WholeWords", IDC_KY_FIND_WHOLE_WORDS, Records::WholeWords, &m_wholeWords, 0},
+         {"Inverted", IDC_KY_FIND_INVERTED, Records::Inverted, &m_inverted, 0},
+         {"ContextLines", IDC_KY_FIND_CONTEXT_LINES, Records::ContextLines, &m_contextLines, 0},
+         {"LineNumbers", IDC_KY_FIND_LINE_NUMBERS, Records::LineNumbers, &m_lineNumbers, 1},
+         {"FileNamesOnly", IDC_KY_FIND_NAMES_ONLY, Records::FileNamesOnly, &m_fileNamesOnly, 0},
+         {"BinaryMode", IDC_KY_FIND_BINARY_MODE, Records::BinaryMode, &m_binaryMode, 0}});
     ResetToDefaults();
 }
 

@@ -11,6 +11,7 @@
 #include "KyGuiTool/TaskFiles/ToolDocFile.h"
 #include "KyStd/Registry/RegValues.h"
 #include "KyTools/Find/DevEnvPatternSeed.h"
+#include "KyTools/Find/FindRecords.h"
 #include "KyTools/Find/FindResource.h"
 #include "KyTools/Find/KyFindGTabCtrl.h"
 #include "KyTools/PageSupport/PageRecords.h"
@@ -19,7 +20,6 @@
 
 namespace {
 
-const int kPatternRecord = 4001;
 // No limit on the pattern's length.
 const unsigned long kNoMaxLength = 0;
 // The ids of every check box of both templates.
@@ -81,7 +81,7 @@ void KyFindGPageBase::SaveState()
 
 void KyFindGPageBase::DocProcessRecord(Kyvant::ToolDoc::RecHeader& header, void* payload)
 {
-    if (header.type == kPatternRecord) {
+    if (header.type == Kyvant::FindRecords::Pattern) {
         m_pattern = payload != nullptr
                         ? Kyvant::ky_S(static_cast<const char*>(payload), header.length)
                         : Kyvant::ky_S();
@@ -97,7 +97,7 @@ void KyFindGPageBase::DocProcessRecord(Kyvant::ToolDoc::RecHeader& header, void*
 
 void KyFindGPageBase::DocWriteRecords(Kyvant::ToolDoc::File& file)
 {
-    file.Write(kPatternRecord, m_pattern.c_str(), m_pattern.length());
+    file.Write(Kyvant::FindRecords::Pattern, m_pattern.c_str(), m_pattern.length());
     for (const Setting& setting : m_settings)
         Kyvant::PageRecords::WriteFlag(file, setting.recordType, *setting.field);
 }

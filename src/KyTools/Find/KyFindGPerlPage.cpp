@@ -1,6 +1,7 @@
 // KyFindGPerlPage: the Perl boxes, option letters and arguments.
 #include "KyTools/Find/KyFindGPerlPage.h"
 
+#include "KyTools/Find/FindRecords.h"
 #include "KyTools/Find/FindResource.h"
 #include "KyTools/Find/PatternEditing.h"
 
@@ -31,15 +32,17 @@ KyFindGPerlPage::KyFindGPerlPage(const Kyvant::rc_ptr<Kyvant::AppBridge>& bridge
                       KyFindGFlavor::Perl, kHelpIds, bridge, parent),
       m_extendedRegEx(0), m_lineMode(0), m_dotMatchesNL(0)
 {
+    namespace Records = Kyvant::FindRecords;
     // In the write order of the records.
-    SetSettings({{"IgnoreCase", IDC_KY_FIND_IGNORE_CASE, 4002, &m_ignoreCase, 0},
-                 {"WholeWords", IDC_KY_FIND_WHOLE_WORDS, 4003, &m_wholeWords, 0},
-                 {"LineNumbers", IDC_KY_FIND_LINE_NUMBERS, 4005, &m_lineNumbers, 1},
-                 {"FileNamesOnly", IDC_KY_FIND_NAMES_ONLY, 4006, &m_fileNamesOnly, 0},
-                 {"DotMatchesNL", IDC_KY_FIND_DOT_MATCHES_NL, 4010, &m_dotMatchesNL, 0},
-                 {"XRegEx", IDC_KY_FIND_XREGEX, 4009, &m_extendedRegEx, 0},
-                 {"LineMode", IDC_KY_FIND_LINE_MODE, 4011, &m_lineMode, 0},
-                 {"BinaryMode", IDC_KY_FIND_BINARY_MODE, 4004, &m_binaryMode, 0}});
+    SetSettings(
+        {{"IgnoreCase", IDC_KY_FIND_IGNORE_CASE, Records::IgnoreCase, &m_ignoreCase, 0},
+         {"WholeWords", IDC_KY_FIND_WHOLE_WORDS, Records::WholeWords, &m_wholeWords, 0},
+         {"LineNumbers", IDC_KY_FIND_LINE_NUMBERS, Records::LineNumbers, &m_lineNumbers, 1},
+         {"FileNamesOnly", IDC_KY_FIND_NAMES_ONLY, Records::FileNamesOnly, &m_fileNamesOnly, 0},
+         {"DotMatchesNL", IDC_KY_FIND_DOT_MATCHES_NL, Records::DotMatchesNL, &m_dotMatchesNL, 0},
+         {"XRegEx", IDC_KY_FIND_XREGEX, Records::ExtendedRegEx, &m_extendedRegEx, 0},
+         {"LineMode", IDC_KY_FIND_LINE_MODE, Records::LineMode, &m_lineMode, 0},
+         {"BinaryMode", IDC_KY_FIND_BINARY_MODE, Records::BinaryMode, &m_binaryMode, 0}});
     ResetToDefaults();
 }
 

@@ -6,6 +6,7 @@
 
 #include "KyGuiTool/Pages/KySubDialogTabCtrl.h"
 #include "KyStd/Registry/RegKey.h"
+#include "KyTools/Find/FindRecords.h"
 #include "KyTools/KyToolsExport.h"
 
 #include <memory>
@@ -18,7 +19,7 @@ public:
     // record type of the active page's GUID.
     static const int kActualId = 25062;
     static const int kProxyId = 32005;
-    static const int kPageGuidRecord = 4000;
+    static const int kPageGuidRecord = Kyvant::FindRecords::PageGuid;
 
     // Each page keeps its settings under a subkey of the settings key.
     KyFindGTabCtrl(const Kyvant::rc_ptr<Kyvant::AppBridge>& bridge, const Kyvant::RegKey& settings);
