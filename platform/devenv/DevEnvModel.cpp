@@ -33,6 +33,23 @@ DispObject* Member(DispObject* object, const wchar_t* name)
     return member;
 }
 
+VARIANT Flag(bool value)
+{
+    VARIANT v;
+    V_VT(&v) = VT_BOOL;
+    V_BOOL(&v) = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+ComRef<DispObject> DtePoint(TextPoint point)
+{
+    ComRef<DispObject> object = DispObject::New();
+    object->Set(L"Line", point.line)
+        .Set(L"LineCharOffset", point.column)
+        .Set(L"AtStartOfLine", Flag(point.column == 1));
+    return object;
+}
+
 } // namespace
 
 ComRef<DispObject> VcApplication()
@@ -68,6 +85,25 @@ void SetVcDocuments(DispObject* app, const Objects& documents)
 void SetVcProjects(DispObject* app, const Objects& projects)
 {
     app->Set(L"Projects", DispObject::NewCollection(projects).get());
+}
+
+ComRef<DispObject> VcTextSelection(long topLine, long bottomLine, const wchar_t* text)
+{
+    ComRef<DispObject> selection = DispObject::New();
+    selection->Set(L"TopLine", topLine)
+        .Set(L"BottomLine", bottomLine)
+        .Set(L"CurrentLine", bottomLine)
+        .Set(L"Text", text);
+    return selection;
+}
+
+ComRef<DispObject> SetVcActiveTextDocument(DispObject* app, const wchar_t* fullName,
+                                           DispObject* selection)
+{
+    ComRef<DispObject> document = VcDocument(fullName, L"Text");
+    document->Set(L"Selection", selection);
+    app->Set(L"ActiveDocument", document.get());
+    return document;
 }
 
 ComRef<DispObject> Dte(const wchar_t* version)
@@ -177,6 +213,26 @@ void SetActiveProjects(DispObject* dte, const Objects& projects)
     V_ARRAY(&value) = array;
     dte->Set(L"ActiveSolutionProjects", value);
     VariantClear(&value);
+}
+
+ComRef<DispObject> DteTextSelection(TextPoint top, TextPoint bottom, const wchar_t* text)
+{
+    const bool empty = top.line == bottom.line && top.column == bottom.column;
+    ComRef<DispObject> selection = DispObject::New();
+    selection->Set(L"IsEmpty", Flag(empty))
+        .Set(L"TopPoint", DtePoint(top).get())
+        .Set(L"BottomPoint", DtePoint(bottom).get())
+        .Set(L"Text", text);
+    return selection;
+}
+
+ComRef<DispObject> SetDteActiveSelection(DispObject* dte, const wchar_t* fullName,
+                                         DispObject* selection)
+{
+    ComRef<DispObject> document = DteDocument(fullName, true);
+    document->Set(L"Selection", selection);
+    dte->Set(L"ActiveDocument", document.get());
+    return document;
 }
 
 ComRef<DispObject> ProjectEngine(const wchar_t* installDir)

@@ -3,13 +3,17 @@
 // building it (or make it fail).
 //
 // Visual C++ 6 application: ActiveDocument, Documents, ActiveProject,
-// Projects; a document has FullName and Type, a project FullName.
+// Projects; a document has FullName and Type, a project FullName; a text
+// document also has Selection, whose TopLine and BottomLine bound it and
+// whose Text it holds.
 // VS.NET DTE: Version, ActiveDocument, Documents, SelectedItems,
 // ActiveSolutionProjects (an array of projects), Solution (Projects and
 // Item by unique name). A document has FullName and Object(kind); a project
 // UniqueName (also its default value), Name, FullName and ProjectItems; a
 // project item ContainingProject, Kind, FileCount, FileNames(i) and
-// ProjectItems; a selected item ProjectItem and Project.
+// ProjectItems; a selected item ProjectItem and Project. The active
+// document's Selection has IsEmpty, TopPoint and BottomPoint (each with
+// Line, LineCharOffset and AtStartOfLine) and Text.
 // A Visual C++ project engine: Platforms, whose "Win32" item evaluates macros.
 #pragma once
 
@@ -39,6 +43,11 @@ ComRef<DispObject> VcDocument(const wchar_t* fullName, const wchar_t* type);
 ComRef<DispObject> VcProject(const wchar_t* fullName);
 void SetVcDocuments(DispObject* app, const Objects& documents);
 void SetVcProjects(DispObject* app, const Objects& projects);
+// A selection from the top line to the bottom line (both from 1).
+ComRef<DispObject> VcTextSelection(long topLine, long bottomLine, const wchar_t* text);
+// A text document with the selection, made the application's active one.
+ComRef<DispObject> SetVcActiveTextDocument(DispObject* app, const wchar_t* fullName,
+                                           DispObject* selection);
 
 // VS.NET.
 ComRef<DispObject> Dte(const wchar_t* version);
@@ -52,6 +61,17 @@ void SetDocuments(DispObject* dte, const Objects& documents);
 void SetSelectedItems(DispObject* dte, const Objects& items);
 void SetSolutionProjects(DispObject* dte, const Objects& projects);
 void SetActiveProjects(DispObject* dte, const Objects& projects);
+// A place in a text: line and column, both from 1.
+struct TextPoint {
+    long line;
+    long column;
+};
+// A selection from top to bottom holding the text; empty when the two
+// points are the same.
+ComRef<DispObject> DteTextSelection(TextPoint top, TextPoint bottom, const wchar_t* text);
+// A text document with the selection, made the active document.
+ComRef<DispObject> SetDteActiveSelection(DispObject* dte, const wchar_t* fullName,
+                                         DispObject* selection);
 
 // A project engine whose "Win32" platform evaluates "$(VcInstallDir)" to
 // installDir (other macros to nothing).

@@ -142,6 +142,12 @@ DispObject& DispObject::Answer(const IID& iid)
     return *this;
 }
 
+DispObject& DispObject::Answer(const IID& iid, IDispatch* face)
+{
+    faces_.emplace_back(iid, ComRef<IDispatch>(face));
+    return *this;
+}
+
 DispObject& DispObject::Add(DispObject* item)
 {
     items_.emplace_back(item);
@@ -168,6 +174,10 @@ HRESULT DispObject::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
         return E_POINTER;
+    for (const auto& face : faces_) {
+        if (face.first == iid)
+            return face.second->QueryInterface(IID_IDispatch, out);
+    }
     bool answered = iid == IID_IUnknown || iid == IID_IDispatch ||
                     std::find(iids_.begin(), iids_.end(), iid) != iids_.end();
     *out = answered ? static_cast<IDispatch*>(this) : nullptr;
@@ -231,6 +241,7 @@ HRESULT DispObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VA
     if (id < 1 || static_cast<size_t>(id) > members_.size())
         return DISP_E_MEMBERNOTFOUND;
     const Member& m = members_[id - 1];
+    calls_.push_back(m.name);
     if (FAILED(m.failure)) {
         if (!m.asException)
             return m.failure;

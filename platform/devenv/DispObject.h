@@ -1,8 +1,9 @@
 // A scriptable object whose members are set up by name: properties holding
 // a value, methods given as functions, and members that fail. It answers
 // IUnknown, IDispatch and any further interface identifiers it is told to
-// (all served by its IDispatch). With an item list it is also a collection:
-// Count, and Item by 1-based number or by the items' key member.
+// (all served by its IDispatch), and logs the members called. With an item
+// list it is also a collection: Count, and Item by 1-based number or by the
+// items' key member.
 #pragma once
 
 #include "devenv/ComRef.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace DevEnvStandIn {
@@ -37,6 +39,9 @@ public:
     // The member that answers DISPID_VALUE (the object's default value).
     DispObject& Default(const std::wstring& name);
     DispObject& Answer(const IID& iid);
+    // Asked for iid, the object hands out face instead of itself (an
+    // environment object that also leads to another environment's).
+    DispObject& Answer(const IID& iid, IDispatch* face);
 
     // Collection use: Item with a text finds the item whose key member
     // ("Name" unless set) equals it, ignoring case.
@@ -46,6 +51,8 @@ public:
 
     // The current value of a property; VT_EMPTY when there is none.
     VARIANT Value(const std::wstring& name) const;
+    // The members called through IDispatch so far, in order.
+    const std::vector<std::wstring>& Calls() const { return calls_; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
@@ -74,6 +81,8 @@ private:
     LONG refs_;
     std::vector<Member> members_; // DISPID = index + 1
     std::vector<IID> iids_;
+    std::vector<std::pair<IID, ComRef<IDispatch>>> faces_;
+    std::vector<std::wstring> calls_;
     std::vector<ComRef<DispObject>> items_;
     std::wstring key_;
     std::wstring default_;

@@ -281,9 +281,14 @@ void Press(int button, const char* screenshot)
             return;
         }
         if (screenshot != nullptr) {
-            ::RedrawWindow(box, nullptr, nullptr,
-                           RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            SaveWindowPng(box, screenshot);
+            // One more tick first, so that the box is on the screen whole.
+            RunSoon([box, button, screenshot] {
+                ::RedrawWindow(box, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                SaveWindowPng(box, screenshot);
+                ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+            });
+            return;
         }
         ::PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
     });

@@ -1,7 +1,8 @@
-// Tests of the strings that front-ends load for the Attrib, EOL, Tab and Touch
-// tools: each comes from this library through the resource chain.
+// Tests of the strings that front-ends load for the Attrib, EOL, Tab, Touch
+// and Find tools: each comes from this library through the resource chain.
 #include "KyTools/Attrib/AttribResource.h"
 #include "KyTools/EOL/EOLResource.h"
+#include "KyTools/Find/FindResource.h"
 #include "KyTools/Module/KyToolsModule.h"
 #include "KyTools/Tab/TabResource.h"
 #include "KyTools/Touch/TouchResource.h"
@@ -40,6 +41,18 @@ TEST(ToolStrings, EachToolsStringsComeFromThisLibrary)
         {IDS_KY_TOUCH_FILE_EXTENSION, "kytch"},
         {IDS_KY_TOUCH_TAB_CAPTION, "Touch Plan"},
         {IDS_KY_TOUCH_DOCUMENT_NAME, "Touch Task"},
+        {IDS_KY_FIND_FILE_FILTER, "Kyvant Find Files (*.kyfnd)|*.kyfnd|All Files (*.*)|*.*||"},
+        {IDS_KY_FIND_FILE_EXTENSION, "kyfnd"},
+        {IDS_KY_FIND_DOCUMENT_NAME, "Find Task"},
+        {IDS_KY_FIND_TRAILING_BACKSLASH,
+         "Trailing backslash in pattern. To end an fgrep pattern with a backslash, double it up."},
+        {IDS_KY_FIND_TRAILING_BAR, "Trailing OR operator in pattern."},
+        {IDS_KY_FIND_ADJACENT_BARS, "Error: fgrep cannot search for the empty string implied by "
+                                    "two adjacent OR operators."},
+        {IDS_KY_FIND_PLAIN_CAPTION, "Plain Text"},
+        {IDS_KY_FIND_PERL_CAPTION, "Perl"},
+        {IDS_KY_FIND_PLAIN_GUID, "{3EA3A11A-BA15-11d2-B005-00E0291D2688}"},
+        {IDS_KY_FIND_PERL_GUID, "{3B87DDEF-4BB2-11d2-AF1D-00E0291D2688}"},
         {IDS_KY_TAB_NO_MODE, "You must select a conversion mode."},
         {IDS_KY_EOL_SAME_MODES, "The input and output modes are the same."},
         {IDS_KY_ATTRIB_COMPRESS_AND_ENCRYPT,
