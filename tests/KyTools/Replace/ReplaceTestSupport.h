@@ -64,6 +64,19 @@ inline KyReplaceGPatternListBox& Grid(CWnd& page)
     return dynamic_cast<KyReplaceGPatternListBox&>(*page.GetDlgItem(IDC_KY_REPLACE_GRID));
 }
 
+// A mouse click on one of the page's editor buttons (which open their editor
+// only for a real press of the left button).
+inline void ClickInvoker(CWnd& page, int id)
+{
+    CWnd* button = page.GetDlgItem(id);
+    CRect client;
+    button->GetClientRect(&client);
+    const LPARAM at = MAKELPARAM(client.CenterPoint().x, client.CenterPoint().y);
+    button->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    button->SendMessage(WM_LBUTTONUP, 0, at);
+    PumpPending();
+}
+
 // The database's plan of the name; an empty plan with no rules when none is stored.
 inline ReplacePlan StoredPlan(const char* name)
 {
