@@ -5,6 +5,7 @@
 
 #include "KyGui/Exceptions/MfcStdException.h"
 #include "KyGui/Shell/Browse.h"
+#include "KyGuiTool/PathLists/KyBigEditor.h"
 #include "KyTools/Replace/KyReplaceGPatternEditorDialog.h"
 #include "KyTools/Replace/ReplaceResource.h"
 #include "KyTools/Replace/ReplaceText.h"
@@ -20,6 +21,20 @@ bool ShiftHeld()
 {
     return ::GetKeyState(VK_SHIFT) < 0;
 }
+
+// The large editor for the quick script: a script, so no files are dropped on it.
+class QuickScriptEditor : public KyBigEditor {
+public:
+    using KyBigEditor::KyBigEditor;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const BOOL result = KyBigEditor::OnInitDialog();
+        ::DragAcceptFiles(GetEditCtrl().m_hWnd, FALSE);
+        return result;
+    }
+};
 
 } // namespace
 
@@ -71,7 +86,19 @@ void KyReplaceGSubDialogPage::BrowsePrologueFile()
     SetDirty(true);
 }
 
-void KyReplaceGSubDialogPage::EditQuickScript() {}
+void KyReplaceGSubDialogPage::EditQuickScript()
+{
+    QuickScriptEditor editor(m_quickScriptButton,
+                             Kyvant::ReplaceText::Load(IDS_KY_REPLACE_QUICK_EDITOR), this);
+    editor.LoadContents(Kyvant::ReplaceText::ToEditLines(m_quickScript), FALSE);
+    if (editor.DoModal() != IDOK)
+        return;
+    Kyvant::ky_S edited;
+    editor.StoreContents(edited, false, nullptr, 0, FALSE);
+    m_quickScript = Kyvant::ReplaceText::FromEditLines(edited);
+    SetDirty(true);
+    UpdatePrologueControls();
+}
 
 void KyReplaceGSubDialogPage::EditRules()
 {

@@ -4,10 +4,14 @@
 // on OK and Cancel, and the header tips.
 #include "Replace/ReplaceTestSupport.h"
 
+#include "common/WholeFile.h"
+
 #include "KyGui/Buttons/KyButtonEditorInvoker.h"
 #include "KyGui/Lists/ListsResource.h"
+#include "KyGuiTool/PathLists/PathListsResource.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 namespace {
 
@@ -15,6 +19,13 @@ using namespace replacetest;
 using namespace hosttest;
 
 using ReplacePage = ReplaceFixture;
+
+std::string WindowText(CWnd& window)
+{
+    CString text;
+    window.GetWindowText(text);
+    return static_cast<LPCSTR>(text);
+}
 
 // The arguments the page gives with a task-file save in progress.
 Args SaveArgs(KyReplaceGSubDialogPage& page)
@@ -188,6 +199,39 @@ TEST_F(ReplacePage, PrologueControlsFollowThePrologueBox)
     EXPECT_EQ((std::vector<std::string>{"000", "C:\\start.pl", "111", "000"}), states);
 }
 
+TEST_F(ReplacePage, TheFileButtonPutsTheChosenScriptInTheCombo)
+{
+    NamedDbTest::ScratchFolder folder;
+    const std::string script = folder.Path("start.pl");
+    kytest::WriteFile(script, "1;\n");
+    SetConfig(Plan(Rules({Rule("a", "", "Ac")}), "P"));
+    std::string filter;
+    std::string shown;
+    int modified = 0;
+    Run([&](KyReplaceGSubDialogPage& page, SettingsHost& host) {
+        const int before = m_bridge->modified;
+        OnNextModalIdle([&](CWnd* hook) {
+            HWND dialog = ::GetParent(hook->m_hWnd);
+            char type[64] = "";
+            ::GetDlgItemTextA(dialog, cmb1, type, sizeof type);
+            filter = type;
+            for (int id : {cmb13, edt1})
+                if (::GetDlgItem(dialog, id) != nullptr)
+                    ::SetDlgItemTextA(dialog, id, script.c_str());
+            ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(dialog, IDOK)));
+        });
+        ClickInvoker(page, IDC_KY_REPLACE_PROLOGUE_BROWSE);
+        shown = Text(page, IDC_KY_REPLACE_PROLOGUE_FILE);
+        modified = m_bridge->modified - before;
+        host.PressOK();
+    });
+    EXPECT_EQ("Perl Files (*.pl)", filter);
+    EXPECT_EQ(Kyvant::ky_F(script.c_str()), Kyvant::ky_F(shown.c_str()));
+    EXPECT_GT(modified, 0);
+    EXPECT_EQ((Args{"-S" + shown, "-pa", "@!"}), Argv());
+}
+
 TEST_F(ReplacePage, ShiftClickOnTheQuickScriptButtonEmptiesTheScript)
 {
     SetConfig(Plan(Rules({Rule("a", "", "Ac")}), "P", "", "print 1;"));
@@ -209,6 +253,37 @@ TEST_F(ReplacePage, ShiftClickOnTheQuickScriptButtonEmptiesTheScript)
     EXPECT_GT(modifiedBefore, -1);
     EXPECT_EQ(0, modifiedAfterEmptyClick);
     EXPECT_EQ((Args{"-pa", "@!"}), Argv());
+}
+
+TEST_F(ReplacePage, TheQuickScriptEditorKeepsLineFeeds)
+{
+    SetConfig(Plan(Rules({Rule("a", "", "Ac")}), "P", "", "my $x;\nmy $y;"));
+    std::string caption;
+    std::string loaded;
+    bool acceptsFiles = true;
+    int focus = 0;
+    std::string button;
+    Run([&](KyReplaceGSubDialogPage& page, SettingsHost& host) {
+        OnNextModalIdle([&](CWnd* editor) {
+            caption = WindowText(*editor);
+            loaded = Text(*editor, IDC_KY_BIG_EDITOR_EDIT);
+            acceptsFiles =
+                (editor->GetDlgItem(IDC_KY_BIG_EDITOR_EDIT)->GetExStyle() & WS_EX_ACCEPTFILES) != 0;
+            Type(*editor, IDC_KY_BIG_EDITOR_EDIT, "print 1;\r\nprint 2;\r\n");
+            SaveWindowPng(editor->m_hWnd, "replace_quick_script_editor");
+            editor->PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        Click(page, IDC_KY_REPLACE_QUICK_SCRIPT);
+        focus = FocusId();
+        button = Text(page, IDC_KY_REPLACE_QUICK_SCRIPT);
+        host.PressOK();
+    });
+    EXPECT_EQ("Quick Script Editor", caption);
+    EXPECT_EQ("my $x;\r\nmy $y;", loaded);
+    EXPECT_FALSE(acceptsFiles);
+    EXPECT_EQ(IDC_KY_REPLACE_QUICK_SCRIPT, focus);
+    EXPECT_EQ("* Quic&k...", button);
+    EXPECT_EQ((Args{"-Qprint 1;\nprint 2;\n", "-pa", "@!"}), Argv());
 }
 
 TEST_F(ReplacePage, FirstStartWithNothingStoredEditsOneNewRow)
