@@ -144,13 +144,16 @@ TEST_F(ReplaceGrid, ClickingACheckCellMarksThePlanChanged)
     EXPECT_GT(modified, 0);
 }
 
-TEST_F(ReplaceGrid, TheTextColumnsShareWhatTheCheckColumnsLeave)
+TEST_F(ReplaceGrid, TheTextColumnsShareWhatTheCheckColumnsLeaveInWholeRows)
 {
     SetConfig(Plan(Rules({Rule("a", "b", "Ac")})));
     int find = 0;
     int replace = 0;
     int total = 0;
     int room = 0;
+    int clientHeight = 0;
+    int rowHeight = 0;
+    int checkHeight = 0;
     Run([&](KyReplaceGSubDialogPage& page, SettingsHost&) {
         KyReplaceGPatternListBox& grid = Grid(page);
         int x = 0;
@@ -159,6 +162,9 @@ TEST_F(ReplaceGrid, TheTextColumnsShareWhatTheCheckColumnsLeave)
         total = grid.GetRowWidth();
         CRect client;
         grid.GetClientRect(&client);
+        clientHeight = client.Height();
+        rowHeight = grid.GetItemHeight(0);
+        checkHeight = CLB_CheckCell::GetDefaultHeight(); // while the grid holds the theme
         room = client.Width() -
                ((grid.GetStyle() & WS_VSCROLL) ? 0 : ::GetSystemMetrics(SM_CXVSCROLL));
     });
@@ -167,6 +173,9 @@ TEST_F(ReplaceGrid, TheTextColumnsShareWhatTheCheckColumnsLeave)
     // Halving may leave one pixel.
     EXPECT_LE(room - total, 1);
     EXPECT_GE(room - total, 0);
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_EQ(0, clientHeight % rowHeight);
+    EXPECT_GE(rowHeight, checkHeight);
 }
 
 } // namespace
