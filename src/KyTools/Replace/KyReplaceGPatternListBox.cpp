@@ -7,6 +7,7 @@
 #include "KyTools/Replace/ReplaceResource.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -43,7 +44,9 @@ END_MESSAGE_MAP()
 
 const KyReplaceGPatternListBox::ColumnInfo& KyReplaceGPatternListBox::Info(unsigned column)
 {
-    return kColumns[std::min(column, static_cast<unsigned>(kColumnCount) - 1)];
+    if (column >= kColumnCount)
+        throw std::out_of_range("KyReplaceGPatternListBox::Info: no such column");
+    return kColumns[column];
 }
 
 KyReplaceGPatternListBox::KyReplaceGPatternListBox()

@@ -26,7 +26,8 @@ public:
         kColumnCount
     };
 
-    // A column's header caption and the string id of its header tip (0: none).
+    // A column's header caption and the string id of its header tip (0: none);
+    // std::out_of_range past the last column.
     struct ColumnInfo {
         const char* caption;
         UINT tip;

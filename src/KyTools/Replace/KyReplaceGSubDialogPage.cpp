@@ -18,6 +18,7 @@
 #include "KyTools/Replace/ReplaceResource.h"
 #include "KyTools/Replace/ReplaceText.h"
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
