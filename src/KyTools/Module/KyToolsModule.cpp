@@ -2,7 +2,7 @@
 // an extension module, so its templates, strings and bitmaps are found by id.
 #include "KyTools/Module/KyToolsModule.h"
 
-#include <afxdllx.h>
+#include "KyGui/Module/ExtensionModuleEntry.h"
 
 namespace {
 
@@ -22,13 +22,5 @@ HMODULE KyToolsModule()
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH) {
-        g_module = instance;
-        if (!AfxInitExtensionModule(g_extension, instance))
-            return FALSE;
-        new CDynLinkLibrary(g_extension);
-    } else if (reason == DLL_PROCESS_DETACH) {
-        AfxTermExtensionModule(g_extension);
-    }
-    return TRUE;
+    return Kyvant::ExtensionModuleEntry(g_extension, g_module, instance, reason);
 }
