@@ -48,6 +48,13 @@ void SettingsHost::PressOK()
     PumpPending();
 }
 
+void SettingsHost::PressCancel()
+{
+    SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                reinterpret_cast<LPARAM>(GetDlgItem(IDCANCEL)->m_hWnd));
+    PumpPending();
+}
+
 BOOL SettingsHost::OnInitDialog()
 {
     CDialog::OnInitDialog();
@@ -104,6 +111,12 @@ void SettingsHost::OnOK()
     m_page.SaveState();
     ++saves;
     EndDialog(IDOK);
+}
+
+void SettingsHost::OnCancel()
+{
+    if (m_page.AllowCancel())
+        EndDialog(IDCANCEL);
 }
 
 void Click(CWnd& page, int id)

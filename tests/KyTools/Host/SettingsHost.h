@@ -2,7 +2,7 @@
 // the proxy's place; OK runs the data exchange, the page's OK check, its
 // arguments and its registry state, as the tools' dialog does; task-file
 // records are written and read through the real record stream; message boxes
-// are recorded, or shown and answered from a timer.
+// are recorded, or shown and answered from a timer. Cancel asks the page too.
 #pragma once
 
 #include "KyGuiTool/Pages/SubDialogBridge.h"
@@ -40,8 +40,9 @@ public:
     // Runs the dialog modally; the script runs once it is up. A dialog the
     // script left open ends with kLeftOpen.
     INT_PTR Run(const std::function<void()>& script);
-    // OK as the button gives it.
+    // OK and Cancel as the buttons give them.
     void PressOK();
+    void PressCancel();
 
     // The arguments of the last OK that passed.
     std::vector<std::string> argv;
@@ -51,6 +52,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    // Closes only when the page allows it, as the tools' dialog does.
+    void OnCancel() override;
 
 private:
     void MergePage();

@@ -1,9 +1,11 @@
-// Tests of the strings that front-ends load for the Attrib, EOL, Tab, Touch
-// and Find tools: each comes from this library through the resource chain.
+// Tests of the strings that front-ends load for the Attrib, EOL, Find,
+// Replace, Tab and Touch tools: each comes from this library through the
+// resource chain.
 #include "KyTools/Attrib/AttribResource.h"
 #include "KyTools/EOL/EOLResource.h"
 #include "KyTools/Find/FindResource.h"
 #include "KyTools/Module/KyToolsModule.h"
+#include "KyTools/Replace/ReplaceResource.h"
 #include "KyTools/Tab/TabResource.h"
 #include "KyTools/Touch/TouchResource.h"
 
@@ -53,12 +55,21 @@ TEST(ToolStrings, EachToolsStringsComeFromThisLibrary)
         {IDS_KY_FIND_PERL_CAPTION, "Perl"},
         {IDS_KY_FIND_PLAIN_GUID, "{3EA3A11A-BA15-11d2-B005-00E0291D2688}"},
         {IDS_KY_FIND_PERL_GUID, "{3B87DDEF-4BB2-11d2-AF1D-00E0291D2688}"},
+        {IDS_KY_REPLACE_FILE_FILTER,
+         "Kyvant Replace Files (*.kyrep)|*.kyrep|All Files (*.*)|*.*||"},
+        {IDS_KY_REPLACE_FILE_EXTENSION, "kyrep"},
+        {IDS_KY_REPLACE_TAB_CAPTION, "Replace Plan"},
+        {IDS_KY_REPLACE_DOCUMENT_NAME, "Replace Task"},
         {IDS_KY_TAB_NO_MODE, "You must select a conversion mode."},
         {IDS_KY_EOL_SAME_MODES, "The input and output modes are the same."},
         {IDS_KY_ATTRIB_COMPRESS_AND_ENCRYPT,
          "NTFS compression and encryption are mutually exclusive."},
         {IDS_KY_TOUCH_MAKE_SOURCE_TIP, "Makes this timestamp the copy source"},
         {IDS_KY_TOUCH_COPY_TIP, "Copies the source timestamp"},
+        {IDS_KY_REPLACE_ZERO_LENGTH, "Can't search on match text of zero length."},
+        {IDS_KY_REPLACE_NO_ACTIVE_RULES, "The Replace Rule list is empty, or no rules are active."},
+        {IDS_KY_REPLACE_SAVE_NAMED, "Save changes to Replace Plan \"%s\"?"},
+        {IDS_KY_REPLACE_TIP_EVAL, "Eval replacement text"},
     };
     for (const auto& s : strings) {
         SCOPED_TRACE(s.id);
