@@ -48,12 +48,16 @@ std::string ModeState(CWnd& page)
 
 } // namespace
 
-TEST(AfIndexingServicePage, TheModeFollowsTheMasterAndWhetherTheQueryHasText)
+TEST(AfIndexingServicePage,
+     TheModeFollowsTheMasterAndWhetherTheQueryHasTextAndTheButtonIsAsHighAsTheCombo)
 {
     QueryMRU::Instance().Add(Kyvant::ky_S("from the history"));
     Filters filters;
     Strings states;
+    CRect button, query;
     RunIndexingServicePage(filters, [&](CPropertySheet& sheet, CWnd& page) {
+        ::GetWindowRect(Item(page, IDC_KY_AF_IS_QUERY_BUTTON), &button);
+        ::GetWindowRect(Item(page, IDC_KY_AF_IS_QUERY), &query);
         const auto note = [&] { states.push_back(ModeState(page)); };
         note();
         Click(page, IDC_KY_AF_IS_ON);
@@ -71,6 +75,7 @@ TEST(AfIndexingServicePage, TheModeFollowsTheMasterAndWhetherTheQueryHasText)
         sheet.PressButton(PSBTN_CANCEL);
     });
     EXPECT_EQ((Strings{"off", "off", "on", "off", "on", "off", "query off"}), states);
+    EXPECT_EQ(query.Height(), button.Height());
 }
 
 TEST(AfIndexingServicePage, ListsTheHistoryPutsTheQueryAtItsHeadOnOkAndTheMasterOffClearsTheFilter)
@@ -140,4 +145,27 @@ TEST(AfIndexingServicePage, TheQueryEditorShowsEachLineAndJoinsThemBackWithLineF
     EXPECT_EQ("one\ntwo\n\nthree", queryAfter);
     EXPECT_EQ("on", modeAfter);
     EXPECT_STREQ("one\ntwo\n\nthree", filters.IndexingService().GetQuery().c_str());
+}
+
+TEST(AfIndexingServicePage, AQueryMadeLongerThanTheLimitInTheEditorIsRefused)
+{
+    Filters filters;
+    Boxes boxes;
+    const std::string tooLong(AfIndexingServicePage::kMaxQueryLength + 1, 'q');
+    bool focused = false;
+    EXPECT_EQ(IDCANCEL, RunIndexingServicePage(filters, [&](CPropertySheet& sheet, CWnd& page) {
+                  Click(page, IDC_KY_AF_IS_ON);
+                  OnNextModalIdle([&](CWnd* editor) {
+                      const HWND edit = ::FindWindowExA(editor->m_hWnd, nullptr, "Edit", nullptr);
+                      ::SetWindowTextA(edit, tooLong.c_str());
+                      ::SendMessageA(editor->m_hWnd, WM_COMMAND, IDOK, 0);
+                  });
+                  MouseClick(page, IDC_KY_AF_IS_QUERY_BUTTON);
+                  sheet.PressButton(PSBTN_OK);
+                  focused = ::IsChild(Item(page, IDC_KY_AF_IS_QUERY), ::GetFocus()) != FALSE;
+                  sheet.PressButton(PSBTN_CANCEL);
+              }));
+    EXPECT_EQ(Strings{"Enter no more than 4096 characters."}, boxes.Texts());
+    EXPECT_TRUE(focused);
+    EXPECT_TRUE(filters == Filters());
 }

@@ -137,12 +137,17 @@ TEST(AfSizePage, RefusesNoBoundOnAtLeastAndBadTextWithTheParsersMessage)
     }
 }
 
-TEST(AfSizePage, ASpinOnAnEmptyFieldPutsOneThereAndNothingElse)
+TEST(AfSizePage, TheMasterStarsTheTabAndASpinOnAnEmptyFieldPutsOneThereAndNothingElse)
 {
     Filters filters;
     Strings shown;
+    Strings tabs;
     EXPECT_EQ(IDOK, RunSizePage(filters, [&](CPropertySheet& sheet, CWnd& page) {
-                  Click(page, IDC_KY_AF_SIZE_ON);
+                  // The tab follows the master at once, before OK.
+                  for (int i = 0; i < 3; ++i) {
+                      Click(page, IDC_KY_AF_SIZE_ON);
+                      tabs.push_back(TabCaptions(sheet)[kSizePage]);
+                  }
                   Click(page, IDC_KY_AF_SIZE_AT_MOST);
                   Choose(page, IDC_KY_AF_SIZE_AT_MOST_UNIT, FileSize::MB);
                   PressKey(Item(page, IDC_KY_AF_SIZE_AT_MOST_NUMBER), VK_DOWN);
@@ -153,6 +158,7 @@ TEST(AfSizePage, ASpinOnAnEmptyFieldPutsOneThereAndNothingElse)
                   shown.push_back(std::to_string(Selected(page, IDC_KY_AF_SIZE_AT_MOST_UNIT)));
                   sheet.PressButton(PSBTN_OK);
               }));
+    EXPECT_EQ((Strings{"* Size", "Size", "* Size"}), tabs);
     EXPECT_EQ((Strings{"1", "2", "", "2"}), shown);
     EXPECT_STREQ("S<=2MB", filters.Size().AsString().c_str());
 }

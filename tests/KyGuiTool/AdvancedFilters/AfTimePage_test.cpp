@@ -324,3 +324,26 @@ TEST(AfTimePage, TheCountsSpinPutsZeroIntoAnEmptyFieldAndCountsOnFromThere)
     EXPECT_TRUE(radioKept);
     EXPECT_STREQ("TMLD0", filters.Time().AsString().c_str());
 }
+
+TEST(AfTimePage, AConditionWithoutAModeStaysUntouchedButOnceChangedAsksForAMode)
+{
+    Filters filters = Parsed("TM>20200101000000");
+    const Filters before = filters;
+    Boxes boxes;
+    bool noRadio = false, focused = false;
+    EXPECT_EQ(IDCANCEL, RunTimePage(filters, [&](CPropertySheet& sheet, CWnd& page) {
+                  noRadio = Checked(page, IDC_KY_AF_TIME_ON) &&
+                            !Checked(page, IDC_KY_AF_TIME_IN_THE_LAST) &&
+                            !Checked(page, IDC_KY_AF_TIME_BEFORE) &&
+                            !Checked(page, IDC_KY_AF_TIME_AFTER) &&
+                            !Checked(page, IDC_KY_AF_TIME_BETWEEN);
+                  Choose(page, IDC_KY_AF_TIME_FIELD, FileTimeAccess);
+                  sheet.PressButton(PSBTN_OK);
+                  focused = ::GetFocus() == Item(page, IDC_KY_AF_TIME_IN_THE_LAST);
+                  sheet.PressButton(PSBTN_CANCEL);
+              }));
+    EXPECT_TRUE(noRadio);
+    EXPECT_EQ(Strings{"You must choose In the last, Before, After or Between"}, boxes.Texts());
+    EXPECT_TRUE(focused);
+    EXPECT_TRUE(filters == before);
+}
