@@ -99,7 +99,13 @@ inline ToolRun RunTool(const ScratchDir& dir, const std::vector<std::string>& ar
     envBlock += '\0';
 
     SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
-    const std::string outPath = dir["stdout.txt"], errPath = dir["stderr.txt"];
+    // Names of their own for each run: a front-end that a tool started may
+    // outlive it with the inherited output handles still open, and a later run
+    // must not read what that one left behind.
+    static unsigned runs = 0;
+    const std::string runName = std::to_string(++runs);
+    const std::string outPath = dir["stdout" + runName + ".txt"];
+    const std::string errPath = dir["stderr" + runName + ".txt"];
     HANDLE out = CreateFileA(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0,
                              nullptr);
     HANDLE err = CreateFileA(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0,
