@@ -50,17 +50,18 @@ DWORD HandleWord(H handle)
 
 } // namespace
 
-// Every failure after the first object exists takes the prefix variable out
-// of the environment again, so that no later child inherits it.
+// The variable is taken out of the environment again on every failure of
+// the start (a failure to create an object reaches Finder::Start, which
+// resets the prefix), so that no later child inherits it.
 Finder::Job::KyFindProcess::KyFindProcess()
-try : Kyvant
-    ::CRT::Process(0),
-        m_block(Kyvant::KyCreate, FindTask::kBlockSize, Named(FindTask::kBlockName).c_str(),
-                PAGE_READWRITE, nullptr, FILE_MAP_ALL_ACCESS),
-        m_dialogEnded(true, Named(FindTask::kDialogEndedName).c_str(), false),
-        m_go(true, Named(FindTask::kGoName).c_str(), false),
-        m_goAway(true, Named(FindTask::kGoAwayName).c_str(), false)
-    {
+    : Kyvant::CRT::Process(0),
+      m_block(Kyvant::KyCreate, FindTask::kBlockSize, Named(FindTask::kBlockName).c_str(),
+              PAGE_READWRITE, nullptr, FILE_MAP_ALL_ACCESS),
+      m_dialogEnded(true, Named(FindTask::kDialogEndedName).c_str(), false),
+      m_go(true, Named(FindTask::kGoName).c_str(), false),
+      m_goAway(true, Named(FindTask::kGoAwayName).c_str(), false)
+{
+    try {
         m_frontEnd.attach(InheritableSelf());
         CWnd* frame = AfxGetMainWnd();
         WriteWord(FindTask::kFrameWindow, HandleWord(frame ? frame->m_hWnd : nullptr));
@@ -68,9 +69,10 @@ try : Kyvant
         StartFinder();
         WaitUntilDialogEnded();
         Kyvant::RemoveProtocolPrefixFromEnvironment();
+    } catch (...) {
+        RemovePrefixVariable();
+        throw;
     }
-catch (...) {
-    RemovePrefixVariable();
 }
 
 Finder::Job::KyFindProcess::~KyFindProcess()
