@@ -21,7 +21,7 @@ const char kDisplayName[] = "Kyvant Find";
 
 } // namespace
 
-KyFindApp::KyFindApp() : KyConApp(ky_F(kFrontEnd), ky_S(kDisplayName)) {}
+KyFindApp::KyFindApp() : LinkedConApp(ky_F(kFrontEnd), ky_S(kDisplayName), kFindTaskProtocol) {}
 
 void KyFindApp::Main(int argc, char** argv)
 {

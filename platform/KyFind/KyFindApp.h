@@ -2,12 +2,12 @@
 // searches every file that the file arguments give.
 #pragma once
 
-#include "KyConTool/App/KyConApp.h"
+#include "KyStandInTool/LinkedConApp.h"
 
 namespace Kyvant {
 namespace StandIn {
 
-class KyFindApp : public KyConApp {
+class KyFindApp : public LinkedConApp {
 public:
     KyFindApp();
     void Main(int argc, char** argv) override;

@@ -7,6 +7,8 @@
 #define IDS_KY_RICHEDIT_INIT_FAILED 29259
 #define IDS_KY_OLE_INIT_FAILED 29260
 #define IDS_KY_ABOUT_TEXT 29261
+// In KyGuiToolStrings.rc, with the other strings of its block.
+#define IDS_KY_UNKNOWN_EXCEPTION 29440
 
 #define ID_KY_INDEXING_SERVICE_MESSAGE 54025
 #define ID_KY_HELP_WEB 54029

@@ -1,0 +1,166 @@
+// 1,000,000 match lines over 20,000 files read from a pipe through the line
+// reader and the result-line parser into the result model, against reading
+// the same bytes from the pipe into lines without parsing, in the same run.
+// Prints lines per second of both ways and their ratio, and the memory each
+// match takes beyond its text: the committed memory the model added (heap
+// and list nodes) less the text heaps, over the match count; the target is
+// under 200 bytes. Usage: KyFindG_model_bench
+#include "BenchSupport.h"
+#include "KyFind/Gui/Finder/Finder.h"
+#include "KyFind/Gui/Model/FinderModel.h"
+#include "KyFind/Gui/Model/LineReader.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+using namespace KyBench;
+using Kyvant::FindResults::DescriptorSource;
+using Kyvant::FindResults::LineReader;
+using Kyvant::FindResults::LineSink;
+
+namespace {
+
+const int kFiles = 20000;
+const int kLinesPerFile = 50;
+const int kLines = kFiles * kLinesPerFile;
+const int kGroupEvery = 10; // every tenth line opens a group of three
+const int kRounds = 3;
+const unsigned kPipeChunk = 65536;
+const double kTargetBytesPerMatch = 200;
+
+// The finder's output: file names in 100 folders, groups now and then.
+std::string MakeOutput()
+{
+    std::string out;
+    out.reserve(static_cast<std::size_t>(kLines) * 72);
+    char line[160];
+    for (int file = 0; file < kFiles; ++file) {
+        for (int l = 0; l < kLinesPerFile; ++l) {
+            if (l % kGroupEvery == 0)
+                out += "::3\n";
+            std::snprintf(line, sizeof line,
+                          "C:\\Projects\\module%02d\\source%05d.cpp(%d):x(%d):    value = "
+                          "compute(%d, alpha);\n",
+                          file % 100, file, l * 7 + 1, l * 120 + 4, l);
+            out += line;
+        }
+    }
+    return out;
+}
+
+// Writes the bytes into a new pipe from another thread while fn reads its
+// read end as a binary descriptor.
+template <class Read>
+double ThroughPipe(const std::string& bytes, Read read)
+{
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, nullptr, kPipeChunk))
+        return -1;
+    std::thread writer([&] {
+        for (std::size_t at = 0; at < bytes.size(); at += kPipeChunk) {
+            const DWORD n =
+                static_cast<DWORD>(std::min<std::size_t>(kPipeChunk, bytes.size() - at));
+            DWORD written = 0;
+            if (!WriteFile(writeEnd, bytes.data() + at, n, &written, nullptr))
+                break;
+        }
+        CloseHandle(writeEnd);
+    });
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_BINARY);
+    const double t0 = Now();
+    read(fd);
+    const double elapsed = Now() - t0;
+    writer.join();
+    _close(fd);
+    return elapsed;
+}
+
+class CountingSink : public LineSink {
+public:
+    void OnLine(const char*, unsigned) override { ++lines; }
+    unsigned lines = 0;
+};
+
+class ModelSink : public LineSink {
+public:
+    explicit ModelSink(Finder::Model& model) : m_model(model) {}
+    void OnLine(const char* text, unsigned length) override { m_model.AddLine(text, length); }
+
+private:
+    Finder::Model& m_model;
+};
+
+// Committed private memory of the process, in bytes.
+unsigned long long CommittedPrivate()
+{
+    unsigned long long total = 0;
+    MEMORY_BASIC_INFORMATION info;
+    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
+         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
+        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
+            total += info.RegionSize;
+        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at)
+            break;
+    }
+    return total;
+}
+
+} // namespace
+
+int main()
+{
+    const std::string output = MakeOutput();
+    std::printf("%d match lines over %d files, %.1f MB\n", kLines, kFiles, output.size() / 1e6);
+
+    Finder finder;
+    Finder::Model& model = finder.GetModel();
+
+    // The first load, measured for memory.
+    const unsigned long long before = CommittedPrivate();
+    ThroughPipe(output, [&](int fd) {
+        LineReader reader(true);
+        DescriptorSource source(fd);
+        ModelSink sink(model);
+        reader.Run(source, sink);
+    });
+    const unsigned long long after = CommittedPrivate();
+    const unsigned long long matches = 0ull + kLines;
+    const double perMatch = (static_cast<double>(after) - static_cast<double>(before) -
+                             static_cast<double>(model.GetTextBytesCommitted())) /
+                            static_cast<double>(matches);
+    std::printf("model: %u files, %llu match groups, text heaps %.1f MB\n", model.GetFileCount(),
+                model.GetMatchTotal(), model.GetTextBytesCommitted() / 1e6);
+
+    double bestLines = 1e9, bestModel = 1e9;
+    for (int round = 0; round < kRounds; ++round) {
+        CountingSink counted;
+        const double lines = ThroughPipe(output, [&](int fd) {
+            LineReader reader(true);
+            DescriptorSource source(fd);
+            reader.Run(source, counted);
+        });
+        model.Clear();
+        const double loaded = ThroughPipe(output, [&](int fd) {
+            LineReader reader(true);
+            DescriptorSource source(fd);
+            ModelSink sink(model);
+            reader.Run(source, sink);
+        });
+        bestLines = lines < bestLines ? lines : bestLines;
+        bestModel = loaded < bestModel ? loaded : bestModel;
+        std::printf("round %d: lines only %.3f s (%u lines), into the model %.3f s\n", round + 1,
+                    lines, counted.lines, loaded);
+    }
+    std::printf("lines only: %.0f lines/s\n", kLines / bestLines);
+    std::printf("into the model: %.0f lines/s\n", kLines / bestModel);
+    std::printf("ratio model/lines only: %.2f of the speed (%.2f times the time)\n",
+                bestLines / bestModel, bestModel / bestLines);
+    std::printf("memory per match beyond its text: %.1f bytes (target under %.0f: %s)\n", perMatch,
+                kTargetBytesPerMatch, perMatch < kTargetBytesPerMatch ? "met" : "missed");
+    return 0;
+}

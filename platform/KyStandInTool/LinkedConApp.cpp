@@ -1,0 +1,29 @@
+// Choosing between the task link and the front-end's start in GUI mode.
+#include "KyStandInTool/LinkedConApp.h"
+
+namespace Kyvant {
+namespace StandIn {
+
+LinkedConApp::LinkedConApp(const ky_F& guiTarget, const ky_S& guiDisplayName,
+                           const TaskProtocol& protocol)
+    : KyConApp(guiTarget, guiDisplayName), m_protocol(protocol)
+{
+}
+
+LinkedConApp::~LinkedConApp() {}
+
+bool LinkedConApp::RunGuiTarget(const char* const* argv)
+{
+    if (!TaskLink::Requested(m_protocol))
+        return KyConApp::RunGuiTarget(argv);
+    m_link.reset(new TaskLink(m_protocol, TaskLinkSwitches::FromEnvironment()));
+    if (!m_link->AskForTask() || !m_link->WaitForGo())
+        return false;
+    guiMode_ = false;
+    guiFlag_ = false;
+    m_link->Connect();
+    return true;
+}
+
+} // namespace StandIn
+} // namespace Kyvant

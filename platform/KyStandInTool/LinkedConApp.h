@@ -1,0 +1,33 @@
+// The application object of a stand-in that a front-end can run as a task:
+// in GUI mode, when the front-end's process-handle variable is set, the
+// task link takes the place of starting the front-end.
+#pragma once
+
+#include "KyConTool/App/KyConApp.h"
+#include "KyStandInTool/TaskLink.h"
+
+#include <memory>
+
+namespace Kyvant {
+namespace StandIn {
+
+class LinkedConApp : public KyConApp {
+public:
+    LinkedConApp(const ky_F& guiTarget, const ky_S& guiDisplayName, const TaskProtocol& protocol);
+    ~LinkedConApp() override;
+
+    // In a task: asks the front-end for the dialog, waits for Go and points
+    // the standard streams at the task's pipes; false when the dialog was
+    // cancelled or the front-end started no readers. Otherwise the base's
+    // start of the front-end. The task's search runs as in console mode:
+    // per-file trouble becomes lines on the message pipe, and no progress
+    // messages go to the front-end, whose own windows show the results.
+    bool RunGuiTarget(const char* const* argv) override;
+
+private:
+    const TaskProtocol& m_protocol;
+    std::unique_ptr<TaskLink> m_link;
+};
+
+} // namespace StandIn
+} // namespace Kyvant

@@ -1,0 +1,223 @@
+// The tool's side of the task link: objects, pipes, messages, the waits, the
+// redirection of the standard streams, the GoAway watch and the test lines.
+#include "KyStandInTool/TaskLink.h"
+
+#include "KyConTool/App/ProtocolPrefix.h"
+#include "KyStd/Core/Errors.h"
+#include "KyStd/Core/HandleTags.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace Kyvant {
+namespace StandIn {
+
+namespace {
+
+const DWORD kEventAccess = EVENT_ALL_ACCESS;
+const unsigned kWaitObjects = 2;
+const unsigned kSlowLinesPerFile = 4;
+const unsigned kSlowGroupLines = 2;
+
+std::string Named(const TaskProtocol& protocol, const char* role)
+{
+    return std::string(GetProtocolPrefix().c_str()) + TaskObjectName(protocol, role);
+}
+
+template <class T>
+T FromWord(DWORD word)
+{
+    return reinterpret_cast<T>(static_cast<UINT_PTR>(word));
+}
+
+template <class T>
+DWORD ToWord(T value)
+{
+    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(value));
+}
+
+// Makes the CRT descriptor target (1 or 2) write into the pipe; the pipe's
+// handle is the CRT's from then on.
+void Redirect(HANDLE writeEnd, int target, int mode)
+{
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), mode);
+    if (fd == -1) {
+        CloseHandle(writeEnd);
+        throw rtl_error(errno);
+    }
+    const int copied = _dup2(fd, target);
+    _close(fd);
+    if (copied != 0)
+        throw rtl_error(errno);
+}
+
+void WriteAll(int fd, const std::string& text)
+{
+    if (_write(fd, text.data(), static_cast<unsigned>(text.size())) !=
+        static_cast<int>(text.size()))
+        throw rtl_error(errno);
+}
+
+DWORD WINAPI WatchGoAway(LPVOID event)
+{
+    if (WaitForSingleObject(static_cast<HANDLE>(event), INFINITE) == WAIT_OBJECT_0)
+        TerminateProcess(GetCurrentProcess(), TaskLink::kGoneAwayExitCode);
+    return 0;
+}
+
+} // namespace
+
+TaskLink::TaskLink(const TaskProtocol& protocol, const TaskLinkSwitches& switches)
+    : m_protocol(protocol), m_switches(switches), m_frontEnd(nullptr), m_frame(nullptr),
+      m_resultsWrite(nullptr), m_messagesWrite(nullptr)
+{
+}
+
+TaskLink::~TaskLink()
+{
+    if (m_resultsWrite)
+        CloseHandle(m_resultsWrite);
+    if (m_messagesWrite)
+        CloseHandle(m_messagesWrite);
+}
+
+bool TaskLink::Requested(const TaskProtocol& protocol)
+{
+    return std::getenv(protocol.processVariable) != nullptr;
+}
+
+bool TaskLink::AskForTask()
+{
+    m_block.reset(new Win32::SharedMemory(Named(m_protocol, "ShMem").c_str(), FILE_MAP_ALL_ACCESS));
+    m_dialogEnded.reset(
+        new Win32::Event(KyOpen, Named(m_protocol, "Dlg_Term_Event").c_str(), kEventAccess));
+    m_go.reset(new Win32::Event(KyOpen, Named(m_protocol, "Go_Event").c_str(), kEventAccess));
+    m_goAway.reset(
+        new Win32::Event(KyOpen, Named(m_protocol, "GoAway_Event").c_str(), kEventAccess));
+    m_frontEnd = FromWord<HANDLE>(ReadWord(kTaskFrontEndProcess));
+    m_frame = FromWord<HWND>(ReadWord(kTaskFrameWindow));
+    if (m_switches.exitBeforeAsk)
+        std::exit(0);
+
+    WriteWord(kTaskResultsPipe, ToWord(PipeToFrontEnd(m_resultsWrite)));
+    WriteWord(kTaskMessagePipe, ToWord(PipeToFrontEnd(m_messagesWrite)));
+    if (m_protocol.announcesProcess && !m_switches.noProcessMessage) {
+        HANDLE self = nullptr;
+        if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), m_frontEnd, &self, 0, FALSE,
+                             DUPLICATE_SAME_ACCESS))
+            throw os_error();
+        Post(0, reinterpret_cast<LPARAM>(self));
+    }
+    Post(m_protocol.askForDialog, 0);
+    return WaitOrFrontEndGone(m_dialogEnded->get()) && ReadWord(kTaskDialogResult) != 0;
+}
+
+bool TaskLink::WaitForGo()
+{
+    return WaitOrFrontEndGone(m_go->get()) && ReadWord(kTaskReadersStarted) != 0;
+}
+
+void TaskLink::Connect()
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    HANDLE results = m_resultsWrite;
+    HANDLE messages = m_messagesWrite;
+    m_resultsWrite = m_messagesWrite = nullptr;
+    try {
+        Redirect(results, 1, _O_BINARY);
+    } catch (...) {
+        CloseHandle(messages);
+        throw;
+    }
+    Redirect(messages, 2, _O_TEXT);
+    if (!m_switches.ignoreGoAway)
+        StartGoAwayWatch();
+    WriteTestLines();
+}
+
+DWORD TaskLink::ReadWord(TaskBlockWord word) const
+{
+    return *reinterpret_cast<const volatile DWORD*>(static_cast<const char*>(m_block->GetBegin()) +
+                                                    word);
+}
+
+void TaskLink::WriteWord(TaskBlockWord word, DWORD value)
+{
+    *reinterpret_cast<volatile DWORD*>(static_cast<char*>(m_block->GetBegin()) + word) = value;
+}
+
+// A new pipe: its read end goes to the front-end (the value returned is
+// valid there), its write end stays here.
+HANDLE TaskLink::PipeToFrontEnd(HANDLE& writeEnd)
+{
+    HANDLE readEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, nullptr, 0))
+        throw os_error();
+    HANDLE remote = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), readEnd, m_frontEnd, &remote, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS | DUPLICATE_CLOSE_SOURCE))
+        throw os_error();
+    return remote;
+}
+
+void TaskLink::Post(WPARAM wParam, LPARAM lParam)
+{
+    if (!PostMessageA(m_frame, WM_APP, wParam, lParam))
+        throw os_error();
+}
+
+// True when the event came; false when the front-end ended first.
+bool TaskLink::WaitOrFrontEndGone(HANDLE event)
+{
+    const HANDLE objects[kWaitObjects] = {event, m_frontEnd};
+    const DWORD outcome = WaitForMultipleObjects(kWaitObjects, objects, FALSE, INFINITE);
+    if (outcome == WAIT_FAILED)
+        throw os_error();
+    return outcome == WAIT_OBJECT_0;
+}
+
+// The watch keeps its own handle of the event, the thread runs until the
+// process ends.
+void TaskLink::StartGoAwayWatch()
+{
+    HANDLE event = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), m_goAway->get(), GetCurrentProcess(), &event, 0,
+                         FALSE, DUPLICATE_SAME_ACCESS))
+        throw os_error();
+    HANDLE thread = CreateThread(nullptr, 0, &WatchGoAway, event, 0, nullptr);
+    if (!thread) {
+        CloseHandle(event);
+        throw os_error();
+    }
+    CloseHandle(thread);
+}
+
+void TaskLink::WriteTestLines()
+{
+    for (unsigned i = 1; i <= m_switches.messages; ++i) {
+        std::fprintf(stderr, "%s: test message %u\n", m_protocol.tool, i);
+        std::fflush(stderr);
+    }
+    for (unsigned i = 0; i < m_switches.slowLines; ++i) {
+        const unsigned file = i / kSlowLinesPerFile;
+        const unsigned line = i % kSlowLinesPerFile;
+        std::string text;
+        if (line == 0)
+            text = "::" + std::to_string(kSlowGroupLines) + "\n";
+        text += "C:\\KySlow\\file" + std::to_string(file) + ".txt(" + std::to_string(line + 1) +
+                "):x(0):slow line " + std::to_string(i) + "\n";
+        WriteAll(1, text);
+        Sleep(m_switches.slowMs);
+    }
+    if (m_switches.badNumber)
+        WriteAll(1, "C:\\KyBad\\bad.txt(1x):x(0):a line number that is no number\n");
+}
+
+} // namespace StandIn
+} // namespace Kyvant

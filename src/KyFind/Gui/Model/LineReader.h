@@ -1,0 +1,60 @@
+// The line reader of the task pipes: cuts a stream of bytes into lines at
+// '\n' (dropping the '\r' of a CR LF unless told to keep it), shows every
+// byte that is not printable as 0xB7, and hands each line to a sink. A line
+// may be cut anywhere by the reads, even between '\r' and '\n'.
+#pragma once
+
+namespace Kyvant {
+namespace FindResults {
+
+// Where the bytes come from: up to count bytes into buffer; 0 or less ends
+// the stream.
+class ByteSource {
+public:
+    virtual ~ByteSource() {}
+    virtual int Read(char* buffer, unsigned count) = 0;
+};
+
+// A C-runtime descriptor read with _read.
+class DescriptorSource : public ByteSource {
+public:
+    explicit DescriptorSource(int fd) : m_fd(fd) {}
+    int Read(char* buffer, unsigned count) override;
+
+private:
+    int m_fd;
+};
+
+// Where the lines go. The text is not NUL-terminated and lives only for the
+// call.
+class LineSink {
+public:
+    virtual ~LineSink() {}
+    virtual void OnLine(const char* text, unsigned length) = 0;
+};
+
+class LineReader {
+public:
+    static const unsigned kBufferSize = 4096;
+    // The byte shown in place of one that is not printable.
+    static const char kUnprintable = static_cast<char>(0xB7);
+
+    // Printable are 0x20 to 0x7E and the bytes from 0x80 up for which
+    // isprint of the C runtime's current locale, read now, is true.
+    explicit LineReader(bool dropCR);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Reads the source to its end; a last line without '\n' is delivered
+    // too. Returns 1.
+    int Run(ByteSource& source, LineSink& sink);
+
+private:
+    void ShowPrintable(char* first, char* last) const;
+
+    bool m_dropCR;
+    bool m_printable[256];
+};
+
+} // namespace FindResults
+} // namespace Kyvant
