@@ -23,6 +23,7 @@ const DWORD kEventAccess = EVENT_ALL_ACCESS;
 const unsigned kWaitObjects = 2;
 const unsigned kSlowLinesPerFile = 4;
 const unsigned kSlowGroupLines = 2;
+const std::size_t kReplayChunk = 65536;
 
 std::string Named(const TaskProtocol& protocol, const char* role)
 {
@@ -217,6 +218,21 @@ void TaskLink::WriteTestLines()
     }
     if (m_switches.badNumber)
         WriteAll(1, "C:\\KyBad\\bad.txt(1x):x(0):a line number that is no number\n");
+    if (!m_switches.replay.empty())
+        Replay(m_switches.replay.c_str());
+}
+
+// The file's bytes into the results pipe as they are.
+void TaskLink::Replay(const char* path)
+{
+    FILE* file = std::fopen(path, "rb");
+    if (!file)
+        throw rtl_error(errno);
+    std::string chunk(kReplayChunk, '\0');
+    std::size_t read = 0;
+    while ((read = std::fread(&chunk[0], 1, chunk.size(), file)) > 0)
+        WriteAll(1, chunk.substr(0, read));
+    std::fclose(file);
 }
 
 } // namespace StandIn

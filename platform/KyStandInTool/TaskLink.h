@@ -49,6 +49,7 @@ private:
     bool WaitOrFrontEndGone(HANDLE event);
     void StartGoAwayWatch();
     void WriteTestLines();
+    void Replay(const char* path);
 
     const TaskProtocol& m_protocol;
     TaskLinkSwitches m_switches;

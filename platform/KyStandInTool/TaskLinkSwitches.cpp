@@ -55,6 +55,8 @@ TaskLinkSwitches TaskLinkSwitches::Parse(const char* text)
             switches.slowMs = Number(word, value);
         else if (name == "bad-number")
             switches.badNumber = true;
+        else if (name == "replay" && !value.empty())
+            switches.replay = value;
         else
             throw std::runtime_error("Unknown task link switch: " + word);
     }

@@ -7,7 +7,10 @@
 //   slow=N              N made-up match lines, four per file (the first two
 //                       a group), one every slow-ms milliseconds (default 20)
 //   bad-number          a match line whose line number is not a number
+//   replay=PATH         the bytes of the file as results, before the work
 #pragma once
+
+#include <string>
 
 namespace Kyvant {
 namespace StandIn {
@@ -20,6 +23,7 @@ struct TaskLinkSwitches {
     unsigned slowLines = 0;
     unsigned slowMs = 20;
     bool badNumber = false;
+    std::string replay;
 
     // From the variable; unknown words throw std::runtime_error.
     static TaskLinkSwitches FromEnvironment();

@@ -32,15 +32,17 @@ namespace findgtest {
 
 using Strings = std::vector<std::string>;
 
-// Answers the next shell box (a "#32770" window) with a button, from a
-// thread of its own, since the box runs its own loop on the UI thread.
+// Answers the shell's boxes (visible "#32770" windows of this process) with
+// a button, from a thread of its own, since each box runs its own loop on
+// the UI thread.
 class BoxAnswerer {
 public:
     explicit BoxAnswerer(int button) : m_button(button), m_thread([this] { Run(); }) {}
     ~BoxAnswerer()
     {
         m_stop = true;
-        m_thread.join();
+        if (m_thread.joinable())
+            m_thread.join();
     }
     BoxAnswerer(const BoxAnswerer&) = delete;
     BoxAnswerer& operator=(const BoxAnswerer&) = delete;
@@ -55,15 +57,30 @@ public:
     }
 
 private:
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found)
+    {
+        char className[16] = "";
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        GetClassNameA(window, className, sizeof className);
+        if (process != GetCurrentProcessId() || std::string(className) != "#32770" ||
+            !IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+
     void Run()
     {
         while (!m_stop) {
-            if (HWND box = FindWindowA("#32770", nullptr)) {
+            HWND box = nullptr;
+            EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&box));
+            if (box != nullptr) {
                 char title[256] = "";
                 GetWindowTextA(box, title, sizeof title);
                 m_titles.push_back(title);
                 PostMessageA(box, WM_COMMAND, MAKEWPARAM(m_button, BN_CLICKED), 0);
-                while (!m_stop && IsWindow(box))
+                while (!m_stop && IsWindow(box) && IsWindowVisible(box))
                     Sleep(10);
             }
             Sleep(10);

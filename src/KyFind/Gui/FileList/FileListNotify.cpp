@@ -11,12 +11,16 @@
 
 using Kyvant::ResultList::RunReportingErrors;
 
+// A row that becomes selected; a selected row that only loses or gains the
+// focus (as rows are removed) changes nothing.
 void FileListView::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
     const NMLISTVIEW& change = *reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
-    if (m_sorting || change.iItem < 0 || !(change.uChanged & LVIF_STATE) ||
-        !(change.uNewState & LVIS_SELECTED) || GetRecord(change.iItem) == nullptr)
+    const bool becameSelected = (change.uChanged & LVIF_STATE) &&
+                                (change.uNewState & LVIS_SELECTED) &&
+                                !(change.uOldState & LVIS_SELECTED);
+    if (m_sorting || change.iItem < 0 || !becameSelected || GetRecord(change.iItem) == nullptr)
         return;
     RunReportingErrors([this, &change] { m_link->SetCurrentFile(change.iItem); });
 }
