@@ -18,7 +18,8 @@ int& MenusShown()
     return menus;
 }
 
-bool CountMenu(Kyvant::Shell::ExplorerContextMenuHost&, const Kyvant::ResultList::ExplorerMenuRequest&)
+bool CountMenu(Kyvant::Shell::ExplorerContextMenuHost&,
+               const Kyvant::ResultList::ExplorerMenuRequest&)
 {
     ++MenusShown();
     return true;

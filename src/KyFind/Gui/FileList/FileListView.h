@@ -85,6 +85,7 @@ private:
     void InvalidateMatchesCell(int row);
     void ActivateRow(int row);
     void SelectCurrentFileRow();
+    void ClearSelectionAndFocus();
     void RestoreAfterSort(const std::vector<const FileRec*>& selected, const FileRec* focused,
                           const FileRec* current, const FileRec* watched);
     int StringWidth(const char* text) const;

@@ -2,6 +2,7 @@
 // sizes, type names without case, times, and attribute letters.
 #include "KyFind/Gui/FileList/FileRecOrder.h"
 
+#include "KyStd/Files/FileNameChars.h"
 #include "KyStd/Strings/StringTraits.h"
 
 #include <cstring>
@@ -41,9 +42,35 @@ Item::Fields FieldsOf(FileListView::Column column)
 
 } // namespace
 
+// NUL first, then the separators, then every other byte by its lower case.
 FileRecOrder::FileRecOrder(FileListView::Column column, bool descending)
     : m_column(column), m_descending(descending), m_needed(FieldsOf(column))
 {
+    const unsigned short separatorKey = 1;
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        m_charKey[byte] =
+            c == '\0' ? 0
+            : Kyvant::IsDirSep(c)
+                ? separatorKey
+                : static_cast<unsigned short>(separatorKey + 1 + Kyvant::FileCharLower(c));
+    }
+}
+
+int FileRecOrder::CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const
+{
+    const unsigned char* x = reinterpret_cast<const unsigned char*>(a.data());
+    const unsigned char* y = reinterpret_cast<const unsigned char*>(b.data());
+    const unsigned common = a.length() < b.length() ? a.length() : b.length();
+    for (unsigned i = 0; i < common; ++i) {
+        if (x[i] == y[i])
+            continue;
+        const unsigned short kx = m_charKey[x[i]];
+        const unsigned short ky = m_charKey[y[i]];
+        if (kx != ky)
+            return kx < ky ? -1 : 1;
+    }
+    return CompareNumbers(a.length(), b.length());
 }
 
 Item::Fields FileRecOrder::NeededFields() const
@@ -63,9 +90,9 @@ int FileRecOrder::Compare(const FileRec& a, const FileRec& b) const
     Prepare(b);
     switch (m_column) {
     case FileListView::Name:
-        return a.GetName().compare(b.GetName());
+        return CompareFileNames(a.GetName(), b.GetName());
     case FileListView::InFolder:
-        return a.GetFolder().compare(b.GetFolder());
+        return CompareFileNames(a.GetFolder(), b.GetFolder());
     case FileListView::Matches:
         return CompareNumbers(a.GetMatchCount(), b.GetMatchCount());
     case FileListView::Size:
