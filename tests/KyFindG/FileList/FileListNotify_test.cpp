@@ -111,12 +111,4 @@ TEST_F(FileListNotify, TheHeaderMenuHidesAndShowsTheColumnsThatMayBeHidden)
     EXPECT_TRUE(view->IsColumnShown(FileListView::Created));
     view->SendMessage(WM_COMMAND, ID_FL_COLUMN_NAME);
     EXPECT_TRUE(view->IsColumnShown(FileListView::Name)) << "Name is always shown";
-
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(IDR_FL_HEADER_MENU));
-    CMenu* columns = menu.GetSubMenu(0);
-    ASSERT_NE(nullptr, columns);
-    ASSERT_EQ(8, columns->GetMenuItemCount());
-    EXPECT_EQ(static_cast<UINT>(ID_FL_COLUMN_MATCHES), columns->GetMenuItemID(0));
-    EXPECT_EQ(static_cast<UINT>(ID_FL_COLUMN_ATTRIBUTES), columns->GetMenuItemID(7));
 }

@@ -1,8 +1,8 @@
 // Renaming a row in place: a name with a character files may not hold is
 // refused with the text and the old name stays; a valid name renames the
 // file and its row; a new extension has the icon and type fetched anew;
-// and Refresh drops the rows of vanished files and fetches the others'
-// details again.
+// Delete while renaming acts on the edit; and Refresh drops the rows of vanished files and fetches
+// the others' details again.
 #include "FileList/FileListTestSupport.h"
 
 #include "KyGuiTool/ResultList/ResultListResource.h"
@@ -65,6 +65,26 @@ TEST_F(FileListRenameEdit, AValidNameRenamesTheFileAndANewExtensionRefetchesTheT
     EXPECT_NE(std::string::npos, datType.find("dat")) << datType;
     EXPECT_EQ(textType, Cell(1, FileListView::Type)) << "the shared .txt record is untouched";
     EXPECT_TRUE(theApp.m_boxes.empty());
+}
+
+TEST_F(FileListRenameEdit, DeleteWhileRenamingDeletesTheEditsSelectionNotTheFile)
+{
+    MakeFiles({{"keep.txt", "alpha\n"}});
+    RunTask({"keep.txt"});
+    view->SetFocus();
+    Command(ID_KY_RENAME);
+    CEdit* edit = List().GetEditControl();
+    ASSERT_NE(nullptr, edit);
+    edit->SetWindowText("new name.txt");
+    edit->SetSel(0, 4);
+    Command(ID_EDIT_CLEAR);
+    CString text;
+    edit->GetWindowText(text);
+    EXPECT_STREQ("name.txt", text);
+    edit->SendMessage(WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpPending();
+    EXPECT_TRUE(Exists("keep.txt"));
+    EXPECT_EQ(Strings{"keep.txt"}, Column(FileListView::Name));
 }
 
 TEST_F(FileListRename, RefreshDropsVanishedFilesAndFetchesTheOthersAgain)
