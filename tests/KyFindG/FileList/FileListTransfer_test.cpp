@@ -5,9 +5,9 @@
 #include "FileList/DropWindow.h"
 #include "FileList/FileListTestSupport.h"
 
+#include "KyGui/Shell/ShellIds.h"
 #include "KyGuiTool/ResultList/FileDataSource.h"
 #include "KyGuiTool/ResultList/ResultListResource.h"
-#include "KyGui/Shell/ShellIds.h"
 #include "KyStd/Shell/ItemIdList.h"
 #include "KyStd/Shell/ShellLaunch.h"
 

@@ -2,9 +2,9 @@
 // reordered in one locked step of its file list, while the reader may go on
 // appending; selection, focus, the current file and the watched row stay
 // with their records.
-#include "KyFind/Gui/FileList/FileRecOrder.h"
 #include "KyFind/Gui/FileList/FileListView.h"
 
+#include "KyFind/Gui/FileList/FileRecOrder.h"
 #include "KyGui/Helpers/ListViewEx.h"
 
 #include <algorithm>
