@@ -14,7 +14,6 @@
 #include "KyGuiTool/TaskFiles/ToolDocFile.h"
 #include "KyStd/Registry/RegValues.h"
 
-#include <cstring>
 #include <exception>
 #include <vector>
 
@@ -155,16 +154,8 @@ void PathPlanSelectorSubDialog::UpdateList()
     int index = 0;
     for (auto plan = m_db.begin(); plan != m_db.end(); ++plan, ++index) {
         const ky_I& name = plan->first;
-        if (index < m_list.GetCount() && EntryName(index) == name) {
-            // A plan renamed in other letters keeps its check under its new name.
-            if (std::strcmp(EntryName(index).c_str(), name.c_str()) == 0)
-                continue;
-            const int check = m_list.GetCheck(index);
-            m_list.DeleteString(static_cast<UINT>(index));
-            m_list.InsertString(index, name.c_str());
-            m_list.SetCheck(index, check);
+        if (index < m_list.GetCount() && EntryName(index) == name)
             continue;
-        }
         m_list.InsertString(index, name.c_str());
         m_list.SetCheck(index, KyCheckListBoxBase::kUnchecked);
     }

@@ -336,17 +336,20 @@ TEST_F(PathPlanTest, OkChecksTheRulesMasksAndDepth)
     }
 }
 
-TEST_F(PathPlanTest, OkWithAChangedStoredPlanOffersToSaveItAndCancelKeepsTheDialogOpen)
+TEST_F(PathPlanTest, LeavingAChangedStoredPlanOffersToSaveItAndCancelStays)
 {
     StorePlan("Sources", {"C:\\src\\"}, "*.cpp", "1");
     SetValue(kEditorKey, "Plan", "Sources");
     Host host;
     bool openAfterCancel = false;
+    int pageAfterCancel = -1;
     Strings questions;
     const INT_PTR result = host.Run([&] {
         Host::Type(host.Editor(), IDC_KY_PP_DEPTH, "5");
         {
-            BoxAnswers answers({IDCANCEL});
+            BoxAnswers answers({IDCANCEL, IDCANCEL});
+            host.tabs->SetActivePage(1u, true, true);
+            pageAfterCancel = host.tabs->GetActivePageIndex();
             host.Ok();
             questions = answers.Texts();
         }
@@ -354,7 +357,10 @@ TEST_F(PathPlanTest, OkWithAChangedStoredPlanOffersToSaveItAndCancelKeepsTheDial
         BoxAnswers answers({IDYES});
         host.Ok();
     });
-    EXPECT_EQ((Strings{"Save changes to Path Plan \"Sources\"?"}), questions);
+    EXPECT_EQ((Strings{"Save changes to Path Plan \"Sources\"?",
+                       "Save changes to Path Plan \"Sources\"?"}),
+              questions);
+    EXPECT_EQ(0, pageAfterCancel);
     EXPECT_TRUE(openAfterCancel);
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ((Strings{"@PSources"}), Host::Args());
