@@ -259,10 +259,10 @@ void PathPlanEditorSubDialog::StopRuleEditing()
         m_ruleList.StopEditing(true, true, true);
 }
 
-PathPlanEditorSubDialog::StringList PathPlanEditorSubDialog::ListedRules() const
+PathPlanEditorSubDialog::StringList PathPlanEditorSubDialog::ListedRules()
 {
     Lines lines;
-    const_cast<KyPathListBox&>(m_ruleList).StoreContents(back_insert_sequencer<Lines>(lines));
+    m_ruleList.StoreContents(back_insert_sequencer<Lines>(lines));
     StringList rules;
     for (const ky_BSB<char>& line : lines)
         rules.push_back(ky_S(line));

@@ -134,7 +134,7 @@ private:
     void ShowRules();
     void SelectFirstRule();
     void StopRuleEditing();
-    StringList ListedRules() const;
+    StringList ListedRules();
     // No rules, no depth.
     void ClearRulesAndDepth();
     // The plan's parts into the page.

@@ -4,8 +4,6 @@
 // the stored plan's save question, and settings that do not parse.
 #include "PathPlans/PathPlanTestSupport.h"
 
-#include "KyConTool/Filters/AdvancedFilters.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,16 +15,6 @@ using namespace pathplantest;
 
 const std::string kEditorKey = PageKey(kEditorGuid);
 const std::string kEditorPrevious = PreviousToolKey(kEditorGuid);
-
-// The text form of a filter as the filters print it.
-std::string FilterText(const char* text)
-{
-    Kyvant::AdvancedFiltration::Filters filters;
-    filters.Parse(Kyvant::ky_I(text));
-    std::vector<Kyvant::ky_BSB<char>> texts;
-    filters.StoreAsStrings(Kyvant::back_insert_sequencer<std::vector<Kyvant::ky_BSB<char>>>(texts));
-    return texts.at(0).c_str();
-}
 
 void SeedEditor(const std::string& key, const Strings& rules, const char* masks, const char* depth,
                 const Strings& exceptions = {}, const Strings& filters = {})

@@ -79,10 +79,12 @@ TEST_F(PathPlanTaskFile, TheEditorsRecordsComeBeforeTheFiltersAndLoadBack)
     SetValue(kEditorKey, "Masks", "*.c");
     SetValue(kEditorKey, "MaxRecursionDepth", "2");
     SetList(kEditorKey, "Exceptions", {"*\\obj\\", "*\\bin\\"});
+    const std::string size = FilterText("S>=4KB");
+    SetList(kEditorKey, "AdvancedFilters", {size});
     const std::string path = m_folder["editor.kytst"];
     Host host;
     Strings rulesAfterNew, rulesAfterOpen;
-    std::string masksAfterOpen, depthAfterOpen, exceptionsAfterOpen;
+    std::string masksAfterOpen, depthAfterOpen, exceptionsAfterOpen, advancedAfterOpen;
     host.Run([&] {
         AnswerFileDialog(path);
         Command(host, ID_KY_DOC_SAVE_AS);
@@ -93,6 +95,7 @@ TEST_F(PathPlanTaskFile, TheEditorsRecordsComeBeforeTheFiltersAndLoadBack)
         masksAfterOpen = Host::Text(host.Editor(), IDC_KY_PP_MASKS);
         depthAfterOpen = Host::Text(host.Editor(), IDC_KY_PP_DEPTH);
         exceptionsAfterOpen = Host::Text(host.Editor(), IDC_KY_PP_EXCEPTIONS);
+        advancedAfterOpen = Host::Text(host.Editor(), IDC_KY_PP_ADVANCED);
         host.Ok();
     });
     EXPECT_EQ((Recs{{100, kEditorGuid},
@@ -102,14 +105,17 @@ TEST_F(PathPlanTaskFile, TheEditorsRecordsComeBeforeTheFiltersAndLoadBack)
                     {252, "2"},
                     {202, "*.c"},
                     {200, "*\\obj\\"},
-                    {200, "*\\bin\\"}}),
+                    {200, "*\\bin\\"},
+                    {201, size}}),
               PathPlanRecords(path));
     EXPECT_TRUE(rulesAfterNew.empty());
     EXPECT_EQ((Strings{"C:\\one\\", "C:\\two\\"}), rulesAfterOpen);
     EXPECT_EQ("*.c", masksAfterOpen);
     EXPECT_EQ("2", depthAfterOpen);
     EXPECT_EQ("* Exceptions...", exceptionsAfterOpen);
-    EXPECT_EQ((Strings{"@d2", "@m*.c", "@x*\\obj\\", "@x*\\bin\\", "@pC:\\one\\", "@pC:\\two\\"}),
+    EXPECT_EQ("* Advanced...", advancedAfterOpen);
+    EXPECT_EQ((Strings{"@d2", "@m*.c", "@x*\\obj\\", "@x*\\bin\\", "@a" + size, "@pC:\\one\\",
+                       "@pC:\\two\\"}),
               Host::Args());
 }
 

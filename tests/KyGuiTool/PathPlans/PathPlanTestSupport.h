@@ -6,6 +6,7 @@
 // back what the pages show.
 #pragma once
 
+#include "KyConTool/Filters/AdvancedFilters.h"
 #include "KyDB/NamedDbTestEnv.h"
 #include "KyGuiTool/PathLists/PathListsResource.h"
 #include "KyGuiTool/PathPlans/ExplorerHandoff.h"
@@ -93,6 +94,16 @@ inline Strings MasksHistory()
     for (char code : order)
         entries.push_back(Value(MasksHistoryKey(), std::string(1, code).c_str()));
     return entries;
+}
+
+// The text form of a filter as the filters print it.
+inline std::string FilterText(const char* text)
+{
+    Kyvant::AdvancedFiltration::Filters filters;
+    filters.Parse(Kyvant::ky_I(text));
+    std::vector<Kyvant::ky_BSB<char>> texts;
+    filters.StoreAsStrings(Kyvant::back_insert_sequencer<std::vector<Kyvant::ky_BSB<char>>>(texts));
+    return texts.at(0).c_str();
 }
 
 inline void StorePlan(const char* name, const Strings& paths, const char* masks = "*",
