@@ -1,9 +1,12 @@
 // Integers and counted strings read from the packet pipe.
 #include "KyReplace/Gui/Packets/PacketInput.h"
 
-#include "KyStd/Processes/PipeIO.h"
+#include "KyStd/Core/Errors.h"
+
+#include <io.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <stdexcept>
 #include <string>
 
@@ -12,14 +15,33 @@ namespace Kyvant {
 namespace {
 
 const unsigned kIntBytes = 4;
-const unsigned kPieceBytes = 0x10000;
+const unsigned kBufferBytes = 0x10000;
 
 } // namespace
+
+PacketInput::PacketInput(int fd) : fd_(fd), buffer_(kBufferBytes) {}
+
+void PacketInput::Fill()
+{
+    errno = 0;
+    const int got = _read(fd_, buffer_.data(), static_cast<unsigned>(buffer_.size()));
+    if (got < 0)
+        throw rtl_error(errno ? errno : EIO);
+    // The writer closed its end inside an item.
+    if (got == 0)
+        throw rtl_error(EPIPE);
+    at_ = 0;
+    end_ = static_cast<size_t>(got);
+}
 
 int PacketInput::ReadInt()
 {
     unsigned char b[kIntBytes];
-    CRT::ReadPipe(fd_, b, kIntBytes);
+    for (unsigned i = 0; i < kIntBytes; ++i) {
+        if (at_ == end_)
+            Fill();
+        b[i] = static_cast<unsigned char>(buffer_[at_++]);
+    }
     const unsigned long value = b[0] | (b[1] << 8) | (static_cast<unsigned long>(b[2]) << 16) |
                                 (static_cast<unsigned long>(b[3]) << 24);
     return static_cast<int>(value);
@@ -36,14 +58,12 @@ unsigned PacketInput::ReadLength()
 
 void PacketInput::ReadBytes(ky_BSB<char>& text, unsigned n)
 {
-    if (n == 0)
-        return;
-    piece_.resize(std::min(n, kPieceBytes));
-    text.reserve(text.length() + std::min(n, kPieceBytes));
     while (n > 0) {
-        const unsigned step = std::min(n, kPieceBytes);
-        CRT::ReadPipe(fd_, piece_.data(), step);
-        text.append(piece_.data(), step);
+        if (at_ == end_)
+            Fill();
+        const unsigned step = static_cast<unsigned>(std::min<size_t>(n, end_ - at_));
+        text.append(buffer_.data() + at_, step);
+        at_ += step;
         n -= step;
     }
 }
