@@ -12,6 +12,7 @@
 #include <afxwin.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace Kyvant {
 
@@ -106,15 +107,17 @@ void ReplaceJob::KyReplaceProcess::AwaitReused(ReplaceJobHost& view,
 
 void ReplaceJob::KyReplaceProcess::Start()
 {
-    ky_S commandLine = CommandLineSetting();
+    // CreateProcess may write into its command line: a private copy.
+    const ky_S& setting = CommandLineSetting();
+    std::vector<char> commandLine(setting.c_str(), setting.c_str() + setting.length() + 1);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION started = {};
     const DWORD flags = OsVersion::AtLeastNT4() ? CREATE_NO_WINDOW : 0;
-    if (!CreateProcessA(nullptr, const_cast<char*>(commandLine.c_str()), nullptr, nullptr, TRUE,
-                        flags, nullptr, nullptr, &startup, &started))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr,
+                        nullptr, &startup, &started))
         throw std::runtime_error(kCannotStart);
     CloseHandle(started.hThread);
     const CRT::Process process(reinterpret_cast<UINT_PTR>(started.hProcess));

@@ -9,7 +9,7 @@
 //   405 a ky_F* (the file's name)   406 a ReplPacketBase* the view then owns
 //   407 the size of the file text, whose pieces (408) and end (409) go
 //       through the chunk buffer to the view's stream
-// Pointers other than 406's are valid only while the message is handled.
+// The pointers of 404 and 405 are valid only while the message is handled.
 // After 407 only 408 is expected (409 once the pieces reach the size, at
 // once for size 0); 401 and 402 are accepted at any time.
 #pragma once
