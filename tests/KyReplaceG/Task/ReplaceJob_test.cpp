@@ -107,6 +107,7 @@ TEST_F(ReplaceJobTest, ConfirmedReplacementOverTheWholeText)
               reptest::List(dir.path()));
     EXPECT_EQ("3\n0\n", kytest::ReadFile(dir["replies.log"]));
     EXPECT_TRUE(TestApp().GetConProcess().empty()) << "KyReplace ended with the job";
+    kytest::SaveWindowPicture(job.view().m_hWnd, "KyReplaceG_job_whole_text");
 }
 
 TEST_F(ReplaceJobTest, ConfirmedReplacementLineByLine)
