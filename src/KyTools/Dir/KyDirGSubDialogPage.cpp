@@ -245,7 +245,7 @@ void KyDirGSubDialogPage::UpdateArgv(const ArgSink& argv)
         argv.append(ky_S("-q"));
     if (m_includeFolders)
         argv.append(ky_S("-F"));
-    if (!m_useIndexingService)
+    if (!UsesIndexingService())
         return;
     const ky_S service(Kyvant::PathPlanDB::s_IndexingServiceSpecifier);
     argv.append(service + Kyvant::PathPlanDB::s_IndexingServiceForceCode);
@@ -272,7 +272,12 @@ void KyDirGSubDialogPage::SaveState()
 
 bool KyDirGSubDialogPage::AllowOK()
 {
-    return m_host == nullptr || m_host->QueryAllowOK(m_useIndexingService != 0);
+    return m_host == nullptr || m_host->QueryAllowOK(UsesIndexingService());
+}
+
+bool KyDirGSubDialogPage::UsesIndexingService() const
+{
+    return m_indexingServiceAvailable && m_useIndexingService != 0;
 }
 
 void KyDirGSubDialogPage::DocProcessRecord(Kyvant::ToolDoc::RecHeader& header, void* payload)

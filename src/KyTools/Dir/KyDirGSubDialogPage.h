@@ -63,6 +63,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The query is used only where the system has the service, even when a
+    // task file from another system asks for it.
+    bool UsesIndexingService() const;
     void ResetToDefaults();
     void ReadSettings();
     void WriteSettings();

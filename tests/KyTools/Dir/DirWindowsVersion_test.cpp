@@ -2,7 +2,8 @@
 // runs under Windows NT 4 (its per-program setting in the prefix), where the
 // service's controls go, the listing's controls move up, the page shrinks
 // about its middle, the service's stored values are neither read nor
-// written, and its records carry the defaults.
+// written, its records carry the defaults, and a task file's query is kept
+// but gives no arguments.
 #include "Dir/DirTestSupport.h"
 
 #include "KyStd/Registry/RegValues.h"
@@ -62,8 +63,12 @@ TEST_F(DirWindowsVersion, NtFourHasNoIndexingServiceControls)
     // The gap is the list file button's top (68) less the check box's (4).
     EXPECT_EQ((Lines{"version 4.0", "hidden 11", "list file button 4", "page 32 38", "argv -f -q",
                      "records 2004= 2003=00 2000=01 2001=01 2002=00 2006= 2005=00 2007=00000000 "
-                     "2008=00000000 2009=01000000"}),
-              Probe("nt40", "dir_page_nt40"));
+                     "2008=00000000 2009=01000000",
+                     "task file argv -f -q",
+                     "task file records 2004= 2003=00 2000=01 2001=01 2002=00 2006= 2005=01 "
+                     "2007=00000000 2008=00000000 2009=01000000"}),
+              Probe("nt40", "dir_page_nt40"))
+        << "a task file's query is kept but not used";
     EXPECT_EQ(1u, ReadDword(key, "QuoteFileNames")) << "OK stored the listing's values";
     EXPECT_EQ(1u, ReadDword(key, "UseIndexingService")) << "and left the service's alone";
     EXPECT_EQ(2u, ReadDword(key, "Mode"));
@@ -75,6 +80,9 @@ TEST_F(DirWindowsVersion, NtFourHasNoIndexingServiceControls)
     EXPECT_EQ((Lines{"version 5.0", "hidden 0", "list file button 68", "page 0 102",
                      "argv -f -q @i+ @iastored @isWrite[a]",
                      "records 2004= 2003=00 2000=01 2001=01 2002=00 2006=73746f726564 "
+                     "2005=01 2007=02000000 2008=03000000 2009=00000000",
+                     "task file argv -f -q @i+ @iastored @isWrite[a]",
+                     "task file records 2004= 2003=00 2000=01 2001=01 2002=00 2006=73746f726564 "
                      "2005=01 2007=02000000 2008=03000000 2009=00000000"}),
               Probe("win2k"));
 }

@@ -14,6 +14,8 @@
 
 namespace {
 
+const int kUseIndexingServiceRecord = 2005;
+
 void Print(const std::string& line)
 {
     const std::string text = line + "\n";
@@ -51,6 +53,13 @@ public:
             kytest::SaveWindowPng(parent.m_hWnd, __argv[2]);
         }
         page.SaveState();
+        // A task file of a system with the service.
+        Kyvant::ToolDoc::RecHeader header = {kUseIndexingServiceRecord, 1};
+        char on = 1;
+        page.DocProcessRecord(header, &on);
+        page.UpdateData(FALSE);
+        Print("task file " + dirpage::Arguments(page));
+        Print("task file " + dirpage::Records(page));
         page.DestroyWindow();
         parent.DestroyWindow();
         return FALSE;
