@@ -5,7 +5,7 @@
 #include <windows.h>
 
 namespace Kyvant {
-namespace FindTask {
+namespace FinderLink {
 
 class CrtDescriptor {
 public:
@@ -28,5 +28,5 @@ private:
     int m_fd;
 };
 
-} // namespace FindTask
+} // namespace FinderLink
 } // namespace Kyvant

@@ -5,7 +5,7 @@
 #pragma once
 
 namespace Kyvant {
-namespace FindResults {
+namespace FinderLink {
 
 // Where the bytes come from: up to count bytes into buffer; 0 or less ends
 // the stream.
@@ -35,13 +35,16 @@ public:
 
 class LineReader {
 public:
+    // The longest read, and the least (room for a held '\r' and one byte).
     static const unsigned kBufferSize = 4096;
+    static const unsigned kLeastReadSize = 2;
     // The byte shown in place of one that is not printable.
     static const char kUnprintable = static_cast<char>(0xB7);
 
     // Printable are 0x20 to 0x7E and the bytes from 0x80 up for which
-    // isprint of the C runtime's current locale, read now, is true.
-    explicit LineReader(bool dropCR);
+    // isprint of the C runtime's current locale, read now, is true. Each
+    // read asks for at most readSize bytes (kept within the limits above).
+    explicit LineReader(bool dropCR, unsigned readSize = kBufferSize);
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
@@ -53,8 +56,9 @@ private:
     void ShowPrintable(char* first, char* last) const;
 
     bool m_dropCR;
+    unsigned m_readSize;
     bool m_printable[256];
 };
 
-} // namespace FindResults
+} // namespace FinderLink
 } // namespace Kyvant

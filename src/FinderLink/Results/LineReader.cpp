@@ -1,5 +1,5 @@
 // Cutting a byte stream into printable lines.
-#include "KyFind/Gui/Model/LineReader.h"
+#include "FinderLink/Results/LineReader.h"
 
 #include <io.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 
 namespace Kyvant {
-namespace FindResults {
+namespace FinderLink {
 
 namespace {
 
@@ -26,7 +26,10 @@ int DescriptorSource::Read(char* buffer, unsigned count)
 // The C runtime's locale tables call a tab printable (it is a blank); in a
 // result row it would be a gap of no set width, so control bytes are never
 // printable and the locale decides only above ASCII.
-LineReader::LineReader(bool dropCR) : m_dropCR(dropCR)
+LineReader::LineReader(bool dropCR, unsigned readSize)
+    : m_dropCR(dropCR), m_readSize(readSize < kLeastReadSize ? kLeastReadSize
+                                   : readSize > kBufferSize  ? kBufferSize
+                                                             : readSize)
 {
     for (unsigned byte = 0; byte < 256; ++byte) {
         const bool plain = byte >= kFirstPlainPrintable && byte <= kLastPlainPrintable;
@@ -49,7 +52,7 @@ int LineReader::Run(ByteSource& source, LineSink& sink)
     std::string pending;
     unsigned carried = 0; // a '\r' held at the buffer's start
     for (;;) {
-        const int got = source.Read(buffer + carried, kBufferSize - carried);
+        const int got = source.Read(buffer + carried, m_readSize - carried);
         if (got <= 0)
             break;
         char* line = buffer;
@@ -89,5 +92,5 @@ int LineReader::Run(ByteSource& source, LineSink& sink)
     return 1;
 }
 
-} // namespace FindResults
+} // namespace FinderLink
 } // namespace Kyvant

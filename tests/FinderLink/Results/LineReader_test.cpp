@@ -1,7 +1,7 @@
 // The line reader over streams cut at every position: the lines do not
 // depend on where the reads end, CR LF ends lose their CR unless it is kept,
 // and bytes that are not printable show as 0xB7.
-#include "KyFind/Gui/Model/LineReader.h"
+#include "FinderLink/Results/LineReader.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-using Kyvant::FindResults::ByteSource;
-using Kyvant::FindResults::LineReader;
-using Kyvant::FindResults::LineSink;
+using Kyvant::FinderLink::ByteSource;
+using Kyvant::FinderLink::LineReader;
+using Kyvant::FinderLink::LineSink;
 
 namespace {
 
@@ -182,4 +182,30 @@ TEST(LineReader, LinesLongerThanTheBufferArriveWholeOnce)
     }
     CutSource greedy(stream, {});
     EXPECT_EQ(expected, Read(greedy, true));
+}
+
+// The message pipe of the Dir link is read 1,023 bytes at a time: no read
+// asks for more, and lines longer than a read still arrive whole.
+TEST(LineReader, ReadSizeBoundsEveryRead)
+{
+    class CountingSource : public ByteSource {
+    public:
+        explicit CountingSource(const std::string& text) : m_cut(text, {}) {}
+        int Read(char* buffer, unsigned count) override
+        {
+            largest = std::max(largest, count);
+            return m_cut.Read(buffer, count);
+        }
+        unsigned largest = 0;
+
+    private:
+        CutSource m_cut;
+    };
+    const std::string longLine(3000, 'm');
+    CountingSource source("short\r\n" + longLine + "\r\nlast");
+    Lines sink;
+    LineReader reader(true, 1023);
+    reader.Run(source, sink);
+    EXPECT_EQ((std::vector<std::string>{"short", longLine, "last"}), sink.lines);
+    EXPECT_EQ(1023u, source.largest);
 }

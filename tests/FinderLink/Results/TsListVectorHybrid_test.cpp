@@ -1,7 +1,7 @@
 // The thread-safe result container: erasing by iterators with the removed
 // indexes reported, and one writer appending while another thread reads and
 // erases.
-#include "KyFind/Gui/Model/TsListVectorHybrid.h"
+#include "FinderLink/Results/TsListVectorHybrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // Posting heap texts with the text message.
-#include "KyFind/Gui/Task/PostText.h"
+#include "FinderLink/Task/PostText.h"
 
-#include "KyFind/Gui/Task/TaskLink.h"
+#include "FinderLink/Task/TaskWords.h"
 #include "KyStd/Strings/String.h"
 
 #include <cstring>
 #include <memory>
 
 namespace Kyvant {
-namespace FindTask {
+namespace FinderLink {
 
 namespace {
 
@@ -43,5 +43,5 @@ void PostText(HWND window, HMODULE module, unsigned id)
     }
 }
 
-} // namespace FindTask
+} // namespace FinderLink
 } // namespace Kyvant

@@ -6,12 +6,12 @@
 #include <windows.h>
 
 namespace Kyvant {
-namespace FindTask {
+namespace FinderLink {
 
 void PostText(HWND window, const char* text);
 void PostText(HWND window, const char* text, unsigned length);
 // The string resource id of the module.
 void PostText(HWND window, HMODULE module, unsigned id);
 
-} // namespace FindTask
+} // namespace FinderLink
 } // namespace Kyvant

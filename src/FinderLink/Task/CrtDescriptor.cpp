@@ -1,5 +1,5 @@
 // Descriptors of the task pipes: adopting a handle, closing.
-#include "KyFind/Gui/Task/CrtDescriptor.h"
+#include "FinderLink/Task/CrtDescriptor.h"
 
 #include "KyStd/Core/Errors.h"
 
@@ -9,7 +9,7 @@
 #include <cerrno>
 
 namespace Kyvant {
-namespace FindTask {
+namespace FinderLink {
 
 void CrtDescriptor::Reset(int fd)
 {
@@ -26,5 +26,5 @@ void CrtDescriptor::AdoptHandle(HANDLE handle)
     Reset(fd);
 }
 
-} // namespace FindTask
+} // namespace FinderLink
 } // namespace Kyvant
