@@ -1,8 +1,9 @@
-// KyDir's run: options, the walk, and the listing on standard output or in
-// the list file.
+// KyDir's run: options, the walk, and the listing on standard output, in
+// the list file or, in a task, as records for the front-end.
 #include "KyDirApp.h"
 
 #include "DirOptions.h"
+#include "DirRecords.h"
 #include "DirWalker.h"
 #include "ListFile.h"
 #include "ListingText.h"
@@ -22,7 +23,7 @@ const char kDisplayName[] = "Kyvant Dir";
 
 } // namespace
 
-KyDirApp::KyDirApp() : KyConApp(ky_F(kFrontEnd), ky_S(kDisplayName)) {}
+KyDirApp::KyDirApp() : LinkedConApp(ky_F(kFrontEnd), ky_S(kDisplayName), kDirTaskProtocol) {}
 
 void KyDirApp::Main(int argc, char** argv)
 {
@@ -30,6 +31,12 @@ void KyDirApp::Main(int argc, char** argv)
     const DirOptions options = ParseDirOptions(commandLine);
     if (commandLine.FileArgc() <= 1)
         throw std::runtime_error("No file arguments given");
+    if (options.listFileMode == ListFileMode::None && InTask()) {
+        StdoutSink sink;
+        DirRecordWriter records(sink);
+        Walk(commandLine.FileArgc(), commandLine.Files(), options, records);
+        return;
+    }
     if (options.listFileMode == ListFileMode::None) {
         ConsoleListing listing(options);
         Walk(commandLine.FileArgc(), commandLine.Files(), options, listing);

@@ -11,6 +11,11 @@ class KyFindApp : public LinkedConApp {
 public:
     KyFindApp();
     void Main(int argc, char** argv) override;
+
+protected:
+    // Made-up match lines: slow ones, and one whose line number is no number;
+    // then a file's bytes replayed as they are.
+    void WriteTestResults(const TaskLinkSwitches& switches) override;
 };
 
 } // namespace StandIn

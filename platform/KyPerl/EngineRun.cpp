@@ -31,6 +31,8 @@ namespace {
 const int kEndNormal = 401;
 const int kEndAbnormal = 402;
 const int kFileDone = 404;
+// The exit code after a fault the tests asked for.
+const int kFaultExitCode = 3;
 
 void Complain(const std::string& text)
 {
@@ -191,7 +193,7 @@ bool ListWalk::Step()
     const int waitFlag = reader_.ReadWaitFlag();
     if (frontEnd_) {
         try {
-            frontEnd_->CheckPoint();
+            frontEnd_->CheckPoint(true);
         } catch (const StopRun&) {
             trace_.Stopped(waitFlag);
             throw;
@@ -249,7 +251,7 @@ int RunEngine(const EngineSwitches& switches)
         listFd = InheritedPipe("KYVANT_PIPE_READ_HDL_OS_HDL", _O_RDONLY);
         packetFd =
             InheritedPipe("KYVANT_PERL_GUI_CONFIRMER_OUTPUT_PIPE_WRITE_HDL_OS_HDL", _O_WRONLY);
-        frontEnd = FrontEndChannel::FromEnvironment(packetFd);
+        frontEnd = FrontEndChannel::FromEnvironment(packetFd, switches.frontEnd);
         if (!frontEnd && NeedsConfirmation(script))
             throw std::runtime_error(
                 "Replace Rule confirmation was requested, but no front-end is there to ask.");
@@ -274,6 +276,8 @@ int RunEngine(const EngineSwitches& switches)
                                 judge.get()));
         walk->Run();
         SendPacket(packetFd, kEndNormal);
+    } catch (const TestFaultSent&) {
+        return kFaultExitCode;
     } catch (const std::exception& e) {
         Complain(e.what());
         const int code = kEndAbnormal;

@@ -1,6 +1,7 @@
 // Parsing of the engine's command line into its switches and the script file's name.
 #include "EngineSwitches.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 
@@ -16,6 +17,29 @@ bool TakeValue(const char* word, const char* name, std::string& value)
         return false;
     value = word + n + 1;
     return true;
+}
+
+// The front-end faults and the pause, each a bare switch.
+bool TakeFlag(const char* word, EngineSwitches& s)
+{
+    const struct {
+        const char* name;
+        bool FrontEndTests::*flag;
+    } flags[] = {
+        {"--test-piece-first", &FrontEndTests::pieceFirst},
+        {"--test-huge-string", &FrontEndTests::hugeString},
+        {"--test-name-in-text", &FrontEndTests::nameInText},
+        {"--test-text-overrun", &FrontEndTests::textOverrun},
+        {"--test-bad-window-index", &FrontEndTests::badWindowIndex},
+        {"--test-pause-per-file", &FrontEndTests::pausePerItem},
+    };
+    for (const auto& f : flags) {
+        if (std::strcmp(word, f.name) == 0) {
+            s.frontEnd.*f.flag = true;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -35,6 +59,10 @@ EngineSwitches ParseSwitches(int argc, char** argv)
         } else if (TakeValue(word, "--test-stderr-tail", s.stderrTail) ||
                    TakeValue(word, "--test-trace", s.traceFile) ||
                    TakeValue(word, "--test-timing", s.timingFile)) {
+        } else if (TakeValue(word, "--test-code", value)) {
+            s.frontEnd.codes.push_back(std::atoi(value.c_str()));
+        } else if (TakeValue(word, "--test-reply-log", s.frontEnd.replyLog)) {
+        } else if (TakeFlag(word, s)) {
         } else if (std::strcmp(word, "--test-abend") == 0) {
             s.abendOnFirstFile = true;
         } else if (std::strcmp(word, "--test-never-ready") == 0) {

@@ -2,6 +2,8 @@
 // "--test-..." switches let tests drive the engine's failure paths.
 #pragma once
 
+#include "FrontEndTests.h"
+
 #include <string>
 #include <vector>
 
@@ -16,6 +18,7 @@ struct EngineSwitches {
     std::string timingFile;               // --test-timing=FILE: time working and waiting
     bool abendOnFirstFile = false;        // --test-abend: ends abnormally at the first file
     bool neverReady = false;              // --test-never-ready: exits before readiness
+    FrontEndTests frontEnd;               // FrontEndTests.h
 };
 
 // Throws std::runtime_error for an unknown switch or a missing script name.

@@ -111,7 +111,7 @@ unsigned long ProcessFile(const FileListItem& item, const PerlGlue::RuleSet& rul
     std::string text = item.isStdin ? ReadStdin() : ReadWholeFile(item.name);
     PerlGlue::MatchJudge* asking = nullptr;
     if (judge) {
-        judge->BeginFile(item.name, text);
+        judge->BeginFile(item.name, text, item.binary);
         if (judge->Asks())
             asking = judge;
     }

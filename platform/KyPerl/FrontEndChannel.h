@@ -9,6 +9,9 @@
 //   410 paused, waiting for resume or stop
 #pragma once
 
+#include "FrontEndTests.h"
+
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -31,6 +34,7 @@ public:
     explicit Packet(int code) { Int(code); }
     Packet& Int(long value);
     Packet& Text(const std::string& text);
+    Packet& Raw(const std::string& bytes); // without a length
     const std::vector<char>& Bytes() const { return bytes_; }
 
 private:
@@ -41,7 +45,8 @@ class FrontEndChannel {
 public:
     // Null when no front-end is attached. Missing events or pipes throw
     // std::runtime_error (or os_error). Later failures throw FrontEndError.
-    static std::unique_ptr<FrontEndChannel> FromEnvironment(int packetFd);
+    static std::unique_ptr<FrontEndChannel> FromEnvironment(int packetFd,
+                                                            const FrontEndTests& tests);
     ~FrontEndChannel();
     FrontEndChannel(const FrontEndChannel&) = delete;
     FrontEndChannel& operator=(const FrontEndChannel&) = delete;
@@ -56,21 +61,32 @@ public:
     // Sends a question and returns the reply.
     int Ask(const Packet& question);
 
-    // Between files and before each question: pauses while asked to (410),
-    // and throws StopRun once asked to stop.
-    void CheckPoint();
+    // Between file-list items and before each question: pauses while asked
+    // to (410), and throws StopRun once asked to stop.
+    void CheckPoint(bool betweenItems = false);
     bool StopRequested() const;
+
+    const FrontEndTests& Tests() const { return tests_; }
+    // Sends a faulty packet the tests asked for; throws TestFaultSent.
+    [[noreturn]] void SendFault(const Packet& packet);
 
 private:
     struct Events;
-    FrontEndChannel(int packetFd, int replyFd, std::unique_ptr<Events> events);
+    FrontEndChannel(int packetFd, int replyFd, std::unique_ptr<Events> events,
+                    const FrontEndTests& tests);
     void Send(const Packet& packet);
     int ReadReply();
+    void FirstFileFaults(const std::string& name);
+    void FirstTextFaults(const std::string& text);
 
     int packetFd_;
     int replyFd_;
     std::unique_ptr<Events> events_;
     unsigned windowLines_ = 1;
+    FrontEndTests tests_;
+    std::FILE* replyLog_ = nullptr;
+    bool firstFile_ = true;
+    bool firstText_ = true;
 };
 
 } // namespace KyPerl

@@ -24,8 +24,9 @@ public:
     }
 
     // Announces the file (and, when questions may follow in whole-text
-    // mode, sends its text).
-    void BeginFile(const std::string& name, const std::string& text);
+    // mode, sends its text). binary: the file's line bodies keep a '\r'
+    // before their '\n', as the rules see them.
+    void BeginFile(const std::string& name, const std::string& text, bool binary);
     bool Asks() const { return asks_; }
 
     bool Replace(const PerlGlue::MatchOffer& offer) override;
@@ -38,7 +39,8 @@ private:
     FrontEndChannel& channel_;
     bool singleLine_;
     bool asks_;
-    std::vector<std::string> lines_; // of the current file, single-line mode
+    std::vector<std::string> lines_; // of the current file with their ends, single-line mode
+    bool binary_ = false;
     Standing allFiles_ = Standing::Ask;
     Standing thisFile_ = Standing::Ask;
 };

@@ -1,6 +1,7 @@
 // The engine's two events, created (manual reset, not signalled) by
-// ScriptBuilder before the engine starts: g_evPerlReady is set by the
-// engine once it reads file names, g_evPerlNormalExit when it ended well.
+// ScriptBuilder before the engine starts: g_evPerlReady, named the protocol
+// prefix + "Kyvant_Perl_Ready_Event" for the Replace front-end, is set by
+// the engine once it reads file names, g_evPerlNormalExit when it ended well.
 // Empty until a ScriptBuilder is built.
 #pragma once
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <string>
 
 namespace Kyvant {
@@ -17,6 +18,14 @@ Win32::Event g_evPerlReady;
 Win32::Event g_evPerlNormalExit;
 
 namespace {
+
+// The ready event is named for the front-end, which opens it under the
+// protocol prefix that this process shares with it through the environment.
+std::string ReadyEventName()
+{
+    const char* prefix = std::getenv("Kyvant_Protocol_Prefix_EnvVar");
+    return std::string(prefix ? prefix : "") + "Kyvant_Perl_Ready_Event";
+}
 
 // Unique per process and builder, so several runs never share an event.
 std::string EventName(const char* role)
@@ -31,11 +40,13 @@ std::string EventName(const char* role)
 ScriptBuilder::ScriptBuilder(PerlConfiguration& configuration)
 {
     ScriptContents contents;
-    contents.readyEventName = EventName("Ready");
+    contents.readyEventName = ReadyEventName();
     contents.normalExitEventName = EventName("NormalExit");
     contents.options = configuration.Options();
     contents.rules = configuration.Rules();
 
+    // An earlier builder's event goes first: the name is created exclusively.
+    g_evPerlReady = Win32::Event();
     g_evPerlReady = Win32::Event(true, contents.readyEventName.c_str());
     g_evPerlNormalExit = Win32::Event(true, contents.normalExitEventName.c_str());
 

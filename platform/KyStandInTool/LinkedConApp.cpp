@@ -22,8 +22,11 @@ bool LinkedConApp::RunGuiTarget(const char* const* argv)
     guiMode_ = false;
     guiFlag_ = false;
     m_link->Connect();
+    WriteTestResults(m_link->GetSwitches());
     return true;
 }
+
+void LinkedConApp::WriteTestResults(const TaskLinkSwitches&) {}
 
 } // namespace StandIn
 } // namespace Kyvant

@@ -1,6 +1,7 @@
 // The application object of a stand-in that a front-end can run as a task:
 // in GUI mode, when the front-end's process-handle variable is set, the
-// task link takes the place of starting the front-end.
+// task link takes the place of starting the front-end. A tool writes the
+// made-up results of the test switches itself.
 #pragma once
 
 #include "KyConTool/App/KyConApp.h"
@@ -23,6 +24,14 @@ public:
     // per-file trouble becomes lines on the message pipe, and no progress
     // messages go to the front-end, whose own windows show the results.
     bool RunGuiTarget(const char* const* argv) override;
+
+    // This run is a front-end's task, connected to its pipes.
+    bool InTask() const { return m_link != nullptr; }
+
+protected:
+    // After the link is connected: the switches' made-up results on standard
+    // output, ahead of the work.
+    virtual void WriteTestResults(const TaskLinkSwitches& switches);
 
 private:
     const TaskProtocol& m_protocol;

@@ -21,9 +21,6 @@ namespace {
 
 const DWORD kEventAccess = EVENT_ALL_ACCESS;
 const unsigned kWaitObjects = 2;
-const unsigned kSlowLinesPerFile = 4;
-const unsigned kSlowGroupLines = 2;
-const std::size_t kReplayChunk = 65536;
 
 std::string Named(const TaskProtocol& protocol, const char* role)
 {
@@ -54,13 +51,6 @@ void Redirect(HANDLE writeEnd, int target, int mode)
     const int copied = _dup2(fd, target);
     _close(fd);
     if (copied != 0)
-        throw rtl_error(errno);
-}
-
-void WriteAll(int fd, const std::string& text)
-{
-    if (_write(fd, text.data(), static_cast<unsigned>(text.size())) !=
-        static_cast<int>(text.size()))
         throw rtl_error(errno);
 }
 
@@ -139,7 +129,7 @@ void TaskLink::Connect()
     Redirect(messages, 2, _O_TEXT);
     if (!m_switches.ignoreGoAway)
         StartGoAwayWatch();
-    WriteTestLines();
+    WriteTestMessages();
 }
 
 DWORD TaskLink::ReadWord(TaskBlockWord word) const
@@ -199,40 +189,12 @@ void TaskLink::StartGoAwayWatch()
     CloseHandle(thread);
 }
 
-void TaskLink::WriteTestLines()
+void TaskLink::WriteTestMessages()
 {
     for (unsigned i = 1; i <= m_switches.messages; ++i) {
         std::fprintf(stderr, "%s: test message %u\n", m_protocol.tool, i);
         std::fflush(stderr);
     }
-    for (unsigned i = 0; i < m_switches.slowLines; ++i) {
-        const unsigned file = i / kSlowLinesPerFile;
-        const unsigned line = i % kSlowLinesPerFile;
-        std::string text;
-        if (line == 0)
-            text = "::" + std::to_string(kSlowGroupLines) + "\n";
-        text += "C:\\KySlow\\file" + std::to_string(file) + ".txt(" + std::to_string(line + 1) +
-                "):x(0):slow line " + std::to_string(i) + "\n";
-        WriteAll(1, text);
-        Sleep(m_switches.slowMs);
-    }
-    if (m_switches.badNumber)
-        WriteAll(1, "C:\\KyBad\\bad.txt(1x):x(0):a line number that is no number\n");
-    if (!m_switches.replay.empty())
-        Replay(m_switches.replay.c_str());
-}
-
-// The file's bytes into the results pipe as they are.
-void TaskLink::Replay(const char* path)
-{
-    FILE* file = std::fopen(path, "rb");
-    if (!file)
-        throw rtl_error(errno);
-    std::string chunk(kReplayChunk, '\0');
-    std::size_t read = 0;
-    while ((read = std::fread(&chunk[0], 1, chunk.size(), file)) > 0)
-        WriteAll(1, chunk.substr(0, read));
-    std::fclose(file);
 }
 
 } // namespace StandIn

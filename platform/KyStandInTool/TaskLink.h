@@ -4,7 +4,8 @@
 // asks for the task dialog by a window message, waits for the dialog's end
 // and then for Go, and works with its standard output and standard error
 // going into the two pipes. When the front-end sets GoAway the tool ends,
-// which closes both pipes.
+// which closes both pipes. The made-up results of the test switches are the
+// tool's own.
 #pragma once
 
 #include "KyStandInTool/TaskLinkSwitches.h"
@@ -38,8 +39,11 @@ public:
     // Waits for Go: true when the front-end's readers run.
     bool WaitForGo();
     // Standard output and error go into the pipes from now on; GoAway ends
-    // the process (unless a switch says otherwise).
+    // the process (unless a switch says otherwise). The switches' messages
+    // come first.
     void Connect();
+
+    const TaskLinkSwitches& GetSwitches() const { return m_switches; }
 
 private:
     DWORD ReadWord(TaskBlockWord word) const;
@@ -48,8 +52,7 @@ private:
     void Post(WPARAM wParam, LPARAM lParam);
     bool WaitOrFrontEndGone(HANDLE event);
     void StartGoAwayWatch();
-    void WriteTestLines();
-    void Replay(const char* path);
+    void WriteTestMessages();
 
     const TaskProtocol& m_protocol;
     TaskLinkSwitches m_switches;

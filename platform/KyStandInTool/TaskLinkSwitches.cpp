@@ -55,6 +55,10 @@ TaskLinkSwitches TaskLinkSwitches::Parse(const char* text)
             switches.slowMs = Number(word, value);
         else if (name == "bad-number")
             switches.badNumber = true;
+        else if (name == "bad-record")
+            switches.badRecord = true;
+        else if (name == "split-name")
+            switches.splitName = true;
         else if (name == "replay" && !value.empty())
             switches.replay = value;
         else

@@ -4,10 +4,18 @@
 //   no-process-message  do not announce the tool's process handle
 //   ignore-goaway       keep going when the front-end asks to go away
 //   messages=N          N lines on the message pipe before the work
-//   slow=N              N made-up match lines, four per file (the first two
-//                       a group), one every slow-ms milliseconds (default 20)
-//   bad-number          a match line whose line number is not a number
-//   replay=PATH         the bytes of the file as results, before the work
+//   slow=N              N made-up results before the work, one every slow-ms
+//                       milliseconds (default 20): the finder's match lines
+//                       (four per file, the first two a group), the Dir
+//                       program's files
+//   bad-number          the finder: a match line whose line number is not a
+//                       number
+//   bad-record          the Dir program: a record of an unknown id between
+//                       two files
+//   split-name          the Dir program: a file whose details record and long
+//                       name record come in many small writes
+//   replay=PATH         the finder: the bytes of the file as results, before
+//                       the work
 #pragma once
 
 #include <string>
@@ -23,6 +31,8 @@ struct TaskLinkSwitches {
     unsigned slowLines = 0;
     unsigned slowMs = 20;
     bool badNumber = false;
+    bool badRecord = false;
+    bool splitName = false;
     std::string replay;
 
     // From the variable; unknown words throw std::runtime_error.

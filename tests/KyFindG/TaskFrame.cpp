@@ -3,6 +3,7 @@
 
 #include "FindGTestApp.h"
 
+#include "FinderLink/Task/TaskWords.h"
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyFind/Gui/Model/FinderModel.h"
@@ -15,6 +16,7 @@
 #include <exception>
 
 namespace FindTask = Kyvant::FindTask;
+namespace FinderLink = Kyvant::FinderLink;
 
 namespace {
 
@@ -41,7 +43,7 @@ void WriteArguments(const std::vector<std::string>& args)
 BEGIN_MESSAGE_MAP(TaskFrame, CWnd)
 ON_MESSAGE(FindTask::kFinderMessage, OnFinderMessage)
 ON_MESSAGE(FindTask::kTaskEndMessage, OnTaskEnd)
-ON_MESSAGE(FindTask::kTextMessage, OnText)
+ON_MESSAGE(FinderLink::kTextMessage, OnText)
 END_MESSAGE_MAP()
 
 TaskFrame* TaskFrame::Create(Finder& finder)

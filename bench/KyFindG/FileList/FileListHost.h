@@ -5,6 +5,7 @@
 // results reader's end message).
 #pragma once
 
+#include "FinderLink/Task/TaskWords.h"
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyFind/Gui/App/KyFindGApp.h"
@@ -89,7 +90,7 @@ protected:
             m_finder.OnTaskEnd();
             return 0;
         }
-        if (message == FindTask::kTextMessage) {
+        if (message == Kyvant::FinderLink::kTextMessage) {
             Kyvant::ky_S* text = reinterpret_cast<Kyvant::ky_S*>(wParam);
             std::fprintf(stderr, "text: %s\n", text->c_str());
             delete text;

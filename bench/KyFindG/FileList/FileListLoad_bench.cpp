@@ -8,9 +8,9 @@
 // under 3 s) and the memory each match takes beyond its text (target: under
 // 200 bytes). Needs a display. Usage: KyFindG_filelist_load_bench
 #include "BenchSupport.h"
+#include "FinderLink/Results/LineReader.h"
 #include "KyFindG/FileList/FileListHost.h"
 #include "KyFind/Gui/Model/FinderModel.h"
-#include "KyFind/Gui/Model/LineReader.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -22,9 +22,9 @@
 #include <thread>
 
 using namespace KyBench;
-using Kyvant::FindResults::DescriptorSource;
-using Kyvant::FindResults::LineReader;
-using Kyvant::FindResults::LineSink;
+using Kyvant::FinderLink::DescriptorSource;
+using Kyvant::FinderLink::LineReader;
+using Kyvant::FinderLink::LineSink;
 
 namespace {
 

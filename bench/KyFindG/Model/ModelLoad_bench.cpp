@@ -6,9 +6,9 @@
 // and list nodes) less the text heaps, over the match count; the target is
 // under 200 bytes. Usage: KyFindG_model_bench
 #include "BenchSupport.h"
+#include "FinderLink/Results/LineReader.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/FinderModel.h"
-#include "KyFind/Gui/Model/LineReader.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -19,9 +19,9 @@
 #include <thread>
 
 using namespace KyBench;
-using Kyvant::FindResults::DescriptorSource;
-using Kyvant::FindResults::LineReader;
-using Kyvant::FindResults::LineSink;
+using Kyvant::FinderLink::DescriptorSource;
+using Kyvant::FinderLink::LineReader;
+using Kyvant::FinderLink::LineSink;
 
 namespace {
 

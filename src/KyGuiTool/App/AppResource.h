@@ -9,6 +9,8 @@
 #define IDS_KY_ABOUT_TEXT 29261
 // In KyGuiToolStrings.rc, with the other strings of its block.
 #define IDS_KY_UNKNOWN_EXCEPTION 29440
+// The filter of the list files and listings that front-ends write.
+#define IDS_KY_TEXT_FILES_FILTER 29445
 
 #define ID_KY_INDEXING_SERVICE_MESSAGE 54025
 #define ID_KY_HELP_WEB 54029

@@ -69,6 +69,8 @@ public:
 
     // Stores the active page's GUID under "PageGUID" of the state key.
     virtual void SaveStatePageGUID();
+    // The key that remembers the active page; empty when none does.
+    const Kyvant::RegKey& GetStateKey() const { return m_stateKey; }
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -4,6 +4,7 @@
 // failures, the finder's messages and a reader error.
 #include "Task/TaskTestSupport.h"
 
+#include "FinderLink/Task/TaskWords.h"
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyFind/Gui/Task/TaskLink.h"
 #include "KyGuiTool/App/KyGuiApp.h"
@@ -17,6 +18,7 @@
 
 using namespace findgtest;
 namespace FindTask = Kyvant::FindTask;
+namespace FinderLink = Kyvant::FinderLink;
 
 namespace {
 
@@ -81,10 +83,11 @@ TEST_F(FindTaskTest, TaskGivesTheLinesOfTheConsoleFinderAndRunsAgainUnderTheSame
     frame->m_onAsk = [&] {
         EXPECT_FALSE(PrefixVariableSet()) << "the finder alone inherits the prefix";
         block.reset(new Kyvant::Win32::SharedMemory(Prefixed(FindTask::kBlockName).c_str()));
-        EXPECT_EQ(reinterpret_cast<UINT_PTR>(frame->m_hWnd), Word(*block, FindTask::kFrameWindow));
-        EXPECT_NE(0u, Word(*block, FindTask::kFrontEndProcess));
-        EXPECT_TRUE(IsOpenHandle(Word(*block, FindTask::kResultsPipe)));
-        EXPECT_TRUE(IsOpenHandle(Word(*block, FindTask::kMessagePipe)));
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(frame->m_hWnd),
+                  Word(*block, FinderLink::kFrameWindow));
+        EXPECT_NE(0u, Word(*block, FinderLink::kFrontEndProcess));
+        EXPECT_TRUE(IsOpenHandle(Word(*block, FinderLink::kResultsPipe)));
+        EXPECT_TRUE(IsOpenHandle(Word(*block, FinderLink::kMessagePipe)));
         for (const char* name :
              {FindTask::kDialogEndedName, FindTask::kGoName, FindTask::kGoAwayName}) {
             HANDLE event = OpenEventA(SYNCHRONIZE, FALSE, Prefixed(name).c_str());
@@ -97,11 +100,11 @@ TEST_F(FindTaskTest, TaskGivesTheLinesOfTheConsoleFinderAndRunsAgainUnderTheSame
     for (int run = 1; run <= 2; ++run) {
         SCOPED_TRACE("run " + std::to_string(run));
         ASSERT_TRUE(RunTask(Accept(args)));
-        EXPECT_EQ(std::vector<int>(run, FindTask::kAllRead), frame->m_taskEnds);
+        EXPECT_EQ(std::vector<int>(run, FinderLink::kAllRead), frame->m_taskEnds);
         EXPECT_EQ(expected, ModelLines());
         EXPECT_EQ(groups, finder.GetModel().GetMatchTotal());
-        EXPECT_EQ(1u, Word(*block, FindTask::kDialogResult));
-        EXPECT_EQ(1u, Word(*block, FindTask::kReadersStarted));
+        EXPECT_EQ(1u, Word(*block, FinderLink::kDialogResult));
+        EXPECT_EQ(1u, Word(*block, FinderLink::kReadersStarted));
         EXPECT_EQ(static_cast<std::size_t>(run), frame->m_announced.size());
         EXPECT_TRUE(frame->m_texts.empty());
         EXPECT_TRUE(theApp.m_boxes.empty());
@@ -136,14 +139,14 @@ TEST_F(FindTaskTest, CancelledDialogStartsNoReaderAndIsNoError)
     };
     bool pipesClosed = false;
     frame->m_afterHandBack = [&] {
-        pipesClosed = !IsOpenHandle(Word(*block, FindTask::kResultsPipe)) &&
-                      !IsOpenHandle(Word(*block, FindTask::kMessagePipe));
+        pipesClosed = !IsOpenHandle(Word(*block, FinderLink::kResultsPipe)) &&
+                      !IsOpenHandle(Word(*block, FinderLink::kMessagePipe));
     };
     EXPECT_FALSE(RunTask(Cancel()));
-    EXPECT_EQ(0u, Word(*block, FindTask::kDialogResult));
+    EXPECT_EQ(0u, Word(*block, FinderLink::kDialogResult));
     EXPECT_TRUE(pipesClosed) << "the front-end closes both pipe handles";
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), WaitForSingleObject(go, 0)) << "Go is set";
-    EXPECT_EQ(0u, Word(*block, FindTask::kReadersStarted));
+    EXPECT_EQ(0u, Word(*block, FinderLink::kReadersStarted));
     CloseHandle(go);
     PumpUntil([] { return false; }, 200);
     EXPECT_TRUE(frame->m_taskEnds.empty()) << "no reader ran";
@@ -202,7 +205,7 @@ TEST_F(FindTaskTest, MessageLinesArriveAsTextsInOrder)
     EXPECT_EQ("KyFind: test message 2", frame->m_texts[1]);
     EXPECT_EQ("KyFind: test message 3", frame->m_texts[2]);
     EXPECT_NE(std::string::npos, frame->m_texts[3].find(missing)) << frame->m_texts[3];
-    EXPECT_EQ(std::vector<int>{FindTask::kAllRead}, frame->m_taskEnds);
+    EXPECT_EQ(std::vector<int>{FinderLink::kAllRead}, frame->m_taskEnds);
     EXPECT_EQ(2u, finder.GetModel().GetMatchTotal());
 }
 
@@ -210,7 +213,7 @@ TEST_F(FindTaskTest, NonNumericFieldEndsTheResultsReaderWithItsError)
 {
     SetVariable(kSwitchesVariable, "bad-number");
     ASSERT_TRUE(RunTask(Accept(Args({"-nG", "--kyvant_ide_output", "-ealpha"}, {"a.txt"}))));
-    EXPECT_EQ(std::vector<int>{FindTask::kReadFailed}, frame->m_taskEnds);
+    EXPECT_EQ(std::vector<int>{FinderLink::kReadFailed}, frame->m_taskEnds);
     EXPECT_EQ(std::vector<std::string>{Kyvant::rtl_error(EINVAL).what()}, frame->m_texts);
     EXPECT_EQ(0u, finder.GetModel().GetFileCount());
 }
@@ -220,7 +223,9 @@ TEST_F(FindTaskTest, StaleEndMessageDoesNotEndTheNextTask)
 {
     const std::vector<std::string> args =
         Args({"-nG", "--kyvant_ide_output", "-ealpha"}, {"a.txt"});
-    frame->m_onAsk = [&] { frame->PostMessage(FindTask::kTaskEndMessage, FindTask::kAllRead, 0); };
+    frame->m_onAsk = [&] {
+        frame->PostMessage(FindTask::kTaskEndMessage, FinderLink::kAllRead, 0);
+    };
     ASSERT_TRUE(RunTask(Accept(args)));
     EXPECT_EQ(2u, frame->m_taskEnds.size());
     EXPECT_EQ(ConsoleLines(args), ModelLines());

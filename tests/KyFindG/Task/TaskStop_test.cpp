@@ -3,14 +3,14 @@
 // the watchdog's Task Status dialog ends it.
 #include "Task/TaskTestSupport.h"
 
-#include "KyFind/Gui/Task/TaskLink.h"
+#include "FinderLink/Task/TaskWords.h"
 #include "KyGuiTool/Watchdog/ProcessKiller.h"
 #include "common/WindowPng.h"
 
 #include <functional>
 
 using namespace findgtest;
-namespace FindTask = Kyvant::FindTask;
+namespace FinderLink = Kyvant::FinderLink;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_F(TaskStopTest, FinderThatGoesAwayEndsTheTaskAtOnce)
     EXPECT_EQ(nullptr, finder.GetCurrentJob());
     EXPECT_FALSE(finder.IsStopping());
     PumpPending();
-    EXPECT_EQ(std::vector<int>{FindTask::kAllRead}, frame->m_taskEnds);
+    EXPECT_EQ(std::vector<int>{FinderLink::kAllRead}, frame->m_taskEnds);
     EXPECT_LT(finder.GetModel().GetFileCount(), kSlowFiles) << "the stream was cut short";
     EXPECT_TRUE(frame->m_texts.empty());
     EXPECT_TRUE(theApp.m_boxes.empty());
@@ -94,7 +94,7 @@ TEST_F(TaskStopTest, ReaderFailingAfterStopShowsNothing)
     finder.Stop();
     EXPECT_EQ(nullptr, finder.GetCurrentJob());
     PumpPending();
-    EXPECT_EQ(std::vector<int>{FindTask::kReadFailed}, frame->m_taskEnds);
+    EXPECT_EQ(std::vector<int>{FinderLink::kReadFailed}, frame->m_taskEnds);
     EXPECT_TRUE(frame->m_texts.empty());
     EXPECT_TRUE(theApp.m_boxes.empty());
     EXPECT_EQ(10u, finder.GetModel().GetFileCount()) << "the lines before the bad one";
@@ -128,6 +128,6 @@ TEST_F(TaskStopTest, TaskStatusDialogEndsAFinderThatIgnoresTheRequest)
     EXPECT_EQ(nullptr, finder.GetCurrentJob());
     EXPECT_TRUE(frame->IsWindowEnabled());
     PumpPending();
-    EXPECT_EQ(std::vector<int>{FindTask::kAllRead}, frame->m_taskEnds);
+    EXPECT_EQ(std::vector<int>{FinderLink::kAllRead}, frame->m_taskEnds);
     EXPECT_LT(finder.GetModel().GetFileCount(), 5000u / 4);
 }

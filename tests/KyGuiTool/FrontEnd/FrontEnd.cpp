@@ -74,7 +74,7 @@ private:
     void WriteArguments();
     void Release(const std::string& how);
     void StatusBar();
-    void Settings();
+    void Settings(const std::string& pages);
 
     std::vector<std::string> m_args{"tool.exe"};
 };
@@ -239,7 +239,7 @@ void FrontEndApp::Act(const std::string& key, const std::string& value)
     } else if (key == "sleep") {
         ::Sleep(static_cast<DWORD>(std::atoi(value.c_str())));
     } else if (key == "settings") {
-        Settings();
+        Settings(value);
     } else if (key == "exit") {
         Log("exit");
         ::ExitProcess(static_cast<UINT>(std::atoi(value.c_str())));
@@ -351,9 +351,9 @@ void FrontEndApp::Release(const std::string& how)
 
 // The settings dialog as a tool's front-end shows it: the tool runs after OK
 // and is released without running after Cancel.
-void FrontEndApp::Settings()
+void FrontEndApp::Settings(const std::string& pages)
 {
-    const INT_PTR result = frontend::RunSettingsDialog(*this);
+    const INT_PTR result = frontend::RunSettingsDialog(*this, pages, AppKeyName());
     Log("settings result=" + std::to_string(result) +
         " docname=" + std::string(DocGetName().c_str()));
     if (result == IDOK) {

@@ -34,8 +34,9 @@
 //   pause             a hold point of its own
 //   sleep=<ms>        Sleep
 //   exit=<code>       end the process at once
-//   settings          the settings dialog with the test pages; after OK
-//                     ConGuiBridge::Run, else ReleaseConApp(false)
+//   settings[=pathplans]  the settings dialog with the test pages (or the
+//                     path-plan pages alone); after OK ConGuiBridge::Run,
+//                     else ReleaseConApp(false)
 #pragma once
 
 #include <cstddef>

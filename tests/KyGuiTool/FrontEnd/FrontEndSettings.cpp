@@ -3,6 +3,8 @@
 #include "FrontEndSettings.h"
 
 #include "KyGuiTool/App/KyGuiApp.h"
+#include "KyGuiTool/PathPlans/KyPathPlanSubDialogTabCtrl.h"
+#include "KyGuiTool/Settings/AppBridges.h"
 #include "KyGuiTool/Settings/KyBaseDialog.h"
 #include "Settings/SettingsPages.h"
 #include "common/SplitText.h"
@@ -20,6 +22,8 @@ const char kGuiProgram[] = "KyGuiTool_frontend.exe";
 const char kExtension[] = "kytst";
 const char kFilter[] = "Test Tasks (*.kytst)|*.kytst|All Files (*.*)|*.*||";
 const int kHelpId = 7;
+const char kPathPlanPages[] = "pathplans";
+const char kHandoffSubkey[] = "\\ShellExArgs";
 
 struct Found {
     int id;
@@ -94,13 +98,19 @@ bool RunNextStage(const Script& script, size_t& used, CWnd& dialog)
     return true;
 }
 
-INT_PTR RunSettingsDialog(KyGuiApp& app)
+INT_PTR RunSettingsDialog(KyGuiApp& app, const std::string& pages, const std::string& appKeyPath)
 {
     KyBaseDialog dialog(kHelpId, Kyvant::ky_S("Test Task"), Kyvant::ky_F(kGuiProgram),
                         Kyvant::ky_F(kConsoleProgram), Kyvant::ky_S(kExtension),
                         Kyvant::ky_S(kFilter));
-    settingstest::AddTestPages(dialog, Kyvant::RegKey(app.GetRegKey(), "Pages"),
-                               [](const std::string& call) { Log("page " + call); });
+    if (pages == kPathPlanPages) {
+        const Kyvant::rc_ptr<Kyvant::AppBridge> bridge(new Kyvant::PathPlanAppBridge(dialog));
+        dialog.SetSubDialogs(
+            nullptr, new KyPathPlanSubDialogTabCtrl(bridge, (appKeyPath + kHandoffSubkey).c_str()));
+    } else {
+        settingstest::AddTestPages(dialog, Kyvant::RegKey(app.GetRegKey(), "Pages"),
+                                   [](const std::string& call) { Log("page " + call); });
+    }
     return dialog.DoModal();
 }
 

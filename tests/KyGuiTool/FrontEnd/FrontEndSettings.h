@@ -6,6 +6,8 @@
 
 #include <afxwin.h>
 
+#include <string>
+
 class KyGuiApp;
 
 namespace frontend {
@@ -14,8 +16,9 @@ namespace frontend {
 // when no stage is left.
 bool RunNextStage(const Script& script, size_t& used, CWnd& dialog);
 
-// The settings dialog with the test pages under the application's key; the
-// dialog's result.
-INT_PTR RunSettingsDialog(KyGuiApp& app);
+// The settings dialog with the test pages under the application's key, or
+// with pages "pathplans" the path-plan pages alone (reading the Explorer
+// hand-off under the application key's "ShellExArgs"); the dialog's result.
+INT_PTR RunSettingsDialog(KyGuiApp& app, const std::string& pages, const std::string& appKeyPath);
 
 } // namespace frontend

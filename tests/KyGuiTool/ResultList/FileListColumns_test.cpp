@@ -36,7 +36,10 @@ BOOL CALLBACK FindPopup(HWND window, LPARAM found)
 {
     char name[16] = "";
     ::GetClassNameA(window, name, sizeof name);
-    if (::IsWindowVisible(window) && lstrcmpA(name, "#32768") == 0) {
+    DWORD process = 0; // this process's menus only
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+        lstrcmpA(name, "#32768") == 0) {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }

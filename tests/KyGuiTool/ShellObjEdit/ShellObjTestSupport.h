@@ -274,11 +274,16 @@ inline Walk& CurrentWalk()
     return walk;
 }
 
+// Menus of this process only: a program of an earlier test that is still
+// closing may show one of its own.
 inline BOOL CALLBACK CollectMenuWindow(HWND window, LPARAM result)
 {
     char name[16] = "";
     ::GetClassNameA(window, name, sizeof name);
-    if (::IsWindowVisible(window) && lstrcmpA(name, "#32768") == 0)
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) &&
+        lstrcmpA(name, "#32768") == 0)
         reinterpret_cast<std::vector<HWND>*>(result)->push_back(window);
     return TRUE;
 }
@@ -309,9 +314,10 @@ inline void CALLBACK Poll(HWND, UINT, UINT_PTR timer, DWORD)
     std::vector<HWND> open;
     ::EnumWindows(&CollectMenuWindow, reinterpret_cast<LPARAM>(&open));
     if (walk.next >= walk.steps.size() || ++walk.polls > kMaxPolls) {
+        // Ended whether or not a menu was seen, so a menu that never showed
+        // as expected cannot leave the test waiting in its tracking loop.
         ::KillTimer(nullptr, timer);
-        if (!open.empty())
-            ::EndMenu();
+        ::EndMenu();
         return;
     }
     const MenuStep& step = walk.steps[walk.next];
@@ -340,6 +346,9 @@ template <class F>
 std::vector<MenuShown> WalkMenu(F open, std::vector<MenuStep> steps, const char* snapshot = nullptr)
 {
     const UINT kPollMs = 20;
+    // The mouse is moved out of the way: a menu that opens under it starts
+    // with the item under it highlighted, and the steps count from the top.
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
     Detail::CurrentWalk() = Detail::Walk();
     Detail::CurrentWalk().steps = std::move(steps);
     Detail::CurrentWalk().snapshot = snapshot;

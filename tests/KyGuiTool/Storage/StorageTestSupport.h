@@ -457,7 +457,10 @@ inline BOOL CALLBACK NoteMenuWindow(HWND hWnd, LPARAM result)
 {
     char name[16] = "";
     ::GetClassNameA(hWnd, name, sizeof name);
-    if (::IsWindowVisible(hWnd) && lstrcmpA(name, "#32768") == 0) {
+    DWORD process = 0; // this process's menus only
+    ::GetWindowThreadProcessId(hWnd, &process);
+    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(hWnd) &&
+        lstrcmpA(name, "#32768") == 0) {
         *reinterpret_cast<HWND*>(result) = hWnd;
         return FALSE;
     }

@@ -143,7 +143,8 @@ TEST_F(FrontEnd, QuestionsAndReplies)
          "5",
          "one\nhello hello\nthree\n",
          {"400 single=1\n",
-          "406 rule=1/1 lines=3 first=1 index=1 window=one|hello hello|three start=0 len=5 "
+          "406 rule=1/1 lines=3 first=1 index=1 window=one\\n|hello hello\\n|three\\n start=0 "
+          "len=5 "
           "find=hello with=bye repl=bye\nreply 5\n",
           "404 count=0\n"}},
         {"-p",

@@ -1,7 +1,8 @@
-// Tests of the strings that front-ends load for the Attrib, EOL, Find,
+// Tests of the strings that front-ends load for the Attrib, Dir, EOL, Find,
 // Replace, Tab and Touch tools: each comes from this library through the
 // resource chain.
 #include "KyTools/Attrib/AttribResource.h"
+#include "KyTools/Dir/DirResource.h"
 #include "KyTools/EOL/EOLResource.h"
 #include "KyTools/Find/FindResource.h"
 #include "KyTools/Module/KyToolsModule.h"
@@ -27,6 +28,10 @@ TEST(ToolStrings, EachToolsStringsComeFromThisLibrary)
         UINT id;
         const char* text;
     } strings[] = {
+        {IDS_KY_DIR_FILE_FILTER, "Kyvant Dir Files (*.kydir)|*.kydir|All Files (*.*)|*.*||"},
+        {IDS_KY_DIR_FILE_EXTENSION, "kydir"},
+        {IDS_KY_DIR_TAB_CAPTION, "Dir Plan"},
+        {IDS_KY_DIR_DOCUMENT_NAME, "Dir Task"},
         {IDS_KY_TAB_FILE_FILTER, "Kyvant Tab Files (*.kytab)|*.kytab|All Files (*.*)|*.*||"},
         {IDS_KY_TAB_FILE_EXTENSION, "kytab"},
         {IDS_KY_TAB_TAB_CAPTION, "Tab Plan"},

@@ -178,12 +178,14 @@ TEST(TaskLink, CancelledDialogOrNoReadersEndTheTask)
 TEST(TaskLink, SwitchWords)
 {
     const TaskLinkSwitches s = TaskLinkSwitches::Parse(
-        "ignore-goaway,messages=3,slow=40,slow-ms=5,bad-number,,replay=Z:\\r.txt");
+        "ignore-goaway,messages=3,slow=40,slow-ms=5,bad-number,,split-name,replay=Z:\\r.txt");
     EXPECT_TRUE(s.ignoreGoAway);
     EXPECT_EQ(3u, s.messages);
     EXPECT_EQ(40u, s.slowLines);
     EXPECT_EQ(5u, s.slowMs);
     EXPECT_TRUE(s.badNumber);
+    EXPECT_TRUE(s.splitName);
+    EXPECT_FALSE(s.badRecord);
     EXPECT_EQ("Z:\\r.txt", s.replay);
     EXPECT_FALSE(s.exitBeforeAsk);
     for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x", "replay="})

@@ -5,10 +5,10 @@
 // are atomic.
 #pragma once
 
+#include "FinderLink/Results/TsListVectorHybrid.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/AtomicCounters.h"
 #include "KyFind/Gui/Model/TextHeaps.h"
-#include "KyFind/Gui/Model/TsListVectorHybrid.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 #include "KyStd/Core/CritSec.h"
 #include "KyStd/Core/RcPtr.h"

@@ -7,7 +7,7 @@
 // no type of one front-end: both result views instantiate it (header-only).
 #pragma once
 
-#include "KyFind/Gui/Model/TsListVectorHybrid.h"
+#include "FinderLink/Results/TsListVectorHybrid.h"
 #include "KyFind/Gui/ResultList/FileDropData.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 #include "KyGuiTool/ResultList/FileDataSource.h"

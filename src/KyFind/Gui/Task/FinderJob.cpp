@@ -1,182 +1,56 @@
-// The life of a find task: registration, the hand-back of the dialog's
-// answer, Go with the start of the readers, Stop and the destruction that
-// joins everything.
+// A find task: the Find front-end's protocol, its hand-back into the
+// application's flags, and the results read as lines into the result model.
 #include "KyFind/Gui/Task/FinderJob.h"
 
-#include "KyConTool/App/ProtocolPrefix.h"
+#include "FinderLink/Results/LineReader.h"
 #include "KyFind/Gui/App/KyFindGApp.h"
-#include "KyGuiTool/Handoff/ConGuiBridge.h"
+#include "KyFind/Gui/Model/FinderModel.h"
+#include "KyFind/Gui/Task/TaskLink.h"
 #include "KyGuiTool/ResultList/KyFileListViewBase.h"
 
-#include <stdexcept>
+namespace FinderLink = Kyvant::FinderLink;
 
-namespace FindTask = Kyvant::FindTask;
+namespace Kyvant {
+namespace FindTask {
+
+const FinderLink::LinkProtocol kProtocol = {
+    kBlockName,          kDialogEndedName,  kGoName,         kGoAwayName,      kFinderCommandLine,
+    kFinderMissingError, kFinderEndedError, kTaskEndMessage, kMessageReadSize,
+};
+
+} // namespace FindTask
+} // namespace Kyvant
 
 namespace {
 
-HANDLE HandleOf(DWORD word)
-{
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word));
-}
-
-HWND WindowOf(DWORD word)
-{
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(word));
-}
-
-void CloseHandleWord(DWORD word)
-{
-    if (word != 0)
-        CloseHandle(HandleOf(word));
-}
-
-// Sets the Go event when Go is left, by any way.
-class GoSetter {
+class ModelSink : public FinderLink::LineSink {
 public:
-    explicit GoSetter(const Kyvant::Win32::Event& go) : m_go(go) {}
-    ~GoSetter()
-    {
-        try {
-            m_go.Set();
-        } catch (...) {
-        }
-    }
-    GoSetter(const GoSetter&) = delete;
-    GoSetter& operator=(const GoSetter&) = delete;
+    explicit ModelSink(Finder::Model& model) : m_model(model) {}
+    void OnLine(const char* text, unsigned length) override { m_model.AddLine(text, length); }
 
 private:
-    const Kyvant::Win32::Event& m_go;
+    Finder::Model& m_model;
 };
 
 } // namespace
 
-Finder::Job::Registration::Registration(Finder& finder, Job* job) : m_finder(finder), m_job(job)
-{
-    SetCurrentJob(finder, job);
-}
-
-Finder::Job::Registration::~Registration()
-{
-    if (GetCurrentJob(m_finder) == m_job)
-        SetCurrentJob(m_finder, nullptr);
-}
-
-void Finder::Job::SetCurrentJob(Finder& finder, Job* job)
-{
-    finder.SetCurrentJob(job);
-}
-
-void Finder::Job::ThreadDeleter::operator()(CWinThread* thread) const
-{
-    delete thread;
-}
+Finder::Job::KyFindProcess::KyFindProcess() : TaskProcess(Kyvant::FindTask::kProtocol) {}
 
 Finder::Job::Job(Finder& finder)
-    : m_finder(finder), m_registration(finder, this), m_frame(nullptr), m_done(0),
-      m_handedBack(false)
+    : m_finder(finder), m_registration(finder, this), m_readers(m_process, *this)
 {
-    m_frame = WindowOf(m_process.ReadWord(FindTask::kFrameWindow));
 }
 
-Finder::Job::~Job()
-{
-    // A task dropped before Go must not leave the finder waiting for it.
-    try {
-        m_process.GetGo().Set();
-    } catch (...) {
-    }
-    for (CWinThread* reader : {m_resultsReader.get(), m_messageReader.get()}) {
-        if (reader)
-            WaitForSingleObject(reader->m_hThread, INFINITE);
-    }
-    try {
-        Kyvant::ResetProtocolPrefix();
-    } catch (...) {
-    }
-    m_messageReader.reset();
-    m_resultsReader.reset();
-    m_messages.Close();
-    m_results.Close();
-}
-
-bool Finder::Job::Go()
-{
-    GoSetter setGo(m_process.GetGo());
-    m_process.WriteWord(FindTask::kReadersStarted, 0);
-    try {
-        if (CKyFindGApp::Instance().GetDialogAccepted()) {
-            OpenDescriptors();
-            m_resultsReader = StartReader(&ResultsReaderEntry);
-            m_messageReader = StartReader(&MessageReaderEntry);
-            if (KyFileListViewBase* view = m_finder.GetFileListView())
-                view->EnableMonitorTimer(true);
-            m_process.WriteWord(FindTask::kReadersStarted, 1);
-        }
-    } catch (CException* e) {
-        e->ReportError();
-        e->Delete();
-    } catch (const std::exception& e) {
-        AfxMessageBox(e.what());
-    }
-    return m_process.ReadWord(FindTask::kReadersStarted) == 1;
-}
-
-// The pipes' read ends become ours with the descriptors; a handle that no
-// descriptor took is closed here.
-void Finder::Job::OpenDescriptors()
-{
-    const HANDLE results = HandleOf(m_process.ReadWord(FindTask::kResultsPipe));
-    const HANDLE messages = HandleOf(m_process.ReadWord(FindTask::kMessagePipe));
-    try {
-        m_results.AdoptHandle(results);
-    } catch (...) {
-        CloseHandle(results);
-        CloseHandle(messages);
-        throw;
-    }
-    try {
-        m_messages.AdoptHandle(messages);
-    } catch (...) {
-        CloseHandle(messages);
-        throw;
-    }
-}
-
-Finder::Job::ThreadPtr Finder::Job::StartReader(AFX_THREADPROC entry)
-{
-    CWinThread* thread =
-        AfxBeginThread(entry, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED, nullptr);
-    if (!thread)
-        throw std::runtime_error("Couldn't create thread");
-    thread->m_bAutoDelete = FALSE;
-    ThreadPtr owned(thread);
-    thread->ResumeThread();
-    return owned;
-}
+Finder::Job::~Job() {}
 
 void Finder::Job::HandBack(bool accepted)
 {
-    if (m_handedBack)
-        return;
-    m_handedBack = true;
-    try {
-        Kyvant::ConGuiBridge::Instance().ReleaseConApp(accepted);
-    } catch (...) {
-        Release(false);
-        throw;
-    }
-    Release(accepted);
+    m_process.HandBack(accepted, &RecordAnswer);
 }
 
-void Finder::Job::Release(bool accepted)
+void Finder::Job::RecordAnswer(bool accepted)
 {
-    if (!accepted) {
-        CloseHandleWord(m_process.ReadWord(FindTask::kResultsPipe));
-        CloseHandleWord(m_process.ReadWord(FindTask::kMessagePipe));
-    }
     CKyFindGApp::Instance().SetDialogAccepted(accepted);
-    m_process.WriteWord(FindTask::kDialogResult, accepted ? 1 : 0);
-    m_process.GetDialogEnded().Set();
 }
 
 void Finder::Job::Stop()
@@ -184,7 +58,27 @@ void Finder::Job::Stop()
     m_process.GetGoAway().Set();
 }
 
-bool Finder::Job::IsDone() const
+bool Finder::Job::DialogAccepted() const
 {
-    return __sync_val_compare_and_swap(const_cast<volatile LONG*>(&m_done), 0, 0) != 0;
+    return CKyFindGApp::Instance().GetDialogAccepted();
+}
+
+void Finder::Job::OnReadersStarted()
+{
+    if (KyFileListViewBase* view = m_finder.GetFileListView())
+        view->EnableMonitorTimer(true);
+}
+
+// The whole pipe, in lines; the binary-mode flag of the task is read now.
+int Finder::Job::ReadResults(int fd)
+{
+    FinderLink::LineReader reader(!CKyFindGApp::Instance().GetBinaryMode());
+    FinderLink::DescriptorSource source(fd);
+    ModelSink sink(m_finder.GetModel());
+    return reader.Run(source, sink);
+}
+
+bool Finder::Job::MessagesDropCR() const
+{
+    return !CKyFindGApp::Instance().GetBinaryMode();
 }

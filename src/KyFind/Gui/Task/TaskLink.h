@@ -1,25 +1,16 @@
-// The task link between the Find front-end and the console finder: the
-// words of the 1,024-byte task block, the names of the objects (each after
-// the protocol prefix), the finder's program and environment variable, and
-// the window messages to the frame.
+// The Find front-end's side of the task link with the console finder: the
+// names of the task objects (each after the protocol prefix), the finder's
+// program and environment variable, the window messages to the frame and
+// the start's errors. The block's words and the text message are every
+// front-end's (FinderLink/Task/TaskWords.h).
 #pragma once
+
+#include "FinderLink/Task/LinkProtocol.h"
 
 #include <windows.h>
 
 namespace Kyvant {
 namespace FindTask {
-
-const unsigned kBlockSize = 1024;
-
-// Byte offsets of the block's little-endian 32-bit words.
-enum BlockWord : unsigned {
-    kFrameWindow = 0,     // the frame: target of the finder's messages
-    kFrontEndProcess = 4, // inheritable handle of the front-end's process
-    kDialogResult = 8,    // 1 accepted, 0 cancelled
-    kResultsPipe = 12,    // read end of the results pipe, valid in the front-end
-    kMessagePipe = 16,    // read end of the message pipe, valid in the front-end
-    kReadersStarted = 20, // 1 once both readers run
-};
 
 const char kBlockName[] = "Kyvant_KyFindG_KyFind_ShMem";
 const char kDialogEndedName[] = "Kyvant_KyFindG_KyFind_Dlg_Term_Event";
@@ -38,20 +29,17 @@ const WPARAM kFinderProcess = 0;
 const WPARAM kAskForDialog = 1;
 // To the frame from itself: focus the active view.
 const UINT kFocusViewMessage = WM_APP + 1;
-// From the results reader at its end: wParam its ReaderResult.
+// From the results reader at its end: wParam its FinderLink::ReaderResult.
 const UINT kTaskEndMessage = WM_APP + 2;
-// wParam: a heap Kyvant::ky_S that the receiver shows and frees.
-const UINT kTextMessage = WM_APP + 0xFA;
-
-enum ReaderResult : int {
-    kAllRead = 1,
-    kReadFailed = 0,
-    kNotStarted = -1, // the readers-started word was 0
-};
 
 // The task start's errors.
 const char kFinderMissingError[] = "Unable to initialize KyFind - Code 5";
 const char kFinderEndedError[] = "Unable to initialize KyFind - Code 4";
+
+// The message reader reads as the results reader does.
+const unsigned kMessageReadSize = 4096;
+
+extern const FinderLink::LinkProtocol kProtocol;
 
 } // namespace FindTask
 } // namespace Kyvant

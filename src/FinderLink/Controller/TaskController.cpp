@@ -1,0 +1,161 @@
+// The shared task controller: the job's registration and ownership, the
+// start's error reports, stopping under the watchdog, the task's end, and
+// what the watchdog asks of it.
+#include "FinderLink/Controller/TaskController.h"
+
+#include "KyConTool/App/ProtocolPrefix.h"
+#include "KyGui/Helpers/UserEx.h"
+#include "KyStd/Shell/ComError.h"
+
+#include <exception>
+
+namespace Kyvant {
+namespace FinderLink {
+
+TaskJob::~TaskJob() {}
+
+TaskController::Registration::Registration(TaskController& controller, TaskJob* job)
+    : m_controller(controller), m_job(job)
+{
+    m_controller.m_currentJob = job;
+}
+
+TaskController::Registration::~Registration()
+{
+    if (m_controller.m_currentJob == m_job)
+        m_controller.m_currentJob = nullptr;
+}
+
+TaskController::TaskController(CWnd* resultPanes)
+    : m_stopping(false), m_discarding(false), m_resultPanes(resultPanes), m_currentJob(nullptr)
+{
+}
+
+TaskController::~TaskController()
+{
+    DestroyJob();
+}
+
+bool TaskController::IsRunning() const
+{
+    return m_currentJob && !m_currentJob->IsDone();
+}
+
+bool TaskController::RunStart(const std::function<bool()>& start)
+{
+    try {
+        return start();
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    } catch (const _com_error& e) {
+        AfxMessageBox(e.ErrorMessage());
+    } catch (const std::exception& e) {
+        AfxMessageBox(e.what());
+    }
+    try {
+        ResetProtocolPrefix();
+    } catch (...) {
+    }
+    return false;
+}
+
+void TaskController::AdoptJob(TaskJob* job)
+{
+    m_job.reset(job);
+}
+
+void TaskController::Stop()
+{
+    if (m_stopping || !IsRunning())
+        return;
+    FlagScope stopping(m_stopping);
+    ProcessKiller::Manager watchdog(*this);
+    m_currentJob->Stop();
+    PumpUntilJobGone();
+    watchdog.Cancel();
+}
+
+// Messages are served (input to the result panes dropped) until the task's
+// end message has destroyed the job.
+void TaskController::PumpUntilJobGone()
+{
+    CWinApp* app = AfxGetApp();
+    CWnd* busy = m_resultPanes ? m_resultPanes : AfxGetMainWnd();
+    const HWND busyWindow = busy ? busy->m_hWnd : nullptr;
+    LONG idle = 0;
+    while (m_currentJob) {
+        if (UserEx::PumpMessagesDiscardingInputMessages(busyWindow)) {
+            idle = 0;
+            continue;
+        }
+        if (app && app->OnIdle(idle++))
+            continue;
+        idle = 0;
+        MSG queued;
+        if (!PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE))
+            WaitMessage();
+    }
+}
+
+bool TaskController::EndFinishedJob()
+{
+    if (!m_currentJob || !m_currentJob->IsDone())
+        return false;
+    DestroyJob();
+    return true;
+}
+
+void TaskController::DestroyJob()
+{
+    m_job.reset();
+    m_toolProcess.close();
+}
+
+void TaskController::SetToolProcess(HANDLE process)
+{
+    if (process != m_toolProcess.get())
+        m_toolProcess.attach(process);
+}
+
+CWnd* TaskController::GetOwnerWindow()
+{
+    return AfxGetMainWnd();
+}
+
+// The handle the tool announced, else the one its start gave: End Task
+// works even for a tool that never announced itself.
+HANDLE TaskController::GetProcessHandle()
+{
+    if (!m_toolProcess.empty())
+        return m_toolProcess.get();
+    return m_currentJob ? m_currentJob->GetStartedProcess() : nullptr;
+}
+
+bool TaskController::PromptNow()
+{
+    return IsRunning();
+}
+
+void TaskController::OnProcessTerminated() {}
+
+void TaskController::OnFirstTick()
+{
+    if (CWnd* frame = GetOwnerWindow())
+        frame->BeginWaitCursor();
+}
+
+void TaskController::OnStatusDialogClosed()
+{
+    if (CWnd* frame = GetOwnerWindow())
+        frame->RestoreWaitCursor();
+}
+
+void TaskController::OnWatchdogEnded()
+{
+    if (CWnd* frame = GetOwnerWindow())
+        frame->EndWaitCursor();
+}
+
+} // namespace FinderLink
+} // namespace Kyvant

@@ -1,0 +1,116 @@
+// Kyvant::FinderLink::TaskController: what the task controllers of the Find
+// and Dir front-ends share. It owns the one task job and knows the current
+// one (a job registers itself while it starts), shows the start's errors,
+// stops a running task under the process watchdog while serving messages,
+// ends the job whose results reader finished, keeps the process handle a
+// tool announces, and describes the task to the watchdog.
+#pragma once
+
+#include "KyGuiTool/Watchdog/ProcessKiller.h"
+#include "KyStd/Processes/Process.h"
+
+#include <afxwin.h>
+
+#include <functional>
+#include <memory>
+
+namespace Kyvant {
+namespace FinderLink {
+
+// What the controller asks of a task's job.
+class TaskJob {
+public:
+    virtual ~TaskJob();
+    // Asks the tool to go away.
+    virtual void Stop() = 0;
+    // The results reader has finished.
+    virtual bool IsDone() const = 0;
+    // The tool's process as its start gave it.
+    virtual HANDLE GetStartedProcess() const = 0;
+};
+
+class TaskController : public ProcessKiller::User {
+public:
+    // Keeps a job registered as its controller's current job while it lives.
+    class Registration {
+    public:
+        Registration(TaskController& controller, TaskJob* job);
+        ~Registration();
+        Registration(const Registration&) = delete;
+        Registration& operator=(const Registration&) = delete;
+
+    private:
+        TaskController& m_controller;
+        TaskJob* m_job;
+    };
+
+    // resultPanes: the window whose input is dropped while a stop waits
+    // (null: the main window).
+    explicit TaskController(CWnd* resultPanes);
+    virtual ~TaskController();
+    TaskController(const TaskController&) = delete;
+    TaskController& operator=(const TaskController&) = delete;
+
+    // A current job whose results reader has not finished.
+    bool IsRunning() const;
+    bool IsStopping() const { return m_stopping; }
+
+    // Asks the running task to go away and waits, serving messages, until
+    // its end has destroyed the job; the watchdog offers to end a tool that
+    // does not react.
+    void Stop();
+    // The tool's own process handle, sent by it: kept for End Task; the
+    // handle kept before is closed.
+    void SetToolProcess(HANDLE process);
+
+    // ProcessKiller::User
+    CWnd* GetOwnerWindow() override;
+    HANDLE GetProcessHandle() override;
+    bool PromptNow() override;
+    void OnProcessTerminated() override;
+    void OnFirstTick() override;
+    void OnStatusDialogClosed() override;
+    void OnWatchdogEnded() override;
+
+protected:
+    // Sets a flag for the lifetime of the object.
+    class FlagScope {
+    public:
+        explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+        ~FlagScope() { m_flag = false; }
+        FlagScope(const FlagScope&) = delete;
+        FlagScope& operator=(const FlagScope&) = delete;
+
+    private:
+        bool& m_flag;
+    };
+
+    // The job being started or running; null when there is none.
+    TaskJob* GetCurrentTaskJob() const { return m_currentJob; }
+    // Runs a task's start. Its errors are shown in a message box and forget
+    // the protocol prefix; the result is then false.
+    bool RunStart(const std::function<bool()>& start);
+    // The controller owns the job from now on (one made before is gone).
+    void AdoptJob(TaskJob* job);
+    // The end message of the results reader: destroys the current job when
+    // it is through; false when the message ended nothing (it came from an
+    // earlier task, or while the next one starts).
+    bool EndFinishedJob();
+    // The job goes; the tool has exited then, so the handle it announced
+    // names nothing to end any more.
+    void DestroyJob();
+
+    bool m_stopping;
+    bool m_discarding;
+
+private:
+    void PumpUntilJobGone();
+
+    CWnd* m_resultPanes;
+    TaskJob* m_currentJob;          // set and cleared by the job's registration
+    std::unique_ptr<TaskJob> m_job; // the owning pointer
+    CRT::Process m_toolProcess;
+};
+
+} // namespace FinderLink
+} // namespace Kyvant

@@ -1,0 +1,205 @@
+// The start of a task: the task block and events under the protocol prefix,
+// the console tool started hidden, the nested wait for the end of the task
+// dialog and the hand-back of its answer; and the end: the wait for the
+// tool's exit.
+#include "FinderLink/Task/TaskProcess.h"
+
+#include "KyConTool/App/ProtocolPrefix.h"
+#include "KyGui/Helpers/UserEx.h"
+#include "KyGuiTool/App/KyGuiApp.h"
+#include "KyGuiTool/Handoff/ConGuiBridge.h"
+#include "KyStd/Core/Errors.h"
+#include "KyStd/Core/HandleTags.h"
+#include "KyStd/Strings/String.h"
+#include "KyStd/Win32/OsVersion.h"
+
+#include <afxwin.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace Kyvant {
+namespace FinderLink {
+
+namespace {
+
+const unsigned kObjectCount = 2; // the tool's process and Dlg_Term
+
+ky_S Named(const char* literal)
+{
+    return GetProtocolPrefix() + literal;
+}
+
+HANDLE InheritableSelf()
+{
+    HANDLE self = nullptr;
+    if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0,
+                         TRUE, DUPLICATE_SAME_ACCESS))
+        throw os_error();
+    return self;
+}
+
+void RemovePrefixVariable() noexcept
+{
+    try {
+        RemoveProtocolPrefixFromEnvironment();
+    } catch (...) {
+    }
+}
+
+template <class H>
+DWORD HandleWord(H handle)
+{
+    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(handle));
+}
+
+void CloseHandleWord(DWORD word)
+{
+    if (word != 0)
+        CloseHandle(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word)));
+}
+
+} // namespace
+
+// The variable is taken out of the environment again on every failure of
+// the start (a failure to create an object reaches the controller, which
+// resets the prefix), so that no later child inherits it.
+TaskProcess::TaskProcess(const LinkProtocol& protocol)
+    : CRT::Process(0), m_protocol(protocol), m_handedBack(false),
+      m_block(KyCreate, kBlockSize, Named(protocol.blockName).c_str(), PAGE_READWRITE, nullptr,
+              FILE_MAP_ALL_ACCESS),
+      m_dialogEnded(true, Named(protocol.dialogEndedName).c_str(), false),
+      m_go(true, Named(protocol.goName).c_str(), false),
+      m_goAway(true, Named(protocol.goAwayName).c_str(), false)
+{
+    try {
+        m_frontEnd.attach(InheritableSelf());
+        CWnd* frame = AfxGetMainWnd();
+        WriteWord(kFrameWindow, HandleWord(frame ? frame->m_hWnd : nullptr));
+        WriteWord(kFrontEndProcess, HandleWord(m_frontEnd.get()));
+        StartTool();
+        WaitUntilDialogEnded();
+        RemoveProtocolPrefixFromEnvironment();
+    } catch (...) {
+        RemovePrefixVariable();
+        throw;
+    }
+}
+
+TaskProcess::~TaskProcess()
+{
+    if (!empty())
+        WaitForSingleObject(get(), INFINITE);
+    try {
+        KyGuiApp::Instance().ConProcessTerminated();
+    } catch (...) {
+    }
+}
+
+DWORD TaskProcess::ReadWord(BlockWord word) const
+{
+    const volatile LONG* at =
+        reinterpret_cast<const volatile LONG*>(static_cast<const char*>(m_block.GetBegin()) + word);
+    return static_cast<DWORD>(*at);
+}
+
+void TaskProcess::WriteWord(BlockWord word, DWORD value)
+{
+    volatile LONG* at =
+        reinterpret_cast<volatile LONG*>(static_cast<char*>(m_block.GetBegin()) + word);
+    __sync_lock_test_and_set(at, static_cast<LONG>(value));
+}
+
+HWND TaskProcess::GetFrame() const
+{
+    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(ReadWord(kFrameWindow)));
+}
+
+// The tool, hidden and without a console window where the system allows,
+// inherits our handles and environment (with the prefix, just this once).
+void TaskProcess::StartTool()
+{
+    std::string commandLine(m_protocol.commandLine); // CreateProcess may write into it
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION started = {};
+    const DWORD flags = OsVersion::AtLeastNT4() ? CREATE_NO_WINDOW : 0;
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+                        &startup, &started))
+        throw std::runtime_error(m_protocol.toolMissingError);
+    CloseHandle(started.hThread);
+    attach(started.hProcess);
+    RemoveProtocolPrefixFromEnvironment();
+    static_cast<CRT::Process&>(KyGuiApp::Instance().GetConProcess()) =
+        static_cast<const CRT::Process&>(*this);
+}
+
+// Serves messages (dropping user input) until Dlg_Term is set, or the tool
+// has ended: an error, unless it ended after a cancelled dialog.
+void TaskProcess::WaitUntilDialogEnded()
+{
+    try {
+        CWinApp* app = AfxGetApp();
+        const HANDLE objects[kObjectCount] = {get(), m_dialogEnded.get()};
+        for (;;) {
+            if (UserEx::PumpMessagesDiscardingInputMessages(nullptr))
+                continue;
+            for (LONG idle = 0; app && app->OnIdle(idle); ++idle) {
+            }
+            MSG queued;
+            const DWORD outcome = PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE)
+                                      ? WaitForMultipleObjects(kObjectCount, objects, FALSE, 0)
+                                      : MsgWaitForMultipleObjects(kObjectCount, objects, FALSE,
+                                                                  INFINITE, QS_ALLINPUT);
+            if (outcome == WAIT_FAILED)
+                throw os_error();
+            if (outcome == WAIT_OBJECT_0) {
+                if (DialogEndedCancelled())
+                    return;
+                throw std::runtime_error(m_protocol.toolEndedError);
+            }
+            if (outcome == WAIT_OBJECT_0 + 1)
+                return;
+        }
+    } catch (...) {
+        KyGuiApp::Instance().ConProcessTerminated();
+        throw;
+    }
+}
+
+bool TaskProcess::DialogEndedCancelled() const
+{
+    return WaitForSingleObject(m_dialogEnded.get(), 0) == WAIT_OBJECT_0 &&
+           ReadWord(kDialogResult) == 0;
+}
+
+void TaskProcess::HandBack(bool accepted, AnswerRecorder record)
+{
+    if (m_handedBack)
+        return;
+    m_handedBack = true;
+    try {
+        ConGuiBridge::Instance().ReleaseConApp(accepted);
+    } catch (...) {
+        Release(false, record);
+        throw;
+    }
+    Release(accepted, record);
+}
+
+void TaskProcess::Release(bool accepted, AnswerRecorder record)
+{
+    if (!accepted) {
+        CloseHandleWord(ReadWord(kResultsPipe));
+        CloseHandleWord(ReadWord(kMessagePipe));
+    }
+    if (record)
+        record(accepted);
+    WriteWord(kDialogResult, accepted ? 1 : 0);
+    m_dialogEnded.Set();
+}
+
+} // namespace FinderLink
+} // namespace Kyvant

@@ -1,0 +1,71 @@
+// KyPathPlanSubDialogTabCtrl: its pages in tab order, the page it opens on
+// and where it remembers the active page.
+#include "KyGuiTool/PathPlans/KyPathPlanSubDialogTabCtrl.h"
+
+#include "KyConTool/DevEnv/DevEnvAccess.h"
+#include "KyGuiTool/PathPlans/PathPlanEditorSubDialog.h"
+#include "KyGuiTool/PathPlans/PathPlanSelectorSubDialog.h"
+#include "KyGuiTool/PathPlans/PathPlanSupport.h"
+#include "KyGuiTool/PathPlans/PathPlansResource.h"
+#include "KyStd/Registry/RegValues.h"
+
+using namespace Kyvant;
+
+namespace {
+
+// Without a remembered page the first one is shown.
+const int kDefaultPage = -1;
+const unsigned kEditorPage = 0;
+
+} // namespace
+
+const char KyPathPlanSubDialogTabCtrl::kVcPageGuidValue[] = "VcPageGUID";
+const char KyPathPlanSubDialogTabCtrl::kVsNetPageGuidValue[] = "VsNetPageGUID";
+
+IMPLEMENT_DYNAMIC(KyPathPlanSubDialogTabCtrl, KySubDialogTabCtrl)
+
+BEGIN_MESSAGE_MAP(KyPathPlanSubDialogTabCtrl, KySubDialogTabCtrl)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+KyPathPlanSubDialogTabCtrl::KyPathPlanSubDialogTabCtrl(const rc_ptr<AppBridge>& bridge,
+                                                       const char* handoffKeyPath)
+    : KySubDialogTabCtrl(kActualId, kProxyId, bridge, PathPlanSupport::ToolOptionsKey(),
+                         kPageGuidRecord, kDefaultPage),
+      m_editor(new PathPlanEditorSubDialog(bridge, handoffKeyPath)),
+      m_selector(new PathPlanSelectorSubDialog(bridge))
+{
+    AddPage(m_editor.get(), PathPlanSupport::Load(IDS_KY_PP_EDITOR_CAPTION));
+    AddPage(m_selector.get(), PathPlanSupport::Load(IDS_KY_PP_CHOOSER_CAPTION));
+}
+
+// The control's window goes first, so that no page window outlives its page.
+KyPathPlanSubDialogTabCtrl::~KyPathPlanSubDialogTabCtrl()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+int KyPathPlanSubDialogTabCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (KySubDialogTabCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (m_editor->InitializedFromTimeLimitedRegKey())
+        SetActivePage(kEditorPage, false, true);
+    return 0;
+}
+
+void KyPathPlanSubDialogTabCtrl::SaveStatePageGUID()
+{
+    const RegKey& key = GetStateKey();
+    KySubDialogPage* page = GetActivePagePtr();
+    const char* value = LaunchedByMsDev()   ? kVcPageGuidValue
+                        : LaunchedByVsNet() ? kVsNetPageGuidValue
+                                            : nullptr;
+    if (value == nullptr) {
+        KySubDialogTabCtrl::SaveStatePageGUID();
+        return;
+    }
+    if (key.get() != nullptr && page != nullptr)
+        WriteRegistryString(key.get(), value, page->GetGUID());
+}
