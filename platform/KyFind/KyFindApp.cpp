@@ -1,5 +1,5 @@
 // KyFind's run: options, patterns, then the walk over the file arguments;
-// the task link's made-up lines.
+// the task link's made-up and replayed lines.
 #include "KyFindApp.h"
 
 #include "FileSearcher.h"
@@ -9,9 +9,12 @@
 #include "KyConTool/App/GetOpt.h"
 #include "KyStandInTool/ByteSink.h"
 #include "KyStandInTool/CommandLine.h"
+#include "KyStd/Core/Errors.h"
 
 #include <windows.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -24,6 +27,21 @@ const char kFrontEnd[] = "KyFindG.exe";
 const char kDisplayName[] = "Kyvant Find";
 const unsigned kSlowLinesPerFile = 4;
 const unsigned kSlowGroupLines = 2;
+const std::size_t kReplayChunk = 65536;
+
+// The file's bytes into the results as they are.
+void Replay(const char* path, ByteSink& sink)
+{
+    FILE* file = std::fopen(path, "rb");
+    if (!file)
+        throw rtl_error(errno);
+    std::string chunk(kReplayChunk, '\0');
+    std::size_t read = 0;
+    while ((read = std::fread(&chunk[0], 1, chunk.size(), file)) > 0)
+        sink.Write(chunk.data(), read);
+    std::fclose(file);
+    std::fflush(stdout);
+}
 
 } // namespace
 
@@ -63,6 +81,8 @@ void KyFindApp::WriteTestResults(const TaskLinkSwitches& switches)
         sink.Write(std::string("C:\\KyBad\\bad.txt(1x):x(0):a line number that is no number\n"));
         std::fflush(stdout);
     }
+    if (!switches.replay.empty())
+        Replay(switches.replay.c_str(), sink);
 }
 
 } // namespace StandIn

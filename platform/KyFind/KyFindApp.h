@@ -13,7 +13,8 @@ public:
     void Main(int argc, char** argv) override;
 
 protected:
-    // Made-up match lines: slow ones, and one whose line number is no number.
+    // Made-up match lines: slow ones, and one whose line number is no number;
+    // then a file's bytes replayed as they are.
     void WriteTestResults(const TaskLinkSwitches& switches) override;
 };
 

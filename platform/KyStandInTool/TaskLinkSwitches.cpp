@@ -59,6 +59,8 @@ TaskLinkSwitches TaskLinkSwitches::Parse(const char* text)
             switches.badRecord = true;
         else if (name == "split-name")
             switches.splitName = true;
+        else if (name == "replay" && !value.empty())
+            switches.replay = value;
         else
             throw std::runtime_error("Unknown task link switch: " + word);
     }

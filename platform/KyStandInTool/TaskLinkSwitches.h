@@ -14,7 +14,11 @@
 //                       two files
 //   split-name          the Dir program: a file whose details record and long
 //                       name record come in many small writes
+//   replay=PATH         the finder: the bytes of the file as results, before
+//                       the work
 #pragma once
+
+#include <string>
 
 namespace Kyvant {
 namespace StandIn {
@@ -29,6 +33,7 @@ struct TaskLinkSwitches {
     bool badNumber = false;
     bool badRecord = false;
     bool splitName = false;
+    std::string replay;
 
     // From the variable; unknown words throw std::runtime_error.
     static TaskLinkSwitches FromEnvironment();

@@ -8,6 +8,7 @@
 #include "KyStd/Containers/List.h"
 #include "KyStd/Core/CritSec.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -108,6 +109,19 @@ public:
         m_index.resize(kept);
         for (Node* node : found)
             List::erase(iterator(node));
+    }
+
+    // Stable-sorts the first count elements (all of them when fewer) by
+    // less(const T&, const T&) in one locked step; elements appended while
+    // a reader waits for the lock follow them in arrival order.
+    template <class Less>
+    void stable_sort_front(unsigned count, Less less)
+    {
+        Lock lock(m_lock);
+        const auto first = m_index.begin();
+        const auto last = first + std::min<std::size_t>(count, m_index.size());
+        std::stable_sort(first, last,
+                         [&less](Node* a, Node* b) { return less(*iterator(a), *iterator(b)); });
     }
 
 private:

@@ -87,6 +87,21 @@ void Item::PrepForDisplay_imp_1(Fields wanted) const
         preparation.PrepareFolderIcon();
 }
 
+void Item::ForgetFields(Fields fields)
+{
+    Win32::CritSecLock lock(Caches::Instance().Lock());
+    m_prepared &= ~fields;
+    if (fields & ShellData) {
+        m_prepared &= ~ShellData;
+        m_fileShInfo = nullptr;
+    }
+}
+
+void Item::SetName(const ky_F& name)
+{
+    m_name = name;
+}
+
 bool Item::Preparation::AttributesKnown() const
 {
     return (m_item.m_prepared & (DetailsGiven | AttributeText)) != NoFields;

@@ -62,6 +62,12 @@ public:
     // Prepares the wanted fields that are not prepared yet, under the lock.
     // Failures show as error texts, never as exceptions.
     void PrepForDisplay_imp_1(Fields wanted) const;
+    // Under the lock: the fields are fetched again when next asked for
+    // (DetailsGiven among them: from the file system). Forgetting the icon or
+    // the type name drops the shell's answer the item points at.
+    void ForgetFields(Fields fields);
+    // The file's new name within its folder (after a rename).
+    void SetName(const ky_F& name);
 
     ky_F GetFullFileName() const;
     const ky_F& GetFolder() const { return *m_folder; }

@@ -11,5 +11,8 @@
 #define ID_KY_RENAME 53513
 #define ID_KY_REFRESH 53514
 
+// The refusal of a new file name, followed by the characters it may not hold.
+#define IDS_KY_BAD_FILENAME_CHARS 29449
+
 #define IDS_KY_UNKNOWN_OLE_ERROR 29262
 #define IDS_KY_CLIPBOARD_ERROR 29263

@@ -178,7 +178,7 @@ TEST(TaskLink, CancelledDialogOrNoReadersEndTheTask)
 TEST(TaskLink, SwitchWords)
 {
     const TaskLinkSwitches s = TaskLinkSwitches::Parse(
-        "ignore-goaway,messages=3,slow=40,slow-ms=5,bad-number,,split-name");
+        "ignore-goaway,messages=3,slow=40,slow-ms=5,bad-number,,split-name,replay=Z:\\r.txt");
     EXPECT_TRUE(s.ignoreGoAway);
     EXPECT_EQ(3u, s.messages);
     EXPECT_EQ(40u, s.slowLines);
@@ -186,7 +186,8 @@ TEST(TaskLink, SwitchWords)
     EXPECT_TRUE(s.badNumber);
     EXPECT_TRUE(s.splitName);
     EXPECT_FALSE(s.badRecord);
+    EXPECT_EQ("Z:\\r.txt", s.replay);
     EXPECT_FALSE(s.exitBeforeAsk);
-    for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x"})
+    for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x", "replay="})
         EXPECT_THROW(TaskLinkSwitches::Parse(bad), std::runtime_error) << bad;
 }

@@ -48,12 +48,19 @@ void Finder::OnTaskEnd()
         m_fileList->ShowMsgWnd(true);
 }
 
-// The job goes before the results are cleared, so that no reader still adds.
+// The file list lets go of its rows first, and the job goes before the
+// results are cleared, so that no reader still adds; the emptied list says
+// so.
 void Finder::Discard()
 {
     CWaitCursor wait;
     FlagScope discarding(m_discarding);
     KyGuiApp::Instance().ClearIndexingServiceMessage();
+    const bool listShown = m_fileList && m_fileList->GetSafeHwnd();
+    if (listShown)
+        m_fileList->Clear();
     DestroyJob();
     m_model->Clear();
+    if (listShown)
+        m_fileList->ShowMsgWnd(true);
 }

@@ -1,0 +1,196 @@
+// FileListView: construction, the message map, the rows' records and
+// files, window styles, the first initial update, Clear and the display
+// texts.
+#include "KyFind/Gui/FileList/FileListView.h"
+
+#include "KyFind/Gui/FileList/FileListResource.h"
+#include "KyGui/Helpers/UserEx.h"
+#include "KyGuiTool/ResultList/HandlerExceptions.h"
+
+#include <afxres.h>
+
+#include <string>
+
+using Kyvant::ShFileRec::Item;
+
+namespace {
+
+const DWORD kViewStyles = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
+const int kNoImage = I_IMAGENONE;
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
+
+BEGIN_MESSAGE_MAP(FileListView, KyFileListViewBase)
+ON_NOTIFY_REFLECT(LVN_GETDISPINFO, OnGetDispInfo)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClickRow)
+ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+ON_NOTIFY_REFLECT(NM_RCLICK, OnRightClickRow)
+ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+ON_COMMAND_RANGE(ID_FL_COLUMN_FIRST, ID_FL_COLUMN_LAST, OnHeaderCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_FL_COLUMN_FIRST, ID_FL_COLUMN_LAST, OnUpdateHeaderCommand)
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+FileListView::FileListView()
+    : Base(ColumnTable(), ColumnCount, IDR_FL_HEADER_MENU, ID_FL_COLUMN_FIRST), m_finder(nullptr),
+      m_link(&m_ownLink), m_initialUpdated(false), m_sorting(false), m_watchedRow(-1),
+      m_watchedCount(-1)
+{
+}
+
+FileListView::~FileListView() {}
+
+FileListView::FileRec* FileListView::GetRecord(int row)
+{
+    return m_finder != nullptr ? m_finder->GetModel().GetFile(row) : nullptr;
+}
+
+const FileListView::FileRec* FileListView::GetRecord(int row) const
+{
+    return m_finder != nullptr ? m_finder->GetModel().GetFile(row) : nullptr;
+}
+
+FileListView::RowIterator FileListView::GetRowIterator(int row)
+{
+    return m_finder->GetModel().GetFiles().iterator_at(static_cast<unsigned>(row));
+}
+
+FileListView::RowIterator FileListView::GetRowIterator(int row) const
+{
+    return m_finder->GetModel().GetFiles().iterator_at(static_cast<unsigned>(row));
+}
+
+void FileListView::GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes)
+{
+    out.clear();
+    attributes = 0;
+    if (const FileRec* record = GetRecord(row)) {
+        record->PrepForDisplay_imp_1(Item::AttributeText);
+        out = record->GetFullFileName();
+        attributes = record->GetAttributes();
+    }
+}
+
+void FileListView::GetItemFile(Kyvant::ky_F& out, int row)
+{
+    const FileRec* record = GetRecord(row);
+    out = record != nullptr ? record->GetFullFileName() : Kyvant::ky_F();
+}
+
+void FileListView::GetItemFolder(Kyvant::ky_F& out, int row)
+{
+    const FileRec* record = GetRecord(row);
+    out = record != nullptr ? record->GetFolder() : Kyvant::ky_F();
+}
+
+void FileListView::GetMsgWndText(Kyvant::ky_S& out)
+{
+    CString text;
+    text.LoadString(IDS_FL_RESULTS_EMPTY);
+    out = static_cast<const char*>(text);
+}
+
+BOOL FileListView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= kViewStyles;
+    const BOOL created = Base::PreCreateWindow(cs);
+    if (Kyvant::UserEx::IsAppThemed())
+        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    return created;
+}
+
+// The first time only: whole rows are selected, and the match list learns
+// how wide the Matches column is.
+void FileListView::OnInitialUpdate()
+{
+    Base::OnInitialUpdate();
+    if (m_initialUpdated)
+        return;
+    m_initialUpdated = true;
+    CListCtrl& list = GetListCtrl();
+    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    const int index = GetColIndexX(Matches);
+    m_link->SetMatchesColumnWidth(index >= 0 ? list.GetColumnWidth(index) : m_widths[Matches]);
+}
+
+void FileListView::Clear()
+{
+    Base::Clear();
+    m_watchedRow = -1;
+    m_watchedCount = -1;
+    m_link->MoveCurrentFile(-1);
+}
+
+void FileListView::OnMonitorTimerKilled()
+{
+    m_watchedRow = -1;
+    m_watchedCount = -1;
+}
+
+void FileListView::EndItemLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    Base::EndItemLabelEdit(pNMHDR, pResult);
+    if (*pResult)
+        m_link->OnFileRenamed();
+}
+
+void FileListView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    Kyvant::ResultList::RunReportingErrors([this, &item] { FillDispInfo(item); });
+}
+
+// Rows past the model's end (emptied under the list) show nothing.
+void FileListView::FillDispInfo(LVITEMA& item)
+{
+    const FileRec* record = GetRecord(item.iItem);
+    if (record == nullptr)
+        return;
+    record->PrepForDisplay_imp_1(Item::AllFields);
+    switch (GetColIDX(item.iSubItem, false)) {
+    case Name:
+        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
+        break;
+    case InFolder:
+        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
+                       record->GetFolderOverlay());
+        break;
+    case Matches: {
+        const unsigned count = record->GetMatchCount();
+        HandleDispInfo_imp(item, count != 0 ? std::to_string(count).c_str() : "", kNoImage, 0);
+        break;
+    }
+    case Size:
+        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
+        break;
+    case Type:
+        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
+        break;
+    case Modified:
+        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
+        break;
+    case Created:
+        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
+        break;
+    case Attributes:
+        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void FileListView::OnHeaderCommand(UINT id)
+{
+    OnHeaderPopup(id);
+}
+
+void FileListView::OnUpdateHeaderCommand(CCmdUI* pCmdUI)
+{
+    OnUpdateHeaderPopup(pCmdUI);
+}

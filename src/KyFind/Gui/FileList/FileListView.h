@@ -1,0 +1,100 @@
+// FileListView: the Find front-end's file list, one row per found file of
+// the finder's result model, growing on the monitor timer while a task runs.
+// It supplies the rows, columns and display texts, sorts by a column,
+// erases rows from the model and keeps the current file in step with the
+// panes that follow it.
+#pragma once
+
+#include "KyFind/Gui/FileList/FileListLink.h"
+#include "KyFind/Gui/Finder/Finder.h"
+#include "KyFind/Gui/Model/FinderModel.h"
+#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+
+#include <afxwin.h>
+
+class FileListView : public Kyvant::FileListViewBaseT<Finder::Model::FileRec> {
+    DECLARE_DYNCREATE(FileListView)
+
+public:
+    using FileRec = Finder::Model::FileRec;
+    using Base = Kyvant::FileListViewBaseT<FileRec>;
+
+    // Column ids: the index into the column table.
+    enum Column { Name, InFolder, Matches, Size, Type, Modified, Created, Attributes, ColumnCount };
+
+    FileListView();
+    ~FileListView() override;
+
+    // The finder whose model the rows show (null: none).
+    void SetFinder(Finder* finder) { m_finder = finder; }
+    Finder* GetFinder() const { return m_finder; }
+    // The panes that follow the current file; null: the view's own record
+    // of the current file's row.
+    void SetLink(FileListLink* link) { m_link = link != nullptr ? link : &m_ownLink; }
+    FileListLink& GetLink() const { return *m_link; }
+
+    // Sorts by the column: its first direction when it is not sorted, else
+    // the other one; selection, focus, the current file and the watched row
+    // follow their records.
+    void SortByColumn(int column);
+
+    // The last row at the last tick (-1 none) and the match count seen for it.
+    int GetWatchedRow() const { return m_watchedRow; }
+    long long GetWatchedCount() const { return m_watchedCount; }
+
+    static const ColumnInitInfo* ColumnTable();
+
+    // KyFileListViewBase
+    void Clear() override;
+    void GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes) override;
+    void GetItemFile(Kyvant::ky_F& out, int row) override;
+    void GetItemFolder(Kyvant::ky_F& out, int row) override;
+    void InitColumnWidths(int* widths, int availableWidth, int widthOfX, int widthOf0,
+                          int smallIconWidth, int extra) override;
+    void GetMsgWndText(Kyvant::ky_S& out) override;
+    void EndItemLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) override;
+    void OnMonitorTimerKilled() override;
+
+    // FileListViewBaseT
+    FileRec* GetRecord(int row) override;
+    const FileRec* GetRecord(int row) const override;
+    RowIterator GetRowIterator(int row) override;
+    RowIterator GetRowIterator(int row) const override;
+    void EraseRows(const RowIterators& rows, int& focusedRow) override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void OnInitialUpdate() override;
+
+protected:
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnRightClickRow(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnHeaderCommand(UINT id);
+    afx_msg void OnUpdateHeaderCommand(CCmdUI* pCmdUI);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void FillDispInfo(LVITEMA& item);
+    void OnMonitorTick();
+    void FollowWatchedRow(unsigned fileCount);
+    void InvalidateMatchesCell(int row);
+    void ActivateRow(int row);
+    void SelectCurrentFileRow();
+    void ClearSelectionAndFocus();
+    void RestoreAfterSort(const std::vector<const FileRec*>& selected, const FileRec* focused,
+                          const FileRec* current, const FileRec* watched);
+    int StringWidth(const char* text) const;
+
+    Finder* m_finder;
+    CurrentFileOnly m_ownLink;
+    FileListLink* m_link;
+    bool m_initialUpdated; // this view's part of the first initial update is done
+    bool m_sorting;        // selection changes are ignored while it is set
+    int m_watchedRow;
+    long long m_watchedCount; // -1: none seen
+};
