@@ -6,6 +6,7 @@
 #include "KyStd/Registry/RegKey.h"
 #include "KyStd/Strings/String.h"
 
+#include <clocale>
 #include <stdexcept>
 #include <string>
 
@@ -20,7 +21,12 @@ Kyvant::RegKey OpenAppKey()
 
 } // namespace
 
-CKyDirGApp::CKyDirGApp() : KyGuiApp(OpenAppKey(), nullptr), m_dialogAccepted(false) {}
+// The user's locale groups the counts and sizes the program shows.
+CKyDirGApp::CKyDirGApp()
+    : KyGuiApp(OpenAppKey(), nullptr), m_dialogAccepted(false), m_listFileNamed(false)
+{
+    std::setlocale(LC_ALL, "");
+}
 
 CKyDirGApp::~CKyDirGApp() {}
 

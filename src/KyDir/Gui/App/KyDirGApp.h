@@ -22,6 +22,10 @@ public:
     // each task start, read by the start of the readers.
     bool GetDialogAccepted() const { return m_dialogAccepted; }
     void SetDialogAccepted(bool accepted) { m_dialogAccepted = accepted; }
+    // Whether the last task's Dir page named a list file: an empty listing
+    // then went to that file.
+    bool GetListFileNamed() const { return m_listFileNamed; }
+    void SetListFileNamed(bool named) { m_listFileNamed = named; }
 
     // Puts "Kyvant_KyDirG_Process_Hdl" into the environment: the decimal
     // value of an inheritable duplicate of this process's handle, by which
@@ -30,4 +34,5 @@ public:
 
 private:
     bool m_dialogAccepted;
+    bool m_listFileNamed;
 };

@@ -55,5 +55,7 @@ void Finder::Discard()
     FlagScope discarding(m_discarding);
     KyGuiApp::Instance().ClearIndexingServiceMessage();
     DestroyJob();
+    if (m_listView != nullptr && m_listView->GetSafeHwnd() != nullptr)
+        m_listView->Clear();
     m_model->Clear();
 }
