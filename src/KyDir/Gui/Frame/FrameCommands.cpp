@@ -56,6 +56,11 @@ void CMainFrame::OnUpdateStop(CCmdUI* pCmdUI)
     pCmdUI->Enable(finder != nullptr && finder->IsRunning());
 }
 
+void CMainFrame::OnUpdateAlways(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable();
+}
+
 void CMainFrame::OnUpdateResultCommand(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(HasResultsAndIdle());

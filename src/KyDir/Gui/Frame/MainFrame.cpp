@@ -65,6 +65,7 @@ ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
 ON_WM_SETCURSOR()
 ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
+ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateAlways)
 ON_COMMAND(ID_TASK_STOP, OnStop)
 ON_UPDATE_COMMAND_UI(ID_TASK_STOP, OnUpdateStop)
 ON_COMMAND(ID_TASK_DISCARD, OnDiscard)
@@ -127,6 +128,9 @@ bool CMainFrame::CreateBars()
                             WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
                             CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
         !m_toolBar.LoadToolBar(IDR_MAINFRAME))
+        return false;
+    if (!m_reBar.Create(this, RBS_BANDBORDERS) ||
+        !m_reBar.AddBar(&m_toolBar, nullptr, nullptr, RBBS_NOGRIPPER | RBBS_FIXEDBMP))
         return false;
     if (!m_statusBar.Create(this) ||
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))

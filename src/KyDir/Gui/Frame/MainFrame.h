@@ -6,6 +6,7 @@
 #pragma once
 
 #include "KyDir/Gui/Frame/StatusTarget.h"
+#include "KyGui/Bars/KyReBar.h"
 #include "KyGui/Bars/KyToolBar.h"
 #include "KyStd/Registry/RegKey.h"
 
@@ -70,6 +71,7 @@ protected:
     afx_msg void OnStatusBarClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnStop();
     afx_msg void OnUpdateStop(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlways(CCmdUI* pCmdUI);
     afx_msg void OnDiscard();
     afx_msg void OnFindInResults();
     afx_msg void OnSaveAs();
@@ -99,5 +101,6 @@ private:
     std::time_t m_maskTime;
     HCURSOR m_appStarting;
     KyToolBar m_toolBar;
+    KyReBar m_reBar;
     CStatusBar m_statusBar;
 };
