@@ -3,6 +3,9 @@
 #include "KyGuiTool/PathPlans/KyPathPlanSubDialogTabCtrl.h"
 
 #include "KyConTool/DevEnv/DevEnvAccess.h"
+#include "KyConTool/IndexingService/IndexingService.h"
+#include "KyGuiTool/IndexingServicePage/IndexingServicePageResource.h"
+#include "KyGuiTool/IndexingServicePage/PathPlanIndexingServiceSubDialog.h"
 #include "KyGuiTool/PathPlans/PathPlanEditorSubDialog.h"
 #include "KyGuiTool/PathPlans/PathPlanSelectorSubDialog.h"
 #include "KyGuiTool/PathPlans/PathPlanSupport.h"
@@ -37,6 +40,10 @@ KyPathPlanSubDialogTabCtrl::KyPathPlanSubDialogTabCtrl(const rc_ptr<AppBridge>& 
 {
     AddPage(m_editor.get(), PathPlanSupport::Load(IDS_KY_PP_EDITOR_CAPTION));
     AddPage(m_selector.get(), PathPlanSupport::Load(IDS_KY_PP_CHOOSER_CAPTION));
+    if (IndexingService::Available()) {
+        m_indexingService.reset(new PathPlanIndexingServiceSubDialog(bridge));
+        AddPage(m_indexingService.get(), PathPlanSupport::Load(IDS_KY_IS_CAPTION));
+    }
 }
 
 // The control's window goes first, so that no page window outlives its page.

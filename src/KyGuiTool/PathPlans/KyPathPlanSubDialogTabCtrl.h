@@ -1,8 +1,9 @@
 // KyPathPlanSubDialogTabCtrl: the lower half of every tool settings dialog,
-// the tab control of the path-plan pages: the Path Plan Editor and the
-// Chooser. It opens on the editor when the editor took an Explorer
-// selection, and a tool started from a development environment remembers
-// its page apart from the page it shows otherwise.
+// the tab control of the path-plan pages: the Path Plan Editor, the Chooser
+// and, where the system has the Indexing Service, its page. It opens on the
+// editor when the editor took an Explorer selection, and a tool started from
+// a development environment remembers its page apart from the page it shows
+// otherwise.
 #pragma once
 
 #include "KyGuiTool/KyGuiToolExport.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class PathPlanEditorSubDialog;
+class PathPlanIndexingServiceSubDialog;
 class PathPlanSelectorSubDialog;
 
 class KYGUITOOL_API KyPathPlanSubDialogTabCtrl : public KySubDialogTabCtrl {
@@ -33,6 +35,8 @@ public:
 
     PathPlanEditorSubDialog& GetEditor() const { return *m_editor; }
     PathPlanSelectorSubDialog& GetSelector() const { return *m_selector; }
+    // Null where the system has no Indexing Service.
+    PathPlanIndexingServiceSubDialog* GetIndexingService() const { return m_indexingService.get(); }
 
     // Started from Visual C++ 6 the page goes under "VcPageGUID", from Visual
     // Studio .NET under "VsNetPageGUID", otherwise under "PageGUID".
@@ -45,4 +49,5 @@ protected:
 private:
     std::unique_ptr<PathPlanEditorSubDialog> m_editor;
     std::unique_ptr<PathPlanSelectorSubDialog> m_selector;
+    std::unique_ptr<PathPlanIndexingServiceSubDialog> m_indexingService;
 };
