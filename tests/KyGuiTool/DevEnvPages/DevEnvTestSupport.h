@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace devenvtest {
@@ -36,6 +37,10 @@ const CLSID kDteClass = {
     0x6D1A0F30, 0x3E0B, 0x4C55, {0x9C, 0x5A, 0x2B, 0x1F, 0x00, 0xD7, 0xE0, 0x01}};
 const CLSID kDte71Class = {
     0x6D1A0F30, 0x3E0B, 0x4C55, {0x9C, 0x5A, 0x2B, 0x1F, 0x00, 0xD7, 0xE0, 0x71}};
+
+const char kSelectAction[] = "You must select an action.";
+const char kNeedMasks[] = "You must enter a value in the Masks field, because you have "
+                          "specified a search on at least one folder.";
 
 const std::string kVcGuid = Kyvant::PageGuids::PathPlan::VcChooser.c_str();
 const std::string kVsNetGuid = Kyvant::PageGuids::PathPlan::VsNetChooser.c_str();
@@ -150,6 +155,23 @@ inline long long Dword(const std::string& key, const char* name)
     return number;
 }
 
+using Values = std::vector<std::pair<const char*, DWORD>>;
+
+// A page's stored settings: DWORD values, masks and exception rules.
+struct Stored {
+    Values values;
+    std::string masks;
+    Strings exceptions;
+};
+
+inline void StorePage(const std::string& key, const Stored& stored)
+{
+    for (const auto& value : stored.values)
+        SetDwordValue(key, value.first, value.second);
+    SetValue(key, "Masks", stored.masks);
+    SetList(key, "Exceptions", stored.exceptions);
+}
+
 inline bool Checked(CWnd& page, int id)
 {
     return ::SendMessageA(::GetDlgItem(page.m_hWnd, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -173,6 +195,12 @@ inline std::vector<int> EnabledOf(CWnd& page, const std::vector<int>& ids)
             enabled.push_back(id);
     }
     return enabled;
+}
+
+inline std::vector<int> Joined(std::vector<int> a, const std::vector<int>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
 }
 
 // A click as the button reports it, optionally with Shift held.

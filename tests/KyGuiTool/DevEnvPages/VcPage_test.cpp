@@ -17,25 +17,10 @@ const std::string kVcKey = PageKey(kVcGuid);
 const std::vector<int> kControllers = {IDC_KY_VC_DEVSTUDIO, IDC_KY_VC_MSVCDIR, IDC_KY_VC_MSSDK};
 const std::vector<int> kActions = Ids(IDC_KY_VC_ACTIVE_TEXT_FILE, IDC_KY_VC_ALL_PROJECT_FOLDERS);
 const std::vector<int> kSdkFolders = Ids(IDC_KY_VC_MSSDK_INCLUDE, IDC_KY_VC_MSSDK_SAMPLES);
-const char kSelectAction[] = "You must select an action.";
-const char kNeedMasks[] = "You must enter a value in the Masks field, because you have "
-                          "specified a search on at least one folder.";
-
-using Values = std::vector<std::pair<const char*, DWORD>>;
-
-// The page's stored settings: DWORD values, masks and exception rules.
-struct Stored {
-    Values values;
-    std::string masks;
-    Strings exceptions;
-};
 
 void Store(const Stored& stored)
 {
-    for (const auto& value : stored.values)
-        SetDwordValue(kVcKey, value.first, value.second);
-    SetValue(kVcKey, "Masks", stored.masks);
-    SetList(kVcKey, "Exceptions", stored.exceptions);
+    StorePage(kVcKey, stored);
 }
 
 class VcPage : public DevEnvPageTest {
@@ -43,12 +28,6 @@ protected:
     VcPage() { StartOn(kVcGuid); }
     static PathPlanVcSubDialog& Page(Host& host) { return *host.tabs->GetVc(); }
 };
-
-std::vector<int> Joined(std::vector<int> a, const std::vector<int>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 
 TEST_F(VcPage, WithoutDeveloperStudioRunningItsGroupStaysOffAndOkAsksForAnAction)
 {
