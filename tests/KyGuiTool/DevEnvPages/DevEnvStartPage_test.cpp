@@ -62,7 +62,7 @@ TEST_F(DevEnvStartPage, AToolStartedFromAnEnvironmentOpensOnThePageLastUsedFromI
             host.Cancel();
         });
         EXPECT_EQ(c.shown, shown) << c.name;
-        EXPECT_TRUE(Boxes().empty()) << c.name;
+        EXPECT_EQ(Strings{}, Boxes()) << c.name;
     }
 }
 

@@ -128,11 +128,20 @@ inline void ClearDevEnvSettings()
         _putenv((std::string(name) + "=").c_str());
 }
 
-// Each test starts and ends without stored settings of the path-plan pages.
+// Each test starts and ends without stored settings of the path-plan pages,
+// and without a last task file that the dialog would load at its start.
 class DevEnvPageTest : public PathPlanTest {
 protected:
-    DevEnvPageTest() { ClearDevEnvSettings(); }
-    ~DevEnvPageTest() override { ClearDevEnvSettings(); }
+    DevEnvPageTest()
+    {
+        ClearDevEnvSettings();
+        settingstest::ClearAppKey();
+    }
+    ~DevEnvPageTest() override
+    {
+        ClearDevEnvSettings();
+        settingstest::ClearAppKey();
+    }
 
     // The page the dialog opens on.
     static void StartOn(const std::string& guid) { SetValue(OptionsKey(), "PageGUID", guid); }
