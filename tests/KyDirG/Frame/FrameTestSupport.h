@@ -11,6 +11,7 @@
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Frame/FrameResource.h"
 #include "KyDir/Gui/Task/DirJob.h"
+#include "KyGuiTool/App/KyGuiApp.h"
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
 #include "common/WindowPng.h"
@@ -40,8 +41,10 @@ class FrameTest : public ::testing::Test {
 protected:
     static const unsigned kTimeoutMs = 30000;
 
+    // As the program starts: OLE, then the document template once.
     static void SetUpTestSuite()
     {
+        KyGuiApp::InitOLE();
         static bool added = false;
         if (!added) {
             theApp.AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CKyDirGDoc),
@@ -57,6 +60,13 @@ protected:
     // flag; the frame shows at its restored place.
     void SetUp() override
     {
+        // The end of an earlier test's main window asked the loop to quit:
+        // a modal loop would end at once on it.
+        MSG quit;
+        while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        // No Explorer hand-off is left for the task dialog.
+        ::RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Kyvant\\Tools\\KyDirG\\ShellExArgs");
         theApp.m_boxes.clear();
         theApp.m_answers.clear();
         theApp.SetListFileNamed(false);

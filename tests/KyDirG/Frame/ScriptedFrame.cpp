@@ -56,6 +56,12 @@ int& ScriptedFrame::Asks()
     return asks;
 }
 
+INT_PTR& ScriptedFrame::LastDialogResult()
+{
+    static INT_PTR result = 0;
+    return result;
+}
+
 INT_PTR ScriptedFrame::RunTaskDialog()
 {
     ++Asks();
@@ -66,7 +72,8 @@ INT_PTR ScriptedFrame::RunTaskDialog()
     if (answer.drive) {
         Driver() = answer.drive;
         AfxSetModalIdleHook(&DriveDialog);
-        return CMainFrame::RunTaskDialog();
+        LastDialogResult() = CMainFrame::RunTaskDialog();
+        return LastDialogResult();
     }
     if (answer.accept)
         WriteArguments(answer.args);

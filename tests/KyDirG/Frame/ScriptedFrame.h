@@ -24,6 +24,8 @@ public:
 
     static std::deque<Answer>& Answers();
     static int& Asks();
+    // What the last real dialog returned.
+    static INT_PTR& LastDialogResult();
 
 protected:
     INT_PTR RunTaskDialog() override;

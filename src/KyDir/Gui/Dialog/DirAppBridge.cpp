@@ -3,8 +3,8 @@
 
 #include "KyDir/Gui/App/KyDirGApp.h"
 #include "KyDir/Gui/Frame/FrameResource.h"
-#include "KyGuiTool/PathPlans/PathPlanPageGuids.h"
-#include "KyGuiTool/Pages/KySubDialogTabCtrl.h"
+#include "KyGuiTool/IndexingServicePage/PathPlanIndexingServiceSubDialog.h"
+#include "KyGuiTool/PathPlans/KyPathPlanSubDialogTabCtrl.h"
 #include "KyGuiTool/Settings/KyBaseDialog.h"
 
 #include <afxwin.h>
@@ -13,16 +13,15 @@ namespace {
 
 const UINT kQuestionStyle = MB_OKCANCEL | MB_ICONQUESTION;
 
-// The file-search side shows its Indexing Service page.
-bool IndexingServicePageShown(KyBaseDialog& dialog)
+// The file-search side's Indexing Service page when it is the page shown.
+PathPlanIndexingServiceSubDialog* ShownIndexingServicePage(KyBaseDialog& dialog)
 {
-    KySubDialogTabCtrl* tabs =
-        dynamic_cast<KySubDialogTabCtrl*>(dialog.GetPathPlanSubDialogBridge());
+    KyPathPlanSubDialogTabCtrl* tabs =
+        dynamic_cast<KyPathPlanSubDialogTabCtrl*>(dialog.GetPathPlanSubDialogBridge());
     if (tabs == nullptr)
-        return false;
-    const KySubDialogPage* page = tabs->GetActivePagePtr();
-    return page != nullptr &&
-           page->GetGUID().compare(Kyvant::PageGuids::PathPlan::IndexingService) == 0;
+        return nullptr;
+    PathPlanIndexingServiceSubDialog* page = tabs->GetIndexingService();
+    return page != nullptr && tabs->GetActivePagePtr() == page ? page : nullptr;
 }
 
 } // namespace
@@ -36,12 +35,18 @@ void DirAppBridge::OnListFileNamed(bool named)
     CKyDirGApp::Instance().SetListFileNamed(named);
 }
 
+// The page's query and sort apply unless the user went on with the Dir
+// page's own query.
 bool DirAppBridge::QueryAllowOK(bool useIndexingService)
 {
     KyBaseDialog& dialog = GetHost();
-    if (!dialog.SettingsComplete() || !IndexingServicePageShown(dialog))
+    if (!dialog.SettingsComplete())
         return true;
-    if (!useIndexingService)
+    PathPlanIndexingServiceSubDialog* page = ShownIndexingServicePage(dialog);
+    if (page == nullptr)
         return true;
-    return AfxMessageBox(IDS_BOTH_INDEXING_SERVICES, kQuestionStyle) != IDCANCEL;
+    const bool proceed = !useIndexingService ||
+                         AfxMessageBox(IDS_BOTH_INDEXING_SERVICES, kQuestionStyle) != IDCANCEL;
+    page->UseSearchParameters(!useIndexingService || !proceed);
+    return proceed;
 }
