@@ -161,3 +161,21 @@ TEST_F(DirFrame, TheDialogRequestIsRefusedInAModalState)
     EXPECT_EQ(0, List().GetItemCount());
     EXPECT_EQ(1u, ScriptedFrame::Answers().size());
 }
+
+TEST_F(DirFrame, TheSessionEndsOnlyOutsideModalStatesAndItsEndStopsTheTask)
+{
+    frame->BeginModalState();
+    EXPECT_FALSE(frame->SendMessage(WM_QUERYENDSESSION));
+    frame->EndModalState();
+    EXPECT_EQ(std::vector<std::string>{"Please close this application before shutting down."},
+              theApp.m_boxes);
+    EXPECT_TRUE(frame->SendMessage(WM_QUERYENDSESSION));
+
+    kytest::WriteFile(folder + "a.txt", "a");
+    SetVariable("KYTEST_TASK_LINK", "slow=2000,slow-ms=10");
+    ScriptedFrame::Answers().push_back(Accept({"@p" + folder + "*"}));
+    New();
+    ASSERT_TRUE(GetFinder().IsRunning());
+    frame->SendMessage(WM_ENDSESSION, TRUE);
+    EXPECT_EQ(nullptr, GetFinder().GetCurrentJob()) << "the end of the session stopped the task";
+}
