@@ -6,7 +6,6 @@
 
 #include "KyDir/Gui/FileList/FileListResource.h"
 #include "KyDir/Gui/SaveAs/ListingWriter.h"
-#include "KyStd/Core/Errors.h"
 #include "KyStd/Registry/RegValues.h"
 #include "common/SplitText.h"
 
@@ -119,12 +118,28 @@ TEST_F(DirListingWriter, LongCellsAreCutAndSelectedRowsWrittenInListOrder)
     EXPECT_EQ(Strings({"C:\\Fix\\a", "C:\\Fix\\c"}), Lines(out));
 }
 
-TEST_F(DirListingWriter, AFileThatCannotBeMadeIsReported)
+TEST_F(DirListingWriter, AFileThatCannotBeWrittenIsReportedAndLeavesTheTarget)
 {
     Add("C:\\Fix\\", {{"a"}});
     const std::string out = folder + "missing\\out.txt";
-    EXPECT_THROW(WriteListing(*view, out.c_str(), AsDisplayed, false), Kyvant::rtl_error);
+    EXPECT_ANY_THROW(WriteListing(*view, out.c_str(), AsDisplayed, false));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(out.c_str()));
+
+    const std::string kept = folder + "kept.txt";
+    kytest::WriteFile(kept, "old");
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY);
+    EXPECT_ANY_THROW(WriteListing(*view, kept.c_str(), AsDisplayed, false));
+    SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ("old", kytest::ReadFile(kept));
+}
+
+TEST_F(DirListingWriter, ANewListingReplacesAnOldFileWhole)
+{
+    const std::string out = folder + "replaced.txt";
+    kytest::WriteFile(out, std::string(5000, 'x'));
+    Add("C:\\Fix\\", {{"a"}});
+    WriteListing(*view, out.c_str(), FullPathsOnly, false);
+    EXPECT_EQ("C:\\Fix\\a\r\n", kytest::ReadFile(out));
 }
 
 TEST_F(DirListingWriter, TheDialogOffersTheChoicesAndRemembersModeAndFolder)

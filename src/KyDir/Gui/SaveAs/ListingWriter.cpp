@@ -5,13 +5,11 @@
 #include "KyDir/Gui/SaveAs/SaveFileDialog.h"
 #include "KyGui/Shell/InitialDirManager.h"
 #include "KyGuiTool/App/AppResource.h"
-#include "KyStd/Core/Errors.h"
+#include "KyGuiTool/TaskFiles/MirrorFile.h"
 #include "KyStd/Registry/RegValues.h"
 
 #include <afxwin.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,38 +21,24 @@ namespace {
 // What one list cell can hold, its NUL included.
 const int kCellSize = 256;
 
-// The file, closed on every way out; Close reports a failed close.
+// Lines of text (each '\n' written as CR LF) into a file that replaces the
+// target only once complete: a failure leaves an existing target as it was
+// and no new one behind.
 class OutputFile {
 public:
-    explicit OutputFile(const char* path) : m_file(std::fopen(path, "w"))
+    explicit OutputFile(const char* path)
+        : m_file(Kyvant::ky_F(path), CFile::modeCreate | CFile::modeWrite | CFile::typeText)
     {
-        if (m_file == nullptr)
-            throw Kyvant::rtl_error(errno);
     }
-    ~OutputFile()
-    {
-        if (m_file != nullptr)
-            std::fclose(m_file);
-    }
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
     void WriteLine(const std::string& line)
     {
-        if ((!line.empty() && std::fwrite(line.data(), 1, line.size(), m_file) != line.size()) ||
-            std::fputc('\n', m_file) == EOF)
-            throw Kyvant::rtl_error(errno);
+        m_file.WriteString(line.c_str());
+        m_file.WriteString("\n");
     }
-    void Close()
-    {
-        FILE* file = m_file;
-        m_file = nullptr;
-        if (std::fclose(file) != 0)
-            throw Kyvant::rtl_error(errno);
-    }
+    void Close() { m_file.Close(); }
 
 private:
-    FILE* m_file;
+    Kyvant::MirrorFile m_file;
 };
 
 // The columns a line holds, in display order.

@@ -15,9 +15,10 @@ enum ListingMode {
 };
 
 // Writes all rows in list order, or the selected ones in selection order,
-// to the file (replaced), each line ending in CR LF. A cell the list shows
-// is cut to 255 characters. Failures raise Kyvant::rtl_error with the C
-// runtime's error; the file may then be partly written.
+// to the file, each line ending in CR LF. A cell the list shows is cut to
+// 255 characters. The file replaces an existing one only once complete:
+// failures raise an exception (the system's or MFC's error, or a read-only
+// target's) and leave the target as it was.
 void WriteListing(FileListView& view, const char* path, ListingMode mode, bool selectedOnly);
 
 // The settings under the application key.
