@@ -36,7 +36,7 @@ public:
     void OnTabSizeChanged() override { ++m_tabSizeChanges; }
     CFrameWnd& GetFrameWnd() override { return *this; }
 
-    std::vector<UINT> m_statusIds;   // every status asked for
+    std::vector<UINT> m_statusIds;    // every status asked for
     std::vector<bool> m_statusAtOnce; // whether each was asked for at once
     int m_tabSizeChanges = 0;
 

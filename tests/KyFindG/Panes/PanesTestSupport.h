@@ -14,6 +14,7 @@
 #include "KyFind/Gui/Panes/PanesResource.h"
 #include "KyFind/Gui/Task/FinderJob.h"
 #include "KyGui/Helpers/ListViewEx.h"
+#include "KyStd/Registry/RegKey.h"
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
 #include "common/WindowPng.h"
@@ -32,10 +33,7 @@ using Strings = std::vector<std::string>;
 struct Place {
     int file;
     int match;
-    bool operator==(const Place& other) const
-    {
-        return file == other.file && match == other.match;
-    }
+    bool operator==(const Place& other) const { return file == other.file && match == other.match; }
 };
 
 inline std::ostream& operator<<(std::ostream& out, const Place& place)
@@ -46,6 +44,7 @@ inline std::ostream& operator<<(std::ostream& out, const Place& place)
 class PanesTest : public ::testing::Test {
 protected:
     static const unsigned kTaskTimeoutMs = 30000;
+    static constexpr const char* kAppKey = "Software\\Kyvant\\Tools\\KyFindG";
     static constexpr const char* kTextViewKey = "Software\\Kyvant\\Tools\\KyFindG\\TextView";
 
     static void SetUpTestSuite() { s_root = kytest::NewFolder(kytest::ScratchBase(), "kypanes_"); }
@@ -53,8 +52,8 @@ protected:
 
     void SetUp() override
     {
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(kTextViewKey) + "\\Font").c_str());
-        ::RegDeleteKeyA(HKEY_CURRENT_USER, kTextViewKey);
+        Kyvant::RegKey(HKEY_CURRENT_USER, kAppKey).DeleteKey("TextView");
+        Kyvant::RegKey(HKEY_CURRENT_USER, kAppKey).DeleteKey("MatchList");
         theApp.SetBinaryMode(false);
         Open();
     }
@@ -111,7 +110,8 @@ protected:
         answer.binaryMode = binary;
         task->Script(answer);
         ASSERT_TRUE(finder->Start());
-        ASSERT_TRUE(PumpUntil([this] { return finder->GetCurrentJob() == nullptr; }, kTaskTimeoutMs));
+        ASSERT_TRUE(
+            PumpUntil([this] { return finder->GetCurrentJob() == nullptr; }, kTaskTimeoutMs));
         FileListView& list = frame->Files();
         ASSERT_TRUE(PumpUntil(
             [&list] {
@@ -129,7 +129,8 @@ protected:
 
     Place Selected() const
     {
-        return {Kyvant::ListViewEx::GetCurSel(FileRows()), Kyvant::ListViewEx::GetCurSel(MatchRows())};
+        return {Kyvant::ListViewEx::GetCurSel(FileRows()),
+                Kyvant::ListViewEx::GetCurSel(MatchRows())};
     }
 
     std::string MatchCell(int row, int column) const
@@ -176,12 +177,22 @@ protected:
         CHARRANGE back = saved;
         Edit().CRichEditCtrl::SetSel(back);
         return (format.dwEffects & CFE_AUTOCOLOR) ? ::GetSysColor(COLOR_WINDOWTEXT)
-                                                   : format.crTextColor;
+                                                  : format.crTextColor;
     }
 
-    // The frame's picture after it has painted.
+    // A dialog's picture, taken from inside its modal loop once it painted.
+    static void DialogSnapshot(CWnd* dialog, const char* name)
+    {
+        dialog->RedrawWindow(nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpUntil([] { return false; }, 100);
+        EXPECT_TRUE(kytest::SaveWindowPng(dialog->m_hWnd, name));
+    }
+
+    // The frame's picture after it has painted, its status panes updated.
     void Snapshot(const char* name)
     {
+        frame->Status().OnUpdateCmdUI(frame, FALSE);
         frame->RedrawWindow(nullptr, nullptr,
                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         for (int i = 0; i < 5; ++i) {

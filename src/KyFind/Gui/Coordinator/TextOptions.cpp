@@ -20,15 +20,16 @@ const int kDefaultWeight = FW_NORMAL;
 } // namespace
 
 TextOptions::TextOptions()
-    : m_tabSize(kDefaultTabSize), m_wordWrap(false), m_matchColor(kAutoColor),
-      m_useColors(true), m_matchListFontChanged(false)
+    : m_tabSize(kDefaultTabSize), m_wordWrap(false), m_matchColor(kAutoColor), m_useColors(true),
+      m_matchListFontChanged(false)
 {
 }
 
 void TextOptions::Load(const Kyvant::RegKey& appKey)
 {
     const Kyvant::RegKey key(appKey, kTextViewKey);
-    m_tabSize = static_cast<int>(Kyvant::GetRegistryDWORD(key.get(), kTabSizeValue, kDefaultTabSize));
+    m_tabSize =
+        static_cast<int>(Kyvant::GetRegistryDWORD(key.get(), kTabSizeValue, kDefaultTabSize));
     m_wordWrap = Kyvant::GetRegistryDWORD(key.get(), kWordWrapValue, 0) != 0;
     m_matchColor = Kyvant::GetRegistryDWORD(key.get(), kMatchColorValue, kAutoColor);
     m_useColors = Kyvant::GetRegistryDWORD(key.get(), kUseColorsValue, 1) != 0;

@@ -13,8 +13,7 @@ ON_BN_CLICKED(IDC_TO_MATCH_LIST_FONT, OnMatchListFont)
 END_MESSAGE_MAP()
 
 TextOptionsDlg::TextOptionsDlg(int tabSize, bool useColors, COLORREF matchColor,
-                               const CFont& fileViewFont, const CFont& matchListFont,
-                               CWnd* parent)
+                               const CFont& fileViewFont, const CFont& matchListFont, CWnd* parent)
     : CDialog(IDD_TEXT_OPTIONS, parent), m_tabSize(tabSize), m_useColors(useColors ? 1 : 0),
       m_matchColor(matchColor), m_fileViewFont(ChoiceOf(fileViewFont)),
       m_matchListFont(ChoiceOf(matchListFont)),

@@ -275,8 +275,8 @@ bool ViewCoordinator::DoTextOptions()
         return false;
     const HFONT ownFont = m_matchList->GetFont();
     CFont* listFont = m_options.HasMatchListFont() ? &m_options.MatchListFont()
-                      : ownFont != nullptr              ? CFont::FromHandle(ownFont)
-                                                        : nullptr;
+                      : ownFont != nullptr         ? CFont::FromHandle(ownFont)
+                                                   : nullptr;
     CFont systemFont;
     if (listFont == nullptr) {
         systemFont.CreateStockObject(SYSTEM_FONT);
@@ -295,16 +295,16 @@ bool ViewCoordinator::DoTextOptions()
         m_options.MatchListFont().Create(matchFont.pointSize, matchFont.logFont);
         m_options.SetMatchListFontChanged();
     }
+    const bool colouring = dialog.GetUseColors() != m_options.GetUseColors() ||
+                           dialog.GetMatchColor() != m_options.GetMatchColor();
+    if (colouring && m_options.GetUseColors())
+        m_fileView->UncolourMatch();
+    m_options.SetUseColors(dialog.GetUseColors());
+    m_options.SetMatchColor(dialog.GetMatchColor());
     if (viewFont.changed || matchFont.changed)
-        ApplyFonts();
-    if (dialog.GetUseColors() != m_options.GetUseColors() ||
-        dialog.GetMatchColor() != m_options.GetMatchColor()) {
-        if (m_options.GetUseColors())
-            m_fileView->UncolourMatch();
-        m_options.SetUseColors(dialog.GetUseColors());
-        m_options.SetMatchColor(dialog.GetMatchColor());
+        ApplyFonts(); // the file view's text loses its colours
+    if (colouring || viewFont.changed)
         ShowCurrentMatchAgain();
-    }
     if (dialog.GetTabSize() != m_options.GetTabSize())
         SetTabSize(dialog.GetTabSize());
     return true;

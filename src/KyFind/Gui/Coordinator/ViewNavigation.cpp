@@ -15,8 +15,7 @@ int ViewCoordinator::SelectedFileRow() const
 
 int ViewCoordinator::SelectedMatchRow() const
 {
-    return m_matchList != nullptr ? Kyvant::ListViewEx::GetCurSel(m_matchList->GetListCtrl())
-                                  : -1;
+    return m_matchList != nullptr ? Kyvant::ListViewEx::GetCurSel(m_matchList->GetListCtrl()) : -1;
 }
 
 int ViewCoordinator::LastMatchOf(int file) const

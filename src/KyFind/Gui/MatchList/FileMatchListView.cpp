@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 using Kyvant::ResultList::RunReportingErrors;
 
@@ -31,18 +32,18 @@ BEGIN_MESSAGE_MAP(FileMatchListView, CListView)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFO, OnGetDispInfo)
 ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
-ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClickRow)
 ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
 ON_NOTIFY_REFLECT(NM_RCLICK, OnClick)
+ON_WM_KEYDOWN()
 ON_WM_CHAR()
 ON_WM_TIMER()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 FileMatchListView::FileMatchListView()
-    : m_coordinator(nullptr), m_initialUpdated(false), m_timerRunning(false),
-      m_savedClip(nullptr), m_hadClip(false)
+    : m_coordinator(nullptr), m_initialUpdated(false), m_timerRunning(false), m_savedClip(nullptr),
+      m_hadClip(false)
 {
 }
 
@@ -75,13 +76,14 @@ void FileMatchListView::OnInitialUpdate()
     CString line;
     text.LoadString(IDS_ML_TEXT);
     line.LoadString(IDS_ML_LINE);
-    const int captionWidth = static_cast<int>(
-        list.SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(line))));
+    const int captionWidth = static_cast<int>(list.SendMessage(
+        LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(line))));
     const int matchesWidth = m_coordinator != nullptr ? m_coordinator->GetMatchesColumnWidth() : 0;
     const int lineWidth = std::max(captionWidth + kCaptionMargin, matchesWidth);
     CRect client;
     GetClientRect(&client);
-    const int listWidth = std::max(kLeastListWidth, client.Width() - ::GetSystemMetrics(SM_CXVSCROLL));
+    const int listWidth =
+        std::max(kLeastListWidth, client.Width() - ::GetSystemMetrics(SM_CXVSCROLL));
     const int textWidth = std::max(kLeastTextWidth, listWidth - lineWidth);
     list.InsertColumn(TextColumn, text, LVCFMT_LEFT, textWidth);
     list.InsertColumn(LineColumn, line, LVCFMT_RIGHT, lineWidth);
@@ -192,10 +194,20 @@ void FileMatchListView::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
         m_coordinator->SetCurrentMatchIndex(change.iItem);
 }
 
-// Enter: the selected row, else the focused one, else the first.
-void FileMatchListView::OnReturn(NMHDR*, LRESULT* pResult)
+// Enter is taken before the list sees it: the list tells of it only while a
+// row has the focus, and then the first row is meant.
+void FileMatchListView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    *pResult = 0;
+    if (nChar != VK_RETURN) {
+        CListView::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    OnReturn();
+}
+
+// Enter: the selected row, else the focused one, else the first.
+void FileMatchListView::OnReturn()
+{
     const CListCtrl& list = GetListCtrl();
     int row = list.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0)
@@ -221,7 +233,7 @@ void FileMatchListView::OnClick(NMHDR* pNMHDR, LRESULT* pResult)
     ReselectCurrentMatch();
 }
 
-// Enter was taken by NM_RETURN; its character would only beep.
+// Enter was taken on its key; its character would only beep.
 void FileMatchListView::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar == VK_RETURN)

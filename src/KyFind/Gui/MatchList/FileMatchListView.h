@@ -52,7 +52,7 @@ protected:
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -62,6 +62,7 @@ protected:
 
 private:
     void StopTimer();
+    void OnReturn();
     void ActivateRow(int row);
     void ReselectCurrentMatch();
     CRect StripRect(int row) const;

@@ -18,8 +18,8 @@ bool FileTextView::FindIn(CHARRANGE range, bool forward, CHARRANGE& hit) const
     FINDTEXTEXA find = {};
     find.chrg = range;
     find.lpstrText = m_searchText;
-    const long found = forward ? m_edit.FindText(flags | FR_DOWN, &find)
-                               : m_edit.FindReverse(flags, &find);
+    const long found =
+        forward ? m_edit.FindText(flags | FR_DOWN, &find) : m_edit.FindReverse(flags, &find);
     if (found < 0)
         return false;
     hit = find.chrgText;
@@ -57,10 +57,11 @@ bool FileTextView::Find(bool forward)
         ShowNotice(forward ? IDS_PASSED_END_OF_FILE : IDS_PASSED_BEGINNING_OF_FILE);
         if (forward) {
             const int line = static_cast<int>(m_edit.LineFromChar(selection.cpMin));
-            range = CHARRANGE{0, m_edit.LineIndex(line) + m_edit.LineLength(m_edit.LineIndex(line))};
+            range =
+                CHARRANGE{0, m_edit.LineIndex(line) + m_edit.LineLength(m_edit.LineIndex(line))};
         } else {
-            range = CHARRANGE{m_edit.LineIndex(static_cast<int>(m_edit.LineFromChar(selection.cpMax))),
-                              end};
+            range = CHARRANGE{
+                m_edit.LineIndex(static_cast<int>(m_edit.LineFromChar(selection.cpMax))), end};
         }
         found = FindIn(range, forward, hit);
     }
@@ -78,12 +79,13 @@ bool FileTextView::GetSelectionAsSearchText(CString& text) const
         return false;
     const long firstLine = m_edit.LineFromChar(selection.cpMin);
     const long lastLine = m_edit.LineFromChar(selection.cpMax);
-    const bool endsAtNextLine =
-        lastLine == firstLine + 1 && m_edit.LineIndex(static_cast<int>(lastLine)) == selection.cpMax;
+    const bool endsAtNextLine = lastLine == firstLine + 1 &&
+                                m_edit.LineIndex(static_cast<int>(lastLine)) == selection.cpMax;
     if (lastLine != firstLine && !endsAtNextLine)
         return false;
     m_edit.GetTextRange(selection.cpMin, selection.cpMax, text);
-    while (!text.IsEmpty() && (text[text.GetLength() - 1] == '\n' || text[text.GetLength() - 1] == '\r'))
+    while (!text.IsEmpty() &&
+           (text[text.GetLength() - 1] == '\n' || text[text.GetLength() - 1] == '\r'))
         text = text.Left(text.GetLength() - 1);
     return !text.IsEmpty();
 }

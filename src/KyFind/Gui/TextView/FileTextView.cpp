@@ -62,8 +62,8 @@ ON_UPDATE_COMMAND_UI(ID_SELECT_MATCHED_TEXT, OnUpdateSelectMatchedText)
 END_MESSAGE_MAP()
 
 FileTextView::FileTextView()
-    : m_frame(nullptr), m_options(nullptr), m_match{-1, -1}, m_caretMoved(true),
-      m_matchCase(false), m_wholeWords(false)
+    : m_frame(nullptr), m_options(nullptr), m_match{-1, -1}, m_caretMoved(true), m_matchCase(false),
+      m_wholeWords(false)
 {
 }
 
@@ -155,8 +155,8 @@ void FileTextView::Load(const Kyvant::ky_F& name)
     if (!m_loadedName.empty() && name == m_loadedName)
         return;
     ShowEmpty();
-    ApplyTabSize();
     StreamFile(name);
+    ApplyFont(); // streamed text comes in the control's default format
     m_loadedName = name;
     m_caretMoved = true;
     if (m_frame != nullptr)
@@ -257,7 +257,8 @@ int FileTextView::VisibleLines() const
     TEXTMETRICA metrics = {};
     CClientDC dc(const_cast<TextViewRichEditCtrl*>(&m_edit));
     CFont* font = m_options != nullptr ? &m_options->FileViewFont() : nullptr;
-    CFont* old = font != nullptr && font->GetSafeHandle() != nullptr ? dc.SelectObject(font) : nullptr;
+    CFont* old =
+        font != nullptr && font->GetSafeHandle() != nullptr ? dc.SelectObject(font) : nullptr;
     ::GetTextMetricsA(dc.GetSafeHdc(), &metrics);
     if (old != nullptr)
         dc.SelectObject(old);

@@ -19,8 +19,8 @@ TextStreamReader::TextStreamReader(std::FILE* file, bool binaryMode)
     : m_file(file), m_binaryMode(binaryMode), m_failed(false), m_delivered(0)
 {
     for (unsigned byte = 0; byte < 256; ++byte) {
-        const bool plain = (byte >= kFirstPlain && byte <= kLastPlain) || byte == '\t' ||
-                           byte == '\n';
+        const bool plain =
+            (byte >= kFirstPlain && byte <= kLastPlain) || byte == '\t' || byte == '\n';
         const bool byLocale = byte >= kFirstLocaleByte && std::isprint(static_cast<int>(byte)) != 0;
         m_printable[byte] = plain || byLocale;
     }
