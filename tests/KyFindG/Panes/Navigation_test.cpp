@@ -138,6 +138,23 @@ TEST_F(Navigation, FirstAndLastMatchOfTheCurrentFile)
     EXPECT_EQ(0, Kyvant::ListViewEx::GetFocusItem(FileRows()));
 }
 
+// A file gone since the task: its error is shown and the view stays empty.
+TEST_F(Navigation, FileGoneSinceTheTaskIsAnErrorShown)
+{
+    RunTwoFiles();
+    ASSERT_TRUE(DeleteFileA((folder + "b.txt").c_str()));
+    Command(ID_NEXT_FILE);
+    EXPECT_TRUE(theApp.m_boxes.empty());
+    Command(ID_NEXT_FILE);
+    ASSERT_EQ(1u, theApp.m_boxes.size());
+    EXPECT_NE(std::string::npos, theApp.m_boxes[0].find("No such file")) << theApp.m_boxes[0];
+    EXPECT_FALSE(frame->Text().IsShowingFile());
+    EXPECT_TRUE(frame->Text().IsEmpty());
+    Command(ID_PREVIOUS_FILE);
+    EXPECT_EQ((Place{0, 0}), Selected()) << "the other file still shows";
+    EXPECT_TRUE(frame->Text().IsShowingFile());
+}
+
 // Discarding the results empties every pane and makes the file list active.
 TEST_F(Navigation, DiscardEmptiesThePanes)
 {

@@ -4,6 +4,7 @@
 #include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/FileList/FileListResource.h"
 #include "KyFind/Gui/Panes/PanesResource.h"
+#include "KyGuiTool/ResultList/HandlerExceptions.h"
 
 #include <afxext.h>
 
@@ -106,10 +107,15 @@ void PanesFrame::OnPaneCommand(UINT id)
     view->SetFocus();
 }
 
+// As the frame does, errors are shown in a box.
 void PanesFrame::OnNavigate(UINT id)
 {
-    if (m_coordinator == nullptr)
-        return;
+    if (m_coordinator != nullptr)
+        Kyvant::ResultList::RunReportingErrors([this, id] { Navigate(id); });
+}
+
+void PanesFrame::Navigate(UINT id)
+{
     switch (id) {
     case ID_NEXT_MATCH:
     case ID_SINGLE_KEY_BROWSE:

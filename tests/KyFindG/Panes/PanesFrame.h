@@ -50,6 +50,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void Navigate(UINT id);
+
     ViewSplitterWnd m_splitter;
     StatusBar m_status;
     FileListView* m_files = nullptr;
