@@ -171,5 +171,19 @@ TEST_F(Navigation, DiscardEmptiesThePanes)
     EXPECT_EQ("KyFindG", Title());
 }
 
+// The panes may go before the finder that holds their coordinator: it
+// shows nothing any more, and its reset touches no pane.
+TEST_F(Navigation, PanesDestroyedBeforeTheirCoordinator)
+{
+    RunTwoFiles();
+    Command(ID_NEXT_MATCH);
+    frame->DestroyWindow();
+    frame = nullptr;
+    EXPECT_FALSE(Views().IsBound());
+    Views().Reset();
+    Views().NextMatch(true);
+    EXPECT_EQ(-1, Views().GetCurrentFile());
+}
+
 } // namespace
 } // namespace findgtest

@@ -83,10 +83,12 @@ protected:
             TerminateProcess(job->GetProcess().get(), 1);
             PumpUntil([this] { return finder->GetCurrentJob() == nullptr; }, kTaskTimeoutMs);
         }
-        frame->Files().SetFinder(nullptr);
+        if (frame != nullptr)
+            frame->Files().SetFinder(nullptr);
         finder.reset();
         task->DestroyWindow();
-        frame->DestroyWindow();
+        if (frame != nullptr)
+            frame->DestroyWindow();
         frame = nullptr;
     }
 

@@ -32,7 +32,8 @@ public:
     // text options.
     void Bind(FileListView& fileList, FileMatchListView& matchList, FileTextView& fileView,
               ViewSplitterWnd* splitter, PaneFrame& frame);
-    // The panes are going: nothing is shown any more.
+    // The panes are going: nothing is shown any more. The match list calls
+    // it when its window is destroyed, while the other panes still exist.
     void Unbind();
     bool IsBound() const { return m_frame != nullptr; }
 

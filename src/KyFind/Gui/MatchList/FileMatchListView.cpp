@@ -250,9 +250,13 @@ void FileMatchListView::OnTimer(UINT_PTR nIDEvent)
     Refresh();
 }
 
+// The panes go together (all of them still exist while the first is told):
+// the coordinator lets go of them all.
 void FileMatchListView::OnDestroy()
 {
     StopTimer();
+    if (m_coordinator != nullptr)
+        m_coordinator->Unbind();
     CListView::OnDestroy();
 }
 

@@ -73,13 +73,17 @@ int FileTextView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CView::OnCreate(lpCreateStruct) == -1)
         return -1;
-    KyGuiApp::InitRichEdit();
-    CRect client;
-    GetClientRect(&client);
-    if (!m_edit.Create(kEditStyle, client, *this, kEditId))
-        return -1;
-    m_edit.SetEventMask(m_edit.GetEventMask() | ENM_SELCHANGE);
-    LoadSearchSettings();
+    try {
+        KyGuiApp::InitRichEdit();
+        CRect client;
+        GetClientRect(&client);
+        if (!m_edit.Create(kEditStyle, client, *this, kEditId))
+            return -1;
+        m_edit.SetEventMask(m_edit.GetEventMask() | ENM_SELCHANGE);
+        LoadSearchSettings();
+    } catch (const std::exception&) {
+        return -1; // no rich edit, or no registry key: the frame fails to open
+    }
     return 0;
 }
 
