@@ -60,15 +60,11 @@ void ViewCoordinator::Bind(FileListView& fileList, FileMatchListView& matchList,
     matchList.SetCoordinator(this);
     fileView.SetFrame(&frame);
     fileView.SetTextOptions(&m_options);
-    const HFONT ownFont = matchList.GetFont();
-    CFont* listFont = ownFont != nullptr ? CFont::FromHandle(ownFont) : nullptr;
-    CFont systemFont;
-    if (listFont == nullptr) {
-        systemFont.CreateStockObject(SYSTEM_FONT);
-        listFont = &systemFont;
+    if (!m_options.HasMatchListFont()) {
+        CFont systemFont;
+        if (m_options.LoadMatchListFont(m_appKey, MatchListFontShown(systemFont)))
+            matchList.SetFont(m_options.MatchListFont());
     }
-    if (m_options.LoadMatchListFont(m_appKey, *listFont))
-        matchList.SetFont(m_options.MatchListFont());
     fileView.ApplyFont();
     fileView.ApplyWordWrap();
 }
@@ -267,26 +263,37 @@ void ViewCoordinator::ShowCurrentMatchAgain()
         m_fileView->ShowMatch(match->position);
 }
 
-// A changed font is made anew and applied; a change of colouring first
-// takes the old colour off the match, then shows it the new way.
+// The match list's font as the dialog starts from: its chosen one, else
+// its own, else the system font (made in fallback).
+CFont& ViewCoordinator::MatchListFontShown(CFont& fallback)
+{
+    if (m_options.HasMatchListFont())
+        return m_options.MatchListFont();
+    if (const HFONT own = m_matchList->GetFont())
+        return *CFont::FromHandle(own);
+    fallback.CreateStockObject(SYSTEM_FONT);
+    return fallback;
+}
+
 bool ViewCoordinator::DoTextOptions()
 {
     if (!IsBound())
         return false;
-    const HFONT ownFont = m_matchList->GetFont();
-    CFont* listFont = m_options.HasMatchListFont() ? &m_options.MatchListFont()
-                      : ownFont != nullptr         ? CFont::FromHandle(ownFont)
-                                                   : nullptr;
     CFont systemFont;
-    if (listFont == nullptr) {
-        systemFont.CreateStockObject(SYSTEM_FONT);
-        listFont = &systemFont;
-    }
     TextOptionsDlg dialog(m_options.GetTabSize(), m_options.GetUseColors(),
-                          m_options.GetMatchColor(), m_options.FileViewFont(), *listFont,
-                          &m_frame->GetFrameWnd());
+                          m_options.GetMatchColor(), m_options.FileViewFont(),
+                          MatchListFontShown(systemFont), &m_frame->GetFrameWnd());
     if (dialog.DoModal() != IDOK)
         return false;
+    TakeTextOptions(dialog);
+    return true;
+}
+
+// A changed font is made anew and applied; a change of colouring first
+// takes the old colour off the match; the match is then shown again in the
+// new way (a new font takes the colours off all the text).
+void ViewCoordinator::TakeTextOptions(const TextOptionsDlg& dialog)
+{
     const TextOptionsDlg::FontChoice& viewFont = dialog.GetFileViewFont();
     const TextOptionsDlg::FontChoice& matchFont = dialog.GetMatchListFont();
     if (viewFont.changed)
@@ -302,10 +309,9 @@ bool ViewCoordinator::DoTextOptions()
     m_options.SetUseColors(dialog.GetUseColors());
     m_options.SetMatchColor(dialog.GetMatchColor());
     if (viewFont.changed || matchFont.changed)
-        ApplyFonts(); // the file view's text loses its colours
+        ApplyFonts();
     if (colouring || viewFont.changed)
         ShowCurrentMatchAgain();
     if (dialog.GetTabSize() != m_options.GetTabSize())
         SetTabSize(dialog.GetTabSize());
-    return true;
 }

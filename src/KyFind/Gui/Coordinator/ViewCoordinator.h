@@ -15,6 +15,7 @@ class FileListView;
 class FileMatchListView;
 class FileTextView;
 class PaneFrame;
+class TextOptionsDlg;
 class ViewSplitterWnd;
 
 class ViewCoordinator : public FileListLink {
@@ -98,6 +99,8 @@ private:
     int SelectedMatchRow() const;
     int FileRowCount() const;
     int LastMatchOf(int file) const;
+    CFont& MatchListFontShown(CFont& fallback);
+    void TakeTextOptions(const TextOptionsDlg& dialog);
 
     Finder& m_finder;
     Kyvant::RegKey m_appKey;
