@@ -152,5 +152,35 @@ TEST_F(MatchList, StripMarksTheSelectedRow)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), stripPixel(1));
 }
 
+// While a task runs, the rows of the current file grow on the refresh
+// timer, which stops with the task.
+TEST_F(MatchList, RowsFollowTheRunningTaskOnTheTimer)
+{
+    // One made-up file of four lines, a line every 500 ms: longer than a tick.
+    SetVariable("KYTEST_TASK_LINK", "slow=4,slow-ms=500");
+    TaskFrame::Answer answer;
+    answer.args = {"KyFind", "-nG", "--kyvant_ide_output", "-ealpha", "@!"};
+    task->Script(answer);
+    ASSERT_TRUE(finder->Start());
+    std::vector<int> counts;
+    bool timerSeen = false;
+    const bool ended = PumpUntil(
+        [&] {
+            const int rows = MatchRows().GetItemCount();
+            if (counts.empty() || counts.back() != rows)
+                counts.push_back(rows);
+            timerSeen = timerSeen || frame->Matches().IsRefreshTimerRunning();
+            return finder->GetCurrentJob() == nullptr && !frame->Matches().IsRefreshTimerRunning();
+        },
+        kTaskTimeoutMs);
+    SetVariable("KYTEST_TASK_LINK", "");
+    ASSERT_TRUE(ended);
+    EXPECT_TRUE(timerSeen);
+    EXPECT_EQ(0, Views().GetCurrentFile()) << "the first row became the current file";
+    const int lines = ViewCoordinator::MatchRows(finder->GetModel().GetFile(0));
+    EXPECT_EQ(lines, MatchRows().GetItemCount());
+    EXPECT_GT(counts.size(), 2u) << "the rows grew while the task ran";
+}
+
 } // namespace
 } // namespace findgtest
