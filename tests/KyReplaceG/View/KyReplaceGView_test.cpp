@@ -71,6 +71,7 @@ protected:
         std::string options = "\"--test-reply-log=" + dir["replies.log"] + "\"";
         if (!more.empty())
             options += " " + more;
+        engine.reset(); // the old setting goes back first
         engine.reset(new reptest::SharedSetting("PerlOptions", options));
     }
 
@@ -254,6 +255,11 @@ TEST_F(ReplaceViewTest, LineByLineWindows)
     ASSERT_NE(std::string::npos, match) << before;
     EXPECT_EQ(kBlue, Colour(IDC_KY_REPLACE_BEFORE, static_cast<long>(match + 7)));
     EXPECT_EQ("Line: 12, Col: 8, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    const CHARFORMATA top = CharFormat(host->Pane(IDC_KY_REPLACE_BEFORE), 0);
+    const CHARFORMATA end =
+        CharFormat(host->Pane(IDC_KY_REPLACE_BEFORE), static_cast<long>(before.size()) - 2);
+    EXPECT_STREQ("Courier New", end.szFaceName) << "lines added at the end keep the font";
+    EXPECT_EQ(top.yHeight, end.yHeight);
     host->Click(IDC_KY_REPLACE_ANSWER_REPLACE);
     ASSERT_TRUE(host->WaitForEnd());
 
@@ -262,6 +268,8 @@ TEST_F(ReplaceViewTest, LineByLineWindows)
     ASSERT_EQ(1, std::sscanf(replies.c_str(), "800\n%u\n", &lines)) << replies;
     EXPECT_GE(lines, 5u);
     EXPECT_EQ(1u, lines % 2);
+    const int kMostLinesBeforeShows = 15;
+    EXPECT_LE(lines, static_cast<unsigned>(kMostLinesBeforeShows)) << "measured in the main font";
     EXPECT_EQ("800\n" + std::to_string(lines) + "\n3\n0\n0\n", replies);
     EXPECT_NE(std::string::npos, kytest::ReadFile(dir["rows.txt"])
                                      .find("row 08 cat\nrow 09\nrow 10 dog\nrow 11\nrow 12 dog\n"));

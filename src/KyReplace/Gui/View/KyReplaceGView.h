@@ -47,6 +47,8 @@ public:
     bool TaskRunning() const;
     // A match waits for the user's answer.
     bool AnswerPending() const { return m_answerPending; }
+    // The running task's job, or null.
+    Kyvant::ReplaceJob* CurrentJob() const { return m_job.get(); }
     // A stop or a task's end is under way.
     bool StoppingOrEnding() const { return m_inStop || m_ending; }
     // Asks, and stops the task when the user agrees; true once stopped.
