@@ -155,6 +155,8 @@ private:
     bool AskStopQuestion();
 
     CWnd* Frame();
+    // The view's permanent window object for a control it lays out.
+    CWnd& Control(UINT id);
 
     KyRichEditCtrl m_before;
     KyRichEditCtrl m_after;
@@ -163,6 +165,10 @@ private:
     KyRichEditCtrl m_log;
     KyRichEditCtrl m_measure;
     CAnimateCtrl m_animation;
+    // The buttons, groups, labels and statics that the layout moves: the
+    // layout keeps their window objects, so they must outlive idle time.
+    static const size_t kPlainControls = 19;
+    CWnd m_plainControls[kPlainControls];
 
     Kyvant::ReplaceTextOptions m_options;
     std::unique_ptr<Kyvant::ReplaceJob> m_job;
