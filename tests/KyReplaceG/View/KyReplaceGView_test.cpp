@@ -374,3 +374,41 @@ TEST_F(ReplaceViewTest, StopWhileTheEngineRunsAnsweredOk)
     EXPECT_EQ(Fixture("three-cats.txt"), kytest::ReadFile(a));
     EXPECT_FALSE(host->document().IsModified());
 }
+
+// With word wrap the position line still counts the file's lines; turning
+// it off while a question waits keeps the position, and the match can be
+// selected again in both panes.
+TEST_F(ReplaceViewTest, WordWrapKeepsTheFileLines)
+{
+    const std::string longLine(400, 'x');
+    kytest::WriteFile(dir["a.txt"], longLine + " cat\nthe cat\n");
+    Engine();
+    host->view().SetWordWrap(true);
+    host->AcceptNext({"-pcat", "-qdog", "@!", dir["a.txt"]});
+    host->InitialUpdate();
+
+    ASSERT_TRUE(host->WaitForQuestion());
+    EXPECT_GT(host->Pane(IDC_KY_REPLACE_BEFORE).GetLineCount(), 3) << "the long line wraps";
+    EXPECT_EQ("Line: 1, Col: 402, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    host->Click(IDC_KY_REPLACE_ANSWER_REPLACE);
+    ASSERT_TRUE(host->WaitForQuestion());
+    EXPECT_EQ("Line: 2, Col: 5, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    EXPECT_EQ("the dog", Text(IDC_KY_REPLACE_AFTER));
+
+    host->view().SetWordWrap(false);
+    EXPECT_EQ(3, host->Pane(IDC_KY_REPLACE_BEFORE).GetLineCount());
+    EXPECT_EQ("Line: 2, Col: 5, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    host->Pane(IDC_KY_REPLACE_BEFORE).SetSel(0, 0);
+    host->view().SelectMatchedText();
+    const long second = static_cast<long>(longLine.size()) + 9;
+    EXPECT_RANGE(second, second + 3, Selection(IDC_KY_REPLACE_BEFORE));
+    EXPECT_RANGE(4, 7, Selection(IDC_KY_REPLACE_AFTER));
+
+    host->Click(IDC_KY_REPLACE_NEW);
+    EXPECT_EQ(1, host->frame().newCommands);
+    EXPECT_EQ(host->Pane(IDC_KY_REPLACE_BEFORE).m_hWnd, ::GetFocus());
+    host->Click(IDC_KY_REPLACE_ANSWER_SKIP_FILE);
+    ASSERT_TRUE(host->WaitForEnd());
+    EXPECT_EQ("5\n", Replies().substr(Replies().size() - 2));
+    EXPECT_EQ(longLine + " dog\nthe cat\n", kytest::ReadFile(dir["a.txt"]));
+}
