@@ -8,6 +8,7 @@
 // takes. The tree is made once below the temporary folder and kept. Needs a
 // display. Usage: KyDirG_listing_load_bench
 #include "BenchSupport.h"
+#include "PipeFeed.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "KyConTool/App/ProtocolPrefix.h"
@@ -195,20 +196,6 @@ double RecordsToDiscardingReader(const std::string& commandLine, unsigned long l
     CloseHandle(process.hThread);
     CloseHandle(readEnd);
     return elapsed;
-}
-
-unsigned long long CommittedPrivate()
-{
-    unsigned long long total = 0;
-    MEMORY_BASIC_INFORMATION info;
-    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
-         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-            total += info.RegionSize;
-        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at)
-            break;
-    }
-    return total;
 }
 
 // One task, the list growing on its timer; seconds from the start to the
