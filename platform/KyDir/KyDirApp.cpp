@@ -11,6 +11,7 @@
 #include "KyConTool/App/GetOpt.h"
 #include "KyStandInTool/CommandLine.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
 namespace Kyvant {
@@ -20,6 +21,14 @@ namespace {
 
 const char kFrontEnd[] = "KyDirG.exe";
 const char kDisplayName[] = "Kyvant Dir";
+// Set to anything: the console gets the task's record stream, for the
+// benchmark that compares the front-end with a reader of the bare records.
+const char kRecordsVariable[] = "KYBENCH_DIR_RECORDS";
+
+bool RecordsToConsole()
+{
+    return std::getenv(kRecordsVariable) != nullptr;
+}
 
 } // namespace
 
@@ -31,7 +40,7 @@ void KyDirApp::Main(int argc, char** argv)
     const DirOptions options = ParseDirOptions(commandLine);
     if (commandLine.FileArgc() <= 1)
         throw std::runtime_error("No file arguments given");
-    if (options.listFileMode == ListFileMode::None && InTask()) {
+    if (options.listFileMode == ListFileMode::None && (InTask() || RecordsToConsole())) {
         StdoutSink sink;
         DirRecordWriter records(sink);
         Walk(commandLine.FileArgc(), commandLine.Files(), options, records);

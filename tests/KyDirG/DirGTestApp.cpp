@@ -19,7 +19,11 @@ BOOL CDirGTestApp::InitInstance()
 int CDirGTestApp::DoMessageBox(LPCSTR prompt, UINT, UINT)
 {
     m_boxes.push_back(prompt ? prompt : "");
-    return IDOK;
+    if (m_answers.empty())
+        return IDOK;
+    const int answer = m_answers.front();
+    m_answers.erase(m_answers.begin());
+    return answer;
 }
 
 namespace {

@@ -15,6 +15,7 @@ public:
     int DoMessageBox(LPCSTR prompt, UINT type, UINT helpId) override;
 
     std::vector<std::string> m_boxes; // every box asked for, in order
+    std::vector<int> m_answers;       // the next boxes' answers (IDOK when none is left)
 };
 
 extern CDirGTestApp theApp;

@@ -8,6 +8,7 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <memory>
 
 class KyFileListViewBase;
@@ -37,8 +38,18 @@ public:
     void OnTaskEnd();
     // Empties the listing and drops the job.
     void Discard();
+    // Shows "Stopping...", then the shared controller's stop.
+    void Stop();
+
+    // Where the controller's status texts go: (string id, at once). The
+    // idle text is AFX_IDS_IDLEMESSAGE.
+    using StatusSink = std::function<void(UINT id, bool now)>;
+    void SetStatusSink(StatusSink sink) { m_status = std::move(sink); }
 
 private:
+    void SetStatus(UINT id, bool now);
+
     std::unique_ptr<Model> m_model;
+    StatusSink m_status;
     KyFileListViewBase* m_listView;
 };

@@ -1,0 +1,64 @@
+// CKyDirGDoc: the Finder made on the first New, tasks started by the later
+// ones, the listing discarded with the contents.
+#include "KyDir/Gui/Document/KyDirGDoc.h"
+
+#include "KyDir/Gui/App/KyDirGApp.h"
+#include "KyDir/Gui/FileList/FileListView.h"
+#include "KyDir/Gui/Frame/StatusTarget.h"
+
+IMPLEMENT_DYNCREATE(CKyDirGDoc, CDocument)
+
+CKyDirGDoc::CKyDirGDoc() : m_listView(nullptr), m_closing(false) {}
+
+CKyDirGDoc::~CKyDirGDoc() {}
+
+FileListView* CKyDirGDoc::FindListView() const
+{
+    POSITION position = GetFirstViewPosition();
+    while (position != nullptr) {
+        if (FileListView* view = dynamic_cast<FileListView*>(GetNextView(position)))
+            return view;
+    }
+    return nullptr;
+}
+
+BOOL CKyDirGDoc::OnNewDocument()
+{
+    CWaitCursor wait;
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    if (!m_finder) {
+        m_listView = FindListView();
+        m_finder.reset(new Finder(m_listView));
+        if (m_listView != nullptr) {
+            m_listView->SetFinder(m_finder.get());
+            // The frame around the list shows the controller's status.
+            CWnd* frame = m_listView->GetParentFrame();
+            if (StatusTarget* target = dynamic_cast<StatusTarget*>(frame))
+                m_finder->SetStatusSink(
+                    [target](UINT id, bool now) { target->SetStatus(id, now); });
+        }
+    }
+    SetModifiedFlag(TRUE);
+    return CKyDirGApp::Instance().IsStarted() ? m_finder->Start() : TRUE;
+}
+
+void CKyDirGDoc::DeleteContents()
+{
+    if (!m_closing && m_finder)
+        m_finder->Discard();
+    CDocument::DeleteContents();
+}
+
+void CKyDirGDoc::OnCloseDocument()
+{
+    m_closing = true;
+    CDocument::OnCloseDocument();
+}
+
+BOOL CKyDirGDoc::SaveModified()
+{
+    if (m_finder)
+        m_finder->Stop();
+    return TRUE;
+}

@@ -1,0 +1,185 @@
+// FileListView: construction, the message map, the rows' records and
+// files, window styles, the empty list's text and the display texts.
+#include "KyDir/Gui/FileList/FileListView.h"
+
+#include "KyDir/Gui/App/KyDirGApp.h"
+#include "KyDir/Gui/FileList/FileListResource.h"
+#include "KyGui/Helpers/UserEx.h"
+#include "KyGuiTool/ResultList/HandlerExceptions.h"
+
+#include <afxres.h>
+
+#include <cstdlib>
+
+using Kyvant::ShFileRec::Item;
+
+namespace {
+
+// Several rows may be selected; labels are file names to rename.
+const DWORD kViewStyles = LVS_SHOWSELALWAYS | LVS_EDITLABELS;
+const int kNoImage = I_IMAGENONE;
+const int kRankRadix = 10;
+const unsigned kRankTextSize = 12;
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
+
+BEGIN_MESSAGE_MAP(FileListView, KyFileListViewBase)
+ON_NOTIFY_REFLECT(LVN_GETDISPINFO, OnGetDispInfo)
+ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
+ON_NOTIFY_REFLECT(LVN_ODSTATECHANGED, OnOdStateChanged)
+ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClickRow)
+ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
+ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+ON_COMMAND_RANGE(ID_DL_COLUMN_FIRST, ID_DL_COLUMN_LAST, OnHeaderCommand)
+ON_UPDATE_COMMAND_UI_RANGE(ID_DL_COLUMN_FIRST, ID_DL_COLUMN_LAST, OnUpdateHeaderCommand)
+ON_WM_TIMER()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+FileListView::FileListView()
+    : Base(ColumnTable(), ColumnCount, IDR_DL_HEADER_MENU, ID_DL_COLUMN_FIRST), m_finder(nullptr)
+{
+}
+
+FileListView::~FileListView() {}
+
+FileListView::Item* FileListView::GetRecord(int row)
+{
+    return m_finder != nullptr ? const_cast<Item*>(m_finder->GetModel().GetItem(row)) : nullptr;
+}
+
+const FileListView::Item* FileListView::GetRecord(int row) const
+{
+    return m_finder != nullptr ? m_finder->GetModel().GetItem(row) : nullptr;
+}
+
+FileListView::RowIterator FileListView::GetRowIterator(int row)
+{
+    return m_finder->GetModel().GetItems().iterator_at(static_cast<unsigned>(row));
+}
+
+FileListView::RowIterator FileListView::GetRowIterator(int row) const
+{
+    return m_finder->GetModel().GetItems().iterator_at(static_cast<unsigned>(row));
+}
+
+void FileListView::GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes)
+{
+    out.clear();
+    attributes = 0;
+    if (const Item* record = GetRecord(row)) {
+        record->PrepForDisplay_imp_1(Item::AttributeText);
+        out = record->GetFullFileName();
+        attributes = record->GetAttributes();
+    }
+}
+
+void FileListView::GetItemFile(Kyvant::ky_F& out, int row)
+{
+    const Item* record = GetRecord(row);
+    out = record != nullptr ? record->GetFullFileName() : Kyvant::ky_F();
+}
+
+void FileListView::GetItemFolder(Kyvant::ky_F& out, int row)
+{
+    const Item* record = GetRecord(row);
+    out = record != nullptr ? record->GetFolder() : Kyvant::ky_F();
+}
+
+// A listing that went to a list file is no empty result.
+void FileListView::GetMsgWndText(Kyvant::ky_S& out)
+{
+    CString text;
+    text.LoadString(CKyDirGApp::Instance().GetListFileNamed() ? IDS_DL_RESULTS_SAVED
+                                                              : IDS_DL_RESULTS_EMPTY);
+    out = static_cast<const char*>(text);
+}
+
+BOOL FileListView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= kViewStyles;
+    const BOOL created = Base::PreCreateWindow(cs);
+    if (Kyvant::UserEx::IsAppThemed())
+        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    return created;
+}
+
+void FileListView::OnDestroy()
+{
+    Clear();
+    Base::OnDestroy();
+}
+
+void FileListView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    Kyvant::ResultList::RunReportingErrors([this, &item] { FillDispInfo(item); });
+}
+
+// All fields at a row's first display; while a select-all or invert runs,
+// only the asked column's, and no Name outside the rows it recorded.
+void FileListView::FillDispInfo(LVITEMA& item)
+{
+    const Item* record = GetRecord(item.iItem);
+    if (record == nullptr)
+        return;
+    const Column column = static_cast<Column>(GetColIDX(item.iSubItem, false));
+    if (m_selectAllInProgress) {
+        if (column == Name && (item.iItem < m_selectTop || item.iItem > m_selectEnd))
+            return;
+        static const Item::Fields kFieldsOf[ColumnCount] = {
+            Item::Icon,     Item::FolderIcon,       Item::FileData,      Item::TypeName,
+            Item::FileData, Item::CreationTimeText, Item::AttributeText, Item::NoFields};
+        if (column >= 0 && column < ColumnCount)
+            record->PrepForDisplay_imp_1(kFieldsOf[column]);
+    } else {
+        record->PrepForDisplay_imp_1(Item::AllFields);
+    }
+    switch (column) {
+    case Name:
+        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
+        break;
+    case InFolder:
+        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
+                       record->GetFolderOverlay());
+        break;
+    case Size:
+        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
+        break;
+    case Type:
+        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
+        break;
+    case Modified:
+        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
+        break;
+    case Created:
+        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
+        break;
+    case Attributes:
+        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
+        break;
+    case Rank: {
+        char text[kRankTextSize] = "";
+        _ltoa(static_cast<long>(record->GetRank()), text, kRankRadix);
+        HandleDispInfo_imp(item, text, kNoImage, 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void FileListView::OnHeaderCommand(UINT id)
+{
+    OnHeaderPopup(id);
+}
+
+void FileListView::OnUpdateHeaderCommand(CCmdUI* pCmdUI)
+{
+    OnUpdateHeaderPopup(pCmdUI);
+}

@@ -1,0 +1,96 @@
+// FileListView: the Dir front-end's list, one row per listed item of the
+// finder's listing, growing on the monitor timer while a task runs. It
+// supplies the rows, the eight columns and their texts, sorts by a column
+// with folders kept together, removes dropped rows, and draws the Name
+// icon itself where the list cannot (Windows NT 4).
+#pragma once
+
+#include "KyDir/Gui/Finder/Finder.h"
+#include "KyDir/Gui/Model/DirModel.h"
+#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+
+#include <afxwin.h>
+
+class FileListView : public Kyvant::FileListViewBaseT<Finder::Model::Item> {
+    DECLARE_DYNCREATE(FileListView)
+
+public:
+    using Item = Finder::Model::Item;
+    using Base = Kyvant::FileListViewBaseT<Item>;
+
+    // Column ids: the index into the column table.
+    enum Column { Name, InFolder, Size, Type, Modified, Created, Attributes, Rank, ColumnCount };
+
+    FileListView();
+    ~FileListView() override;
+
+    // The finder whose listing the rows show (null: none).
+    void SetFinder(Finder* finder) { m_finder = finder; }
+    Finder* GetFinder() const { return m_finder; }
+
+    // Sorts by the column: its first direction when it is not sorted, else
+    // the other one; selection and focus stay with their items.
+    void SortByColumn(int column);
+
+    static const ColumnInitInfo* ColumnTable();
+
+    // KyFileListViewBase
+    void GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes) override;
+    void GetItemFile(Kyvant::ky_F& out, int row) override;
+    void GetItemFolder(Kyvant::ky_F& out, int row) override;
+    void InitColumnWidths(int* widths, int availableWidth, int widthOfX, int widthOf0,
+                          int smallIconWidth, int extra) override;
+    void GetMsgWndText(Kyvant::ky_S& out) override;
+
+    // FileListViewBaseT
+    Item* GetRecord(int row) override;
+    const Item* GetRecord(int row) const override;
+    RowIterator GetRowIterator(int row) override;
+    RowIterator GetRowIterator(int row) const override;
+    void EraseRows(const RowIterators& rows, int& focusedRow) override;
+
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+protected:
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnOdStateChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnHeaderCommand(UINT id);
+    afx_msg void OnUpdateHeaderCommand(CCmdUI* pCmdUI);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+    // The Name icon of the row being drawn, kept between the item's two
+    // drawing stages.
+    struct IconDrawing {
+        HIMAGELIST images = nullptr;
+        int image = -1;
+        int overlay = 0;
+        bool selected = false;
+        COLORREF background = CLR_NONE;
+        COLORREF foreground = CLR_NONE;
+        CRect place;
+        int savedDC = 0;
+    };
+    // Whether the view draws the Name icons itself.
+    bool DrawsOwnIcons() const;
+    bool PrepareIconDrawing(HDC dc, int row);
+    void DrawIcon(HDC dc);
+
+private:
+    void FillDispInfo(LVITEMA& item);
+    void OnMonitorTick();
+    void InvalidateIcons(int first, int last);
+    void RestoreAfterSort(const std::vector<std::pair<const Item*, UINT>>& states);
+    int StringWidth(const char* text) const;
+    int LastVisibleRow() const;
+
+    Finder* m_finder;
+    IconDrawing m_drawing;
+};

@@ -1,0 +1,331 @@
+// CMainFrame: creation with its bars, the task link's messages, the task
+// dialog with the databases kept fresh around it, placement, closing and
+// the end of the session, cursors.
+#include "KyDir/Gui/Frame/MainFrame.h"
+
+#include "KyDB/Named/MaskDB.h"
+#include "KyDB/Named/PathPlanDB.h"
+#include "KyDir/Gui/App/KyDirGApp.h"
+#include "KyDir/Gui/Dialog/KyDirGDlg.h"
+#include "KyDir/Gui/Document/KyDirGDoc.h"
+#include "KyDir/Gui/FileList/FileListView.h"
+#include "KyDir/Gui/Frame/FrameResource.h"
+#include "KyDir/Gui/Task/DirJob.h"
+#include "KyDir/Gui/Task/TaskLink.h"
+#include "FinderLink/Task/TaskWords.h"
+#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/WndEx.h"
+#include "KyGuiTool/App/AppResource.h"
+#include "KyGuiTool/App/KyGuiApp.h"
+#include "KyGuiTool/Settings/SettingsResource.h"
+#include "KyStd/Strings/String.h"
+
+#include <afxole.h>
+#include <afxpriv.h>
+
+#include <sys/stat.h>
+
+namespace DirTask = Kyvant::DirTask;
+
+namespace {
+
+const char kPlacementSubkey[] = "Window";
+const char kColumnsSubkey[] = "Window\\FileListPane";
+// What the placement keeps of a move while the frame must stay unseen.
+const UINT kKeptWhileHidden = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
+                              SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOREDRAW;
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_KY_INDEXING_SERVICE_MESSAGE, ID_INDICATOR_COUNT};
+
+// The file's modification time; false when it cannot be had.
+bool FileTime(const Kyvant::ky_F& file, std::time_t& time)
+{
+    struct _stat info;
+    if (_stat(file.c_str(), &info) != 0)
+        return false;
+    time = info.st_mtime;
+    return true;
+}
+
+} // namespace
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+ON_WM_CREATE()
+ON_MESSAGE(DirTask::kToolMessage, OnToolMessage)
+ON_MESSAGE(DirTask::kTaskEndMessage, OnTaskEnd)
+ON_MESSAGE(DirTask::kFocusViewMessage, OnFocusView)
+ON_MESSAGE(Kyvant::FinderLink::kTextMessage, OnText)
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_WM_TIMER()
+ON_WM_CLOSE()
+ON_WM_QUERYENDSESSION()
+ON_MESSAGE(WM_ENDSESSION, OnEndSession)
+ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+ON_WM_SETCURSOR()
+ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
+ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateAlways)
+ON_COMMAND(ID_TASK_STOP, OnStop)
+ON_UPDATE_COMMAND_UI(ID_TASK_STOP, OnUpdateStop)
+ON_COMMAND(ID_TASK_DISCARD, OnDiscard)
+ON_UPDATE_COMMAND_UI(ID_TASK_DISCARD, OnUpdateResultCommand)
+ON_COMMAND(ID_TASK_FIND_IN_RESULTS, OnFindInResults)
+ON_UPDATE_COMMAND_UI(ID_TASK_FIND_IN_RESULTS, OnUpdateResultCommand)
+ON_COMMAND(ID_TASK_SAVE_AS, OnSaveAs)
+ON_UPDATE_COMMAND_UI(ID_TASK_SAVE_AS, OnUpdateResultCommand)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_COUNT, OnUpdateCountPane)
+END_MESSAGE_MAP()
+
+CMainFrame::CMainFrame()
+    : m_statusId(AFX_IDS_IDLEMESSAGE), m_statusTimer(false), m_workingCursor(false),
+      m_placementRestored(false), m_messagePending(false), m_shownCount(-1), m_shownSelected(-1),
+      m_pathPlanTime(0), m_maskTime(0), m_appStarting(::LoadCursor(nullptr, IDC_APPSTARTING))
+{
+}
+
+CMainFrame::~CMainFrame() {}
+
+CKyDirGDoc* CMainFrame::GetDirDocument() const
+{
+    return dynamic_cast<CKyDirGDoc*>(const_cast<CMainFrame*>(this)->GetActiveDocument());
+}
+
+Finder* CMainFrame::GetFinder() const
+{
+    CKyDirGDoc* document = GetDirDocument();
+    return document != nullptr ? document->GetFinder() : nullptr;
+}
+
+FileListView* CMainFrame::GetListView() const
+{
+    CKyDirGDoc* document = GetDirDocument();
+    return document != nullptr ? document->GetListView() : nullptr;
+}
+
+// The title is the frame's own; themed windows draw no client edge.
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.lpszClass = AfxRegisterWndClass(0, nullptr, nullptr, AfxGetApp()->LoadIcon(IDR_MAINFRAME));
+    cs.style &= ~FWS_ADDTOTITLE;
+    if (Kyvant::UserEx::IsAppThemed())
+        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    return CreateBars() ? 0 : -1;
+}
+
+bool CMainFrame::CreateBars()
+{
+    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
+                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
+                            CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
+        !m_toolBar.LoadToolBar(IDR_MAINFRAME))
+        return false;
+    if (!m_reBar.Create(this, RBS_BANDBORDERS) ||
+        !m_reBar.AddBar(&m_toolBar, nullptr, nullptr, RBBS_NOGRIPPER | RBBS_FIXEDBMP))
+        return false;
+    if (!m_statusBar.Create(this) ||
+        !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
+        return false;
+    const int countPane = m_statusBar.CommandToIndex(ID_INDICATOR_COUNT);
+    if (Kyvant::UserEx::IsAppThemed())
+        m_statusBar.SetPaneStyle(countPane, m_statusBar.GetPaneStyle(countPane) | SBPS_NOBORDERS);
+    KyGuiApp::Instance().SetUpIndexingServiceMessageIcon(m_statusBar);
+    return true;
+}
+
+LRESULT CMainFrame::OnToolMessage(WPARAM wParam, LPARAM)
+{
+    if (wParam == DirTask::kAskForDialog)
+        AnswerDialogRequest();
+    return 0;
+}
+
+// In a modal state the request is refused with a beep.
+void CMainFrame::AnswerDialogRequest()
+{
+    Finder* finder = GetFinder();
+    Finder::Job* job = finder != nullptr ? finder->GetCurrentJob() : nullptr;
+    bool accepted = false;
+    if (InModalState()) {
+        ::MessageBeep(0);
+    } else {
+        RefreshDatabases();
+        try {
+            accepted = RunTaskDialog() == IDOK;
+        } catch (...) {
+            RememberDatabaseTimes();
+            if (job != nullptr)
+                job->HandBack(false);
+            throw;
+        }
+        RememberDatabaseTimes();
+    }
+    if (job != nullptr)
+        job->HandBack(accepted);
+}
+
+INT_PTR CMainFrame::RunTaskDialog()
+{
+    CKyDirGDlg dialog;
+    return dialog.DoModal();
+}
+
+// A database file changed by another program since the last dialog is
+// read again before this one.
+void CMainFrame::RefreshDatabases()
+{
+    std::time_t time = 0;
+    if (FileTime(Kyvant::PathPlanDB::Instance().GetDbFileName(), time)) {
+        if (m_pathPlanTime != 0 && m_pathPlanTime != time)
+            Kyvant::PathPlanDB::Reset();
+        m_pathPlanTime = time;
+    }
+    if (FileTime(Kyvant::MaskDB::Instance().GetDbFileName(), time)) {
+        if (m_maskTime != 0 && m_maskTime != time)
+            Kyvant::MaskDB::Reset();
+        m_maskTime = time;
+    }
+}
+
+// Changes the dialog made itself cause no reload next time.
+void CMainFrame::RememberDatabaseTimes()
+{
+    try {
+        FileTime(Kyvant::MaskDB::Instance().GetDbFileName(), m_maskTime);
+        FileTime(Kyvant::PathPlanDB::Instance().GetDbFileName(), m_pathPlanTime);
+    } catch (...) {
+    }
+}
+
+LRESULT CMainFrame::OnTaskEnd(WPARAM, LPARAM)
+{
+    if (Finder* finder = GetFinder())
+        finder->OnTaskEnd();
+    PostMessage(DirTask::kFocusViewMessage);
+    SetStatus(AFX_IDS_IDLEMESSAGE, true);
+    return 0;
+}
+
+LRESULT CMainFrame::OnFocusView(WPARAM, LPARAM)
+{
+    if (CView* view = GetActiveView())
+        view->SetFocus();
+    return 0;
+}
+
+LRESULT CMainFrame::OnText(WPARAM wParam, LPARAM)
+{
+    Kyvant::ky_S* text = reinterpret_cast<Kyvant::ky_S*>(wParam);
+    if (text == nullptr)
+        return 0;
+    const CString shown(text->c_str());
+    delete text;
+    AfxMessageBox(shown);
+    return 0;
+}
+
+Kyvant::RegKey CMainFrame::ColumnKey() const
+{
+    return Kyvant::RegKey(KyGuiApp::Instance().GetRegKey(), kColumnsSubkey);
+}
+
+void CMainFrame::RestorePlacement()
+{
+    Kyvant::WndEx::RestoreWindowState(*this, KyGuiApp::Instance().GetRegKey().get(),
+                                      kPlacementSubkey, true, CSize(0, 0));
+    if (FileListView* view = GetListView()) {
+        Kyvant::RegKey columns = ColumnKey();
+        view->RestoreState(columns);
+    }
+    m_placementRestored = true;
+}
+
+void CMainFrame::SavePlacement()
+{
+    Kyvant::WndEx::SaveWindowState(*this, KyGuiApp::Instance().GetRegKey().get(), kPlacementSubkey);
+    if (FileListView* view = GetListView()) {
+        Kyvant::RegKey columns = ColumnKey();
+        view->SaveState(columns);
+    }
+}
+
+bool CMainFrame::PrepareToClose()
+{
+    Finder* finder = GetFinder();
+    if (finder != nullptr && finder->IsStopping())
+        return false;
+    if (finder != nullptr)
+        finder->Stop();
+    if (m_placementRestored)
+        SavePlacement();
+    COleDataSource::FlushClipboard();
+    return true;
+}
+
+void CMainFrame::OnClose()
+{
+    if (PrepareToClose())
+        CFrameWnd::OnClose();
+}
+
+BOOL CMainFrame::OnQueryEndSession()
+{
+    if (InModalState()) {
+        AfxMessageBox(IDS_KY_CLOSE_BEFORE_SHUTDOWN);
+        return FALSE;
+    }
+    Finder* finder = GetFinder();
+    return finder == nullptr || !finder->IsStopping();
+}
+
+LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)
+{
+    if (wParam)
+        PrepareToClose();
+    return Default();
+}
+
+// Until it has its saved place the frame stays hidden and undrawn.
+LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
+{
+    if (!m_placementRestored) {
+        WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
+        position.flags |= SWP_HIDEWINDOW | SWP_NOREDRAW;
+        position.flags &= kKeptWhileHidden;
+        position.flags &= ~SWP_SHOWWINDOW;
+    }
+    return Default();
+}
+
+// The watchdog's wait cursor first, then the working cursor.
+BOOL CMainFrame::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (AfxGetApp()->m_nWaitCursorCount > 0) {
+        RestoreWaitCursor();
+        return TRUE;
+    }
+    if (m_workingCursor && nHitTest == HTCLIENT) {
+        ::SetCursor(m_appStarting);
+        return TRUE;
+    }
+    return CFrameWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+// A click on the Indexing Service pane shows its message.
+void CMainFrame::OnStatusBarClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const NMMOUSE& click = *reinterpret_cast<const NMMOUSE*>(pNMHDR);
+    const int pane = static_cast<int>(click.dwItemSpec);
+    if (pane == m_statusBar.CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE))
+        SendMessage(WM_COMMAND, ID_KY_INDEXING_SERVICE_MESSAGE);
+}
