@@ -183,7 +183,7 @@ void CKyReplaceGView::SetUpLayout()
                               IDC_KY_REPLACE_NEW,
                               IDC_KY_REPLACE_STOP};
     for (UINT id : rightSide)
-        m_layout.m_sideWindows.Add(*GetDlgItem(id), LM::Right);
+        m_layout.m_sideWindows.Add(LaidOut(id), LM::Right);
     const UINT bottomSide[] = {IDC_KY_REPLACE_NEW,
                                IDC_KY_REPLACE_STOP,
                                IDC_KY_REPLACE_MATCHED_LABEL,
@@ -194,20 +194,33 @@ void CKyReplaceGView::SetUpLayout()
                                IDC_KY_REPLACE_LOG_LABEL,
                                IDC_KY_REPLACE_LOG};
     for (UINT id : bottomSide)
-        m_layout.m_sideWindows.Add(*GetDlgItem(id), LM::Bottom);
+        m_layout.m_sideWindows.Add(LaidOut(id), LM::Bottom);
     const UINT stretching[] = {IDC_KY_REPLACE_FILE, IDC_KY_REPLACE_BEFORE, IDC_KY_REPLACE_AFTER,
                                IDC_KY_REPLACE_POSITION, IDC_KY_REPLACE_LOG};
     for (UINT id : stretching)
-        m_layout.m_stretchyWindows.Add(*GetDlgItem(id), LM::Right);
+        m_layout.m_stretchyWindows.Add(LaidOut(id), LM::Right);
     CWnd* const column[] = {&m_before, &m_after};
-    CWnd* const columnLabels[] = {GetDlgItem(IDC_KY_REPLACE_BEFORE_LABEL),
-                                  GetDlgItem(IDC_KY_REPLACE_AFTER_LABEL)};
+    CWnd* const columnLabels[] = {&LaidOut(IDC_KY_REPLACE_BEFORE_LABEL),
+                                  &LaidOut(IDC_KY_REPLACE_AFTER_LABEL)};
     PaneColumn::Add(m_layout, false, column, columnLabels);
     CWnd* const row[] = {&m_matched, &m_replacingWith};
-    CWnd* const rowLabels[] = {GetDlgItem(IDC_KY_REPLACE_MATCHED_LABEL),
-                               GetDlgItem(IDC_KY_REPLACE_REPLACING_WITH_LABEL)};
+    CWnd* const rowLabels[] = {&LaidOut(IDC_KY_REPLACE_MATCHED_LABEL),
+                               &LaidOut(IDC_KY_REPLACE_REPLACING_WITH_LABEL)};
     PaneColumn::Add(m_layout, true, row, rowLabels);
     m_layoutReady = true;
+}
+
+// The layout keeps its windows for the view's life: a control the view
+// has no member for gets a permanent object here, since the objects
+// GetDlgItem gives for them are freed at the next idle.
+CWnd& CKyReplaceGView::LaidOut(UINT id)
+{
+    const HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
+    if (CWnd* permanent = CWnd::FromHandlePermanent(control))
+        return *permanent;
+    m_laidOut.emplace_back(new CWnd);
+    m_laidOut.back()->SubclassWindow(control);
+    return *m_laidOut.back();
 }
 
 void CKyReplaceGView::Layout()

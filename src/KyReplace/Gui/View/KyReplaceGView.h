@@ -22,6 +22,7 @@
 #include <afxwin.h>
 
 #include <memory>
+#include <vector>
 
 namespace Kyvant {
 class NexusBase;
@@ -118,6 +119,7 @@ private:
     void ApplyOptions();
     void MeasureLines();
     void SetUpLayout();
+    CWnd& LaidOut(UINT id);
     void Layout();
 
     // A task's start, KyReplace's requests and the packets.
@@ -169,6 +171,7 @@ private:
     std::unique_ptr<Kyvant::ProcessKiller::Manager> m_watchdog;
     Kyvant::DatabaseFreshness m_freshness;
     Kyvant::SimpleLayoutManager m_layout;
+    std::vector<std::unique_ptr<CWnd>> m_laidOut;
 
     bool m_answerPending;
     bool m_inStop;
