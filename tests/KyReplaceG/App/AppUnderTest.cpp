@@ -327,6 +327,41 @@ std::string StatusText()
     return static_cast<const char*>(text);
 }
 
+namespace {
+
+std::function<bool(CWnd*)> g_idleScript;
+
+void RunIdleScript(CWnd* window)
+{
+    if (g_idleScript && g_idleScript(window))
+        g_idleScript = nullptr;
+}
+
+} // namespace
+
+void OnModalIdle(std::function<bool(CWnd*)> script)
+{
+    g_idleScript = std::move(script);
+    AfxSetModalIdleHook(&RunIdleScript);
+}
+
+std::vector<std::string> StartTask(const std::vector<std::string>& texts,
+                                   const std::vector<std::string>& args)
+{
+    const std::string folder = Scratch("task");
+    std::vector<std::string> files;
+    std::vector<std::string> words = args;
+    words.push_back("@!");
+    for (size_t i = 0; i < texts.size(); ++i) {
+        files.push_back(folder + static_cast<char>('a' + i) + ".txt");
+        WriteFileText(files.back(), texts[i]);
+        words.push_back(files.back());
+    }
+    AcceptNext(words);
+    Command(ID_FILE_NEW);
+    return files;
+}
+
 std::string Scratch(const char* name)
 {
     return kytest::NewFolder(kytest::ScratchBase(), std::string("kyrgapp_") + name + "_");

@@ -67,6 +67,14 @@ void Snapshot(const char* name);
 std::string PaneText(UINT id);
 std::string StatusText();
 
+// Runs the script at an idle of the next modal loop whose window it takes
+// (it returns true then); the hook is removed after that.
+void OnModalIdle(std::function<bool(CWnd*)> script);
+// A task over a copy of each text (files a.txt, b.txt, ... in a new
+// folder) with the arguments before "@!"; returns the files.
+std::vector<std::string> StartTask(const std::vector<std::string>& texts,
+                                   const std::vector<std::string>& args);
+
 // A fresh folder under the tests' temporary folder with the files written.
 std::string Scratch(const char* name);
 void WriteFileText(const std::string& path, const std::string& text);
