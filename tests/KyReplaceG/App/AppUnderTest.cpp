@@ -83,6 +83,17 @@ INT_PTR ScriptedDialog(CWnd&)
     return IDOK;
 }
 
+// The program starts from the built-in text options.
+void ForgetTextOptions()
+{
+    HKEY key = theApp.GetRegKey().get();
+    for (const char* value :
+         {"TabSize", "WordWrap", "MatchColor", "ReplColor", "SkipColor", "UseColors"})
+        RegDeleteValueA(key, value);
+    for (const char* font : {"MainFont", "LogWindowFont"})
+        RegDeleteKeyA(key, font);
+}
+
 // The stored plan: "cat" into "dog", asking each time, with backups.
 void StorePlan()
 {
@@ -191,6 +202,7 @@ const StartUp& StartOnce()
     WriteFileText(start.files[0], "a cat\n");
     WriteFileText(start.files[1], "the cat sat\nno dogs\n");
     WriteFileText(start.files[2], "cat and cat\n");
+    ForgetTextOptions();
     StorePlan();
     LeaveExplorerSelection(start);
     SavePlacement(start);
