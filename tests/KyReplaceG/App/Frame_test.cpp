@@ -4,6 +4,7 @@
 // the tab-size box driven by keys, and the minimum size.
 #include "App/AppUnderTest.h"
 
+#include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/AppResource.h"
 #include "KyReplace/Gui/Frame/FrameResource.h"
 #include "KyReplace/Gui/View/ReplaceViewResource.h"
@@ -165,4 +166,41 @@ TEST_F(FrameTest, MinimumTrackingSize)
     EXPECT_GT(least.cx, 0);
     EXPECT_EQ(least.cx, info.ptMinTrackSize.x);
     EXPECT_EQ(least.cy, info.ptMinTrackSize.y);
+}
+
+// The end of the session keeps the frame's placement.
+TEST_F(FrameTest, EndOfSessionSavesThePlacement)
+{
+    CRect was;
+    Frame().GetWindowRect(&was);
+    const CRect moved(was.left + 15, was.top + 10, was.right + 35, was.bottom + 20);
+    Frame().MoveWindow(&moved);
+    Frame().SendMessage(WM_ENDSESSION, TRUE, 0);
+    CWnd probe;
+    ASSERT_TRUE(probe.CreateEx(0, AfxRegisterWndClass(0), "probe", WS_OVERLAPPEDWINDOW,
+                               CRect(0, 0, 100, 100), nullptr, 0));
+    Kyvant::WndEx::RestoreWindowState(probe, App().GetRegKey().get(), CMainFrame::kPlacementValue,
+                                      true, CSize(0, 0));
+    CRect restored;
+    probe.GetWindowRect(&restored);
+    probe.DestroyWindow();
+    EXPECT_EQ(moved, restored);
+    Frame().MoveWindow(&was);
+}
+
+// A click on the Indexing Service pane shows the stored message.
+TEST_F(FrameTest, IndexingServicePaneShowsTheMessage)
+{
+    App().SetIndexingServiceMessage("3 files found in the catalog");
+    PumpUntil([] { return false; }, 100);
+    NMMOUSE click = {};
+    click.hdr.hwndFrom = Frame().GetStatusBar().m_hWnd;
+    click.hdr.idFrom = AFX_IDW_STATUS_BAR;
+    click.hdr.code = NM_CLICK;
+    click.dwItemSpec = static_cast<DWORD_PTR>(
+        Frame().GetStatusBar().CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE));
+    Frame().SendMessage(WM_NOTIFY, AFX_IDW_STATUS_BAR, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(1u, App().boxes.size());
+    EXPECT_EQ("3 files found in the catalog", App().boxes.front());
+    App().ClearIndexingServiceMessage();
 }
