@@ -374,6 +374,25 @@ std::vector<std::string> StartTask(const std::vector<std::string>& texts,
     return files;
 }
 
+namespace {
+
+const char kSharedKey[] = "Software\\Kyvant\\Tools\\Shared";
+const char kEngineOptionsValue[] = "PerlOptions";
+
+} // namespace
+
+EngineOptions::EngineOptions(const std::string& words)
+{
+    const Kyvant::RegKey shared(HKEY_CURRENT_USER, kSharedKey);
+    Kyvant::WriteRegistryString(shared.get(), kEngineOptionsValue, Kyvant::ky_S(words.c_str()));
+}
+
+EngineOptions::~EngineOptions()
+{
+    const Kyvant::RegKey shared(HKEY_CURRENT_USER, kSharedKey);
+    ::RegDeleteValueA(shared.get(), kEngineOptionsValue);
+}
+
 std::string Scratch(const char* name)
 {
     return kytest::NewFolder(kytest::ScratchBase(), std::string("kyrgapp_") + name + "_");

@@ -75,6 +75,15 @@ void OnModalIdle(std::function<bool(CWnd*)> script);
 std::vector<std::string> StartTask(const std::vector<std::string>& texts,
                                    const std::vector<std::string>& args);
 
+// Extra words for the engine while it lives (the shared "PerlOptions").
+class EngineOptions {
+public:
+    explicit EngineOptions(const std::string& words);
+    ~EngineOptions();
+    EngineOptions(const EngineOptions&) = delete;
+    EngineOptions& operator=(const EngineOptions&) = delete;
+};
+
 // A fresh folder under the tests' temporary folder with the files written.
 std::string Scratch(const char* name);
 void WriteFileText(const std::string& path, const std::string& text);

@@ -30,6 +30,7 @@ protected:
         App().boxes.clear();
         App().answerBox = nullptr;
     }
+    void TearDown() override { App().answerBox = nullptr; }
 };
 
 std::string ComboText()
@@ -115,6 +116,30 @@ TEST_F(FrameTest, WorkingWhileTheEngineWorks)
     Click(IDC_KY_REPLACE_ANSWER_SKIP);
     EXPECT_EQ(static_cast<UINT>(IDS_KY_REPLACE_WORKING), Frame().GetStatusId());
     ASSERT_TRUE(WaitForEnd());
+    EXPECT_TRUE(PumpUntil([] { return StatusText() == "Ready"; }, kStatusWaitMs));
+    EXPECT_FALSE(Frame().IsAnimating());
+}
+
+// An engine that waits before each file shows "Working..." until Stop
+// pauses it: "Paused" shows while the question to stop is asked; OK ends
+// the task and the idle text comes back.
+TEST_F(FrameTest, WorkingAndPausedInTheStatusBar)
+{
+    EngineOptions pausing("--test-pause-per-file");
+    StartTask({"a cat\n"}, {"-N", "-pcat", "-qdog"});
+    ASSERT_TRUE(View().TaskRunning());
+    EXPECT_TRUE(PumpUntil([] { return StatusText() == "Working..."; }, kStatusWaitMs))
+        << StatusText();
+    EXPECT_TRUE(Frame().IsAnimating());
+    std::string atQuestion;
+    App().answerBox = [&atQuestion](const std::string& prompt) {
+        PumpUntil([] { return StatusText() == "Paused"; }, kStatusWaitMs);
+        atQuestion = prompt + " / " + StatusText();
+        return IDOK;
+    };
+    Command(ID_TASK_STOP);
+    ASSERT_TRUE(WaitForEnd());
+    EXPECT_EQ("Stop this Replace Task? / Paused", atQuestion);
     EXPECT_TRUE(PumpUntil([] { return StatusText() == "Ready"; }, kStatusWaitMs));
     EXPECT_FALSE(Frame().IsAnimating());
 }
