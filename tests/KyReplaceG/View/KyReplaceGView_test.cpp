@@ -71,6 +71,7 @@ protected:
         std::string options = "\"--test-reply-log=" + dir["replies.log"] + "\"";
         if (!more.empty())
             options += " " + more;
+        engine.reset(); // the old setting goes back first
         engine.reset(new reptest::SharedSetting("PerlOptions", options));
     }
 
@@ -254,6 +255,11 @@ TEST_F(ReplaceViewTest, LineByLineWindows)
     ASSERT_NE(std::string::npos, match) << before;
     EXPECT_EQ(kBlue, Colour(IDC_KY_REPLACE_BEFORE, static_cast<long>(match + 7)));
     EXPECT_EQ("Line: 12, Col: 8, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    const CHARFORMATA top = CharFormat(host->Pane(IDC_KY_REPLACE_BEFORE), 0);
+    const CHARFORMATA end =
+        CharFormat(host->Pane(IDC_KY_REPLACE_BEFORE), static_cast<long>(before.size()) - 2);
+    EXPECT_STREQ("Courier New", end.szFaceName) << "lines added at the end keep the font";
+    EXPECT_EQ(top.yHeight, end.yHeight);
     host->Click(IDC_KY_REPLACE_ANSWER_REPLACE);
     ASSERT_TRUE(host->WaitForEnd());
 
@@ -262,6 +268,8 @@ TEST_F(ReplaceViewTest, LineByLineWindows)
     ASSERT_EQ(1, std::sscanf(replies.c_str(), "800\n%u\n", &lines)) << replies;
     EXPECT_GE(lines, 5u);
     EXPECT_EQ(1u, lines % 2);
+    const int kMostLinesBeforeShows = 15;
+    EXPECT_LE(lines, static_cast<unsigned>(kMostLinesBeforeShows)) << "measured in the main font";
     EXPECT_EQ("800\n" + std::to_string(lines) + "\n3\n0\n0\n", replies);
     EXPECT_NE(std::string::npos, kytest::ReadFile(dir["rows.txt"])
                                      .find("row 08 cat\nrow 09\nrow 10 dog\nrow 11\nrow 12 dog\n"));
@@ -365,4 +373,42 @@ TEST_F(ReplaceViewTest, StopWhileTheEngineRunsAnsweredOk)
     EXPECT_EQ("", Replies());
     EXPECT_EQ(Fixture("three-cats.txt"), kytest::ReadFile(a));
     EXPECT_FALSE(host->document().IsModified());
+}
+
+// With word wrap the position line still counts the file's lines; turning
+// it off while a question waits keeps the position, and the match can be
+// selected again in both panes.
+TEST_F(ReplaceViewTest, WordWrapKeepsTheFileLines)
+{
+    const std::string longLine(400, 'x');
+    kytest::WriteFile(dir["a.txt"], longLine + " cat\nthe cat\n");
+    Engine();
+    host->view().SetWordWrap(true);
+    host->AcceptNext({"-pcat", "-qdog", "@!", dir["a.txt"]});
+    host->InitialUpdate();
+
+    ASSERT_TRUE(host->WaitForQuestion());
+    EXPECT_GT(host->Pane(IDC_KY_REPLACE_BEFORE).GetLineCount(), 3) << "the long line wraps";
+    EXPECT_EQ("Line: 1, Col: 402, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    host->Click(IDC_KY_REPLACE_ANSWER_REPLACE);
+    ASSERT_TRUE(host->WaitForQuestion());
+    EXPECT_EQ("Line: 2, Col: 5, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    EXPECT_EQ("the dog", Text(IDC_KY_REPLACE_AFTER));
+
+    host->view().SetWordWrap(false);
+    EXPECT_EQ(3, host->Pane(IDC_KY_REPLACE_BEFORE).GetLineCount());
+    EXPECT_EQ("Line: 2, Col: 5, MLen: 3, RLen: 3", Text(IDC_KY_REPLACE_POSITION));
+    host->Pane(IDC_KY_REPLACE_BEFORE).SetSel(0, 0);
+    host->view().SelectMatchedText();
+    const long second = static_cast<long>(longLine.size()) + 9;
+    EXPECT_RANGE(second, second + 3, Selection(IDC_KY_REPLACE_BEFORE));
+    EXPECT_RANGE(4, 7, Selection(IDC_KY_REPLACE_AFTER));
+
+    host->Click(IDC_KY_REPLACE_NEW);
+    EXPECT_EQ(1, host->frame().newCommands);
+    EXPECT_EQ(host->Pane(IDC_KY_REPLACE_BEFORE).m_hWnd, ::GetFocus());
+    host->Click(IDC_KY_REPLACE_ANSWER_SKIP_FILE);
+    ASSERT_TRUE(host->WaitForEnd());
+    EXPECT_EQ("5\n", Replies().substr(Replies().size() - 2));
+    EXPECT_EQ(longLine + " dog\nthe cat\n", kytest::ReadFile(dir["a.txt"]));
 }

@@ -61,16 +61,22 @@ BEGIN_MESSAGE_MAP(TestReplaceFrame, CFrameWnd)
 ON_COMMAND(ID_FILE_NEW, OnFileNew)
 END_MESSAGE_MAP()
 
-COLORREF CharColour(CRichEditCtrl& pane, long pos)
+CHARFORMATA CharFormat(CRichEditCtrl& pane, long pos)
 {
     CHARRANGE saved;
     pane.GetSel(saved);
     pane.SetSel(pos, pos + 1);
     CHARFORMATA format = {};
     format.cbSize = sizeof format;
-    format.dwMask = CFM_COLOR;
+    format.dwMask = CFM_COLOR | CFM_FACE | CFM_SIZE;
     pane.SendMessage(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     pane.SetSel(saved);
+    return format;
+}
+
+COLORREF CharColour(CRichEditCtrl& pane, long pos)
+{
+    const CHARFORMATA format = CharFormat(pane, pos);
     return (format.dwEffects & CFE_AUTOCOLOR) != 0 ? CLR_DEFAULT : format.crTextColor;
 }
 
@@ -156,23 +162,25 @@ void ReplaceViewHost::StartTask()
     view_->PostMessage(CKyReplaceGView::kStartTaskMessage, FALSE);
 }
 
+bool ReplaceViewHost::Started()
+{
+    // The start message is served once the view's queue has none left.
+    MSG msg;
+    return !::PeekMessageA(&msg, view_->m_hWnd, CKyReplaceGView::kStartTaskMessage,
+                           CKyReplaceGView::kStartTaskMessage, PM_NOREMOVE);
+}
+
 bool ReplaceViewHost::WaitForQuestion()
 {
-    // Before its dialog the task has not started.
     return PumpUntil(
-               [this] {
-                   return view_->AnswerPending() || (Dialogs() > 0 && !view_->TaskRunning());
-               },
+               [this] { return view_->AnswerPending() || (Started() && !view_->TaskRunning()); },
                kTaskTimeoutMs) &&
            view_->AnswerPending();
 }
 
 bool ReplaceViewHost::WaitForEnd()
 {
-    const int before = Dialogs();
-    // A start posted but not yet served has not shown its dialog.
-    PumpUntil([this, before] { return Dialogs() > before || view_->TaskRunning(); }, 200);
-    return PumpUntil([this] { return !view_->TaskRunning(); }, kTaskTimeoutMs);
+    return PumpUntil([this] { return Started() && !view_->TaskRunning(); }, kTaskTimeoutMs);
 }
 
 void ReplaceViewHost::Click(UINT id)

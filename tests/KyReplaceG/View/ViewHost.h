@@ -33,7 +33,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// The colour of one character of a rich edit; automatic: CLR_DEFAULT.
+// The format of one character of a rich edit, and its colour (automatic:
+// CLR_DEFAULT).
+CHARFORMATA CharFormat(CRichEditCtrl& pane, long pos);
 COLORREF CharColour(CRichEditCtrl& pane, long pos);
 std::string PaneString(CWnd& pane);
 
@@ -72,6 +74,8 @@ public:
     const std::vector<UINT>& beepTypes() const;
 
 private:
+    bool Started();
+
     TestReplaceDoc* document_;
     TestReplaceFrame* frame_;
     CKyReplaceGView* view_;

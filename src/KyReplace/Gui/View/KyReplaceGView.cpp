@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 using namespace Kyvant;
 
@@ -30,6 +31,28 @@ const char kRuleLabelFormat[] = "&Matched (Rule %u of %u):";
 const char kPositionFormat[] = "Line: %u, Col: %u, MLen: %u, RLen: %u";
 const unsigned kLabelRoom = 64;
 const unsigned kPositionRoom = 96;
+
+// The controls besides the panes and the animation, each kept by a window
+// object of the view's own.
+const UINT kPlainControlIds[] = {IDC_KY_REPLACE_FILE_LABEL,
+                                 IDC_KY_REPLACE_FILE,
+                                 IDC_KY_REPLACE_BEFORE_LABEL,
+                                 IDC_KY_REPLACE_AFTER_LABEL,
+                                 IDC_KY_REPLACE_MATCHED_LABEL,
+                                 IDC_KY_REPLACE_REPLACING_WITH_LABEL,
+                                 IDC_KY_REPLACE_POSITION,
+                                 IDC_KY_REPLACE_LOG_LABEL,
+                                 IDC_KY_REPLACE_ANSWER_REPLACE,
+                                 IDC_KY_REPLACE_ANSWER_SKIP,
+                                 IDC_KY_REPLACE_THIS_FILE_GROUP,
+                                 IDC_KY_REPLACE_ANSWER_REPLACE_FILE,
+                                 IDC_KY_REPLACE_ANSWER_SKIP_FILE,
+                                 IDC_KY_REPLACE_ALL_FILES_GROUP,
+                                 IDC_KY_REPLACE_ANSWER_REPLACE_ALL,
+                                 IDC_KY_REPLACE_ANSWER_SKIP_ALL,
+                                 IDC_KY_REPLACE_ANSWER_CANCEL,
+                                 IDC_KY_REPLACE_NEW,
+                                 IDC_KY_REPLACE_STOP};
 
 // The two panes that share the view's height, each moving its label along.
 class PaneColumn : public SimpleLayoutManager::RowColManager {
@@ -94,6 +117,34 @@ void CKyReplaceGView::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_KY_REPLACE_LOG, m_log);
     DDX_Control(pDX, IDC_KY_REPLACE_MEASURE, m_measure);
     DDX_Control(pDX, IDC_KY_REPLACE_ANIMATION, m_animation);
+    static_assert(sizeof kPlainControlIds / sizeof kPlainControlIds[0] == kPlainControls,
+                  "one window object for each plain control");
+    for (size_t i = 0; i < kPlainControls; ++i)
+        DDX_Control(pDX, static_cast<int>(kPlainControlIds[i]), m_plainControls[i]);
+}
+
+CWnd& CKyReplaceGView::Control(UINT id)
+{
+    switch (id) {
+    case IDC_KY_REPLACE_BEFORE:
+        return m_before;
+    case IDC_KY_REPLACE_AFTER:
+        return m_after;
+    case IDC_KY_REPLACE_MATCHED:
+        return m_matched;
+    case IDC_KY_REPLACE_REPLACING_WITH:
+        return m_replacingWith;
+    case IDC_KY_REPLACE_LOG:
+        return m_log;
+    case IDC_KY_REPLACE_ANIMATION:
+        return m_animation;
+    default:
+        break;
+    }
+    for (size_t i = 0; i < kPlainControls; ++i)
+        if (kPlainControlIds[i] == id && m_plainControls[i].m_hWnd)
+            return m_plainControls[i];
+    throw std::logic_error("The Replace view lays out no such control.");
 }
 
 void CKyReplaceGView::OnInitialUpdate()
@@ -183,7 +234,7 @@ void CKyReplaceGView::SetUpLayout()
                               IDC_KY_REPLACE_NEW,
                               IDC_KY_REPLACE_STOP};
     for (UINT id : rightSide)
-        m_layout.m_sideWindows.Add(LaidOut(id), LM::Right);
+        m_layout.m_sideWindows.Add(Control(id), LM::Right);
     const UINT bottomSide[] = {IDC_KY_REPLACE_NEW,
                                IDC_KY_REPLACE_STOP,
                                IDC_KY_REPLACE_MATCHED_LABEL,
@@ -194,33 +245,20 @@ void CKyReplaceGView::SetUpLayout()
                                IDC_KY_REPLACE_LOG_LABEL,
                                IDC_KY_REPLACE_LOG};
     for (UINT id : bottomSide)
-        m_layout.m_sideWindows.Add(LaidOut(id), LM::Bottom);
+        m_layout.m_sideWindows.Add(Control(id), LM::Bottom);
     const UINT stretching[] = {IDC_KY_REPLACE_FILE, IDC_KY_REPLACE_BEFORE, IDC_KY_REPLACE_AFTER,
                                IDC_KY_REPLACE_POSITION, IDC_KY_REPLACE_LOG};
     for (UINT id : stretching)
-        m_layout.m_stretchyWindows.Add(LaidOut(id), LM::Right);
+        m_layout.m_stretchyWindows.Add(Control(id), LM::Right);
     CWnd* const column[] = {&m_before, &m_after};
-    CWnd* const columnLabels[] = {&LaidOut(IDC_KY_REPLACE_BEFORE_LABEL),
-                                  &LaidOut(IDC_KY_REPLACE_AFTER_LABEL)};
+    CWnd* const columnLabels[] = {&Control(IDC_KY_REPLACE_BEFORE_LABEL),
+                                  &Control(IDC_KY_REPLACE_AFTER_LABEL)};
     PaneColumn::Add(m_layout, false, column, columnLabels);
     CWnd* const row[] = {&m_matched, &m_replacingWith};
-    CWnd* const rowLabels[] = {&LaidOut(IDC_KY_REPLACE_MATCHED_LABEL),
-                               &LaidOut(IDC_KY_REPLACE_REPLACING_WITH_LABEL)};
+    CWnd* const rowLabels[] = {&Control(IDC_KY_REPLACE_MATCHED_LABEL),
+                               &Control(IDC_KY_REPLACE_REPLACING_WITH_LABEL)};
     PaneColumn::Add(m_layout, true, row, rowLabels);
     m_layoutReady = true;
-}
-
-// The layout keeps its windows for the view's life: a control the view
-// has no member for gets a permanent object here, since the objects
-// GetDlgItem gives for them are freed at the next idle.
-CWnd& CKyReplaceGView::LaidOut(UINT id)
-{
-    const HWND control = ::GetDlgItem(m_hWnd, static_cast<int>(id));
-    if (CWnd* permanent = CWnd::FromHandlePermanent(control))
-        return *permanent;
-    m_laidOut.emplace_back(new CWnd);
-    m_laidOut.back()->SubclassWindow(control);
-    return *m_laidOut.back();
 }
 
 void CKyReplaceGView::Layout()
@@ -235,6 +273,8 @@ void CKyReplaceGView::OnSize(UINT nType, int cx, int cy)
     if (nType == SIZE_MINIMIZED || !m_layoutReady)
         return;
     Layout();
+    // Controls moved over each other's old places are drawn anew.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     MeasureLines();
     if (m_nexus)
         m_nexus->UpdatePosition();

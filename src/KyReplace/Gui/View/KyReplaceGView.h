@@ -22,7 +22,6 @@
 #include <afxwin.h>
 
 #include <memory>
-#include <vector>
 
 namespace Kyvant {
 class NexusBase;
@@ -48,6 +47,8 @@ public:
     bool TaskRunning() const;
     // A match waits for the user's answer.
     bool AnswerPending() const { return m_answerPending; }
+    // The running task's job, or null.
+    Kyvant::ReplaceJob* CurrentJob() const { return m_job.get(); }
     // A stop or a task's end is under way.
     bool StoppingOrEnding() const { return m_inStop || m_ending; }
     // Asks, and stops the task when the user agrees; true once stopped.
@@ -119,7 +120,6 @@ private:
     void ApplyOptions();
     void MeasureLines();
     void SetUpLayout();
-    CWnd& LaidOut(UINT id);
     void Layout();
 
     // A task's start, KyReplace's requests and the packets.
@@ -155,6 +155,8 @@ private:
     bool AskStopQuestion();
 
     CWnd* Frame();
+    // The view's permanent window object for a control it lays out.
+    CWnd& Control(UINT id);
 
     KyRichEditCtrl m_before;
     KyRichEditCtrl m_after;
@@ -163,6 +165,10 @@ private:
     KyRichEditCtrl m_log;
     KyRichEditCtrl m_measure;
     CAnimateCtrl m_animation;
+    // The buttons, groups, labels and statics that the layout moves: the
+    // layout keeps their window objects, so they must outlive idle time.
+    static const size_t kPlainControls = 19;
+    CWnd m_plainControls[kPlainControls];
 
     Kyvant::ReplaceTextOptions m_options;
     std::unique_ptr<Kyvant::ReplaceJob> m_job;
@@ -171,7 +177,6 @@ private:
     std::unique_ptr<Kyvant::ProcessKiller::Manager> m_watchdog;
     Kyvant::DatabaseFreshness m_freshness;
     Kyvant::SimpleLayoutManager m_layout;
-    std::vector<std::unique_ptr<CWnd>> m_laidOut;
 
     bool m_answerPending;
     bool m_inStop;

@@ -56,7 +56,8 @@ void Stream(KyRichEditCtrl& pane, const ky_S& text, int format)
 
 bool IsLegible(unsigned char byte)
 {
-    return (byte >= kFirstPrintable && byte <= kLastPrintable) || byte == '\n' ||
+    // Tabs stay for the panes' tab stops.
+    return (byte >= kFirstPrintable && byte <= kLastPrintable) || byte == '\n' || byte == '\t' ||
            std::isprint(byte) != 0;
 }
 

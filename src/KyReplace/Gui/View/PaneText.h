@@ -1,6 +1,6 @@
 // Text into the Replace view's rich edits, legibly: every byte that is
-// neither printable ASCII nor '\n' nor printable in the current locale shows
-// as a middle dot (0xB7). Two ways in: replacing the selection (EM_REPLACESEL
+// neither printable ASCII nor '\n' nor a tab nor printable in the current
+// locale shows as a middle dot (0xB7). Two ways in: replacing the selection (EM_REPLACESEL
 // when nothing needs replacing, else streamed into the selection), and
 // filling a pane (its tab stops set from the font, the whole text streamed).
 // The file text's chunk stream goes in the same way.
