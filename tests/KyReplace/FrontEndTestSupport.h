@@ -43,14 +43,16 @@ inline FrontEndRun Finish(ProgramRun run, const std::string& logPath)
     return result;
 }
 
-// KyReplace without arguments finds the double on its PATH and starts it.
+// KyReplace without arguments starts the front-end of its own folder: a
+// copy of KyReplace in the double's folder starts the double (the build's
+// DLLs come from the bin folder on the PATH).
 inline FrontEndRun RunKyReplaceWithDouble(const std::string& logPath, const std::string& script,
                                           std::vector<std::string> env = {})
 {
     const char* path = std::getenv("PATH");
-    env.push_back("PATH=" + DoubleFolder() + ";" + (path ? path : ""));
+    env.push_back("PATH=" + DoubleFolder() + ";" + BinDir() + ";" + (path ? path : ""));
     env.push_back("KYTEST_REPLACEG_SCRIPT=log=" + logPath + ";" + script);
-    return Finish(RunKyReplace({}, "", env, 60000), logPath);
+    return Finish(RunProgram(DoubleFolder() + "\\KyReplace.exe", {}, "", env, "", 60000), logPath);
 }
 
 // The double starts KyReplace (from the test's folder) and logs its exit
