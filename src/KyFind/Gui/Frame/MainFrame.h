@@ -115,6 +115,7 @@ protected:
     afx_msg void OnOpenWithVsNet();
     afx_msg void OnUpdateOpenWithVsNet(CCmdUI* pCmdUI);
     afx_msg void OnUpdateMatchPane(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateCaretPane(CCmdUI* pCmdUI);
     afx_msg void OnIdeDropDown(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnTabSizeSelEndOk();

@@ -152,6 +152,14 @@ void CMainFrame::OnUpdateMatchPane(CCmdUI* pCmdUI)
     pCmdUI->SetText(GetMatchStatusText().c_str());
 }
 
+// The caret's place in the file view; nothing while no file view shows a
+// caret.
+void CMainFrame::OnUpdateCaretPane(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetText("");
+}
+
 // After the watchdog's first tick, and over the client area or while the
 // frame is disabled, the wait cursor is kept; while a task works the
 // app-starting cursor shows.
