@@ -492,6 +492,28 @@ inline int StatusPaneCount(HWND bar)
     return static_cast<int>(Send(bar, SB_GETPARTS, 0, 0));
 }
 
+// One line per shown top-level window of the process: class, title and
+// the texts of its controls (for a failure's report).
+inline std::string DescribeWindows(DWORD pid)
+{
+    struct Texts {
+        static BOOL CALLBACK Each(HWND child, LPARAM out)
+        {
+            const std::string text = Text(child);
+            if (!text.empty())
+                *reinterpret_cast<std::string*>(out) += " [" + text + "]";
+            return TRUE;
+        }
+    };
+    std::string report;
+    for (HWND window : TopWindows(pid)) {
+        report += ClassOf(window) + " \"" + Text(window) + "\"";
+        EnumChildWindows(window, &Texts::Each, reinterpret_cast<LPARAM>(&report));
+        report += "\n";
+    }
+    return report;
+}
+
 // --- Screenshots ------------------------------------------------------------
 
 // Saves what the screen shows of the window as

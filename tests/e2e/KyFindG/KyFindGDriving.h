@@ -29,15 +29,14 @@ const DWORD kStartMs = 30000;
 
 // Writes the fixture: text with CR LF and with LF line ends, a binary file
 // and a subfolder; returns the folder with its trailing backslash.
-inline std::string WriteFixture()
+inline std::string WriteFixture(bool withBinary = true)
 {
     const std::string folder = kytest::NewFolder(kytest::ScratchBase(), "kyfindg_e2e");
     kytest::WriteFile(folder + "crlf.txt", "first alpha line\r\nno match\r\nalpha and alpha\r\n");
     kytest::WriteFile(folder + "lf.txt", "nothing here\nthe alpha line\n");
     kytest::WriteFile(folder + "none.txt", "no hits at all\n");
-    kytest::WriteFile(folder + "data.bin", std::string("\x00\x01"
-                                                       "alpha\x00\xff",
-                                                       9));
+    if (withBinary)
+        kytest::WriteFile(folder + "data.bin", std::string("\x00\x01alpha\x00\xff", 9));
     CreateDirectoryA((folder + "sub").c_str(), nullptr);
     kytest::WriteFile(folder + "sub\\deep.txt", "deep alpha\n");
     return folder;
@@ -141,6 +140,44 @@ inline HWND StatusBar(HWND frame)
 {
     return kytest::gui::Control(frame, kStatusBarId);
 }
+
+inline HWND ToolBar(HWND frame)
+{
+    return kytest::gui::ChildOfClass(frame, "ToolbarWindow32");
+}
+
+inline bool ButtonEnabled(HWND frame, int id)
+{
+    return kytest::gui::Send(ToolBar(frame), TB_ISBUTTONENABLED, id, 0) != 0;
+}
+
+// KyFindG started with the fixture handed to its first task dialog, which
+// is answered with the pattern; the frame once it shows.
+struct Session {
+    kytest::gui::Program program;
+    HWND frame = nullptr;
+    std::vector<std::string> args;
+
+    bool Start(const std::string& pattern, const std::vector<std::string>& env = {})
+    {
+        using namespace kytest::gui;
+        if (!program.Start(ProgramPath("KyFindG.exe"), {}, env))
+            return false;
+        HWND dialog = WaitForWindow(program.Pid(), "#32770", kDialogTitle, kStartMs);
+        if (!dialog)
+            return false;
+        args = AcceptTaskDialog(program.Pid(), dialog, pattern);
+        frame = WaitForWindow(program.Pid(), nullptr, kFrameTitle, kStartMs);
+        return frame != nullptr;
+    }
+    // Waits for the task's end: the status pane reads "Ready".
+    bool Idle(DWORD timeoutMs = kStartMs)
+    {
+        return kytest::gui::WaitFor(
+            [&] { return kytest::gui::StatusText(StatusBar(frame), 0) == "Ready"; }, timeoutMs);
+    }
+    void Close() { PostMessageA(frame, WM_CLOSE, 0, 0); }
+};
 
 // Per file (its full name), the hits of the finder's result lines: a line
 // "::N" starts a hit of N lines, any other line is a hit of its own.
