@@ -27,9 +27,9 @@ extern "C" __declspec(dllexport) HRESULT WINAPI
     if (!scope || !machine || !machineSize || !catalog || !catalogSize)
         return E_INVALIDARG;
     Script script = Script::Load();
-    for (const auto& error : script.locateErrors) {
-        if (error.first == index)
-            return error.second;
+    for (const LocateError& error : script.locateErrors) {
+        if (error.index == index && (error.scope.empty() || Lower(error.scope) == Lower(scope)))
+            return error.hr;
     }
     ULONG seen = 0;
     for (const CatalogEntry& c : script.catalogs) {

@@ -64,8 +64,11 @@ Script Script::Load()
             c.scopePrefix = At(f, 4);
             s.catalogs.push_back(c);
         } else if (kind == L"locateerr") {
-            s.locateErrors.emplace_back(static_cast<ULONG>(ParseNumber(At(f, 1))),
-                                        static_cast<HRESULT>(ParseNumber(At(f, 2))));
+            LocateError e;
+            e.index = static_cast<ULONG>(ParseNumber(At(f, 1)));
+            e.hr = static_cast<HRESULT>(ParseNumber(At(f, 2)));
+            e.scope = At(f, 3);
+            s.locateErrors.push_back(e);
         } else if (kind == L"row") {
             RowEntry r{At(f, 1), At(f, 2), At(f, 3), At(f, 4), At(f, 5), At(f, 6), At(f, 7)};
             s.rows.push_back(r);

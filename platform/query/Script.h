@@ -3,7 +3,8 @@
 // fields separated by '|', names compared without case, "*" as a machine
 // matches any machine, numbers in decimal or 0x hex:
 //   catalog|machine|name|state|scope prefix   state "unreadable": the state query fails
-//   locateerr|index|hr                        LocateCatalogsW fails at that index
+//   locateerr|index|hr[|scope]                LocateCatalogsW fails at that index (for
+//                                             that scope alone when one is given)
 //   row|machine|catalog|path|size|attrib|write|rank   an empty field is a missing value
 //   status|machine|catalog|query status
 //   polls|machine|catalog|n                   the open stays in population for n polls
@@ -43,9 +44,16 @@ struct CatalogBehaviour {
     HRESULT fetchError = S_OK;
 };
 
+struct LocateError {
+    ULONG index = 0;
+    HRESULT hr = S_OK;
+    // Empty: every scope.
+    std::wstring scope;
+};
+
 struct Script {
     std::vector<CatalogEntry> catalogs;
-    std::vector<std::pair<ULONG, HRESULT>> locateErrors;
+    std::vector<LocateError> locateErrors;
     std::vector<RowEntry> rows;
     std::wstring textErrorNeedle;
     HRESULT textError = S_OK;

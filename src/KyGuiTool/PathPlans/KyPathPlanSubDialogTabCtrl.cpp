@@ -3,7 +3,15 @@
 #include "KyGuiTool/PathPlans/KyPathPlanSubDialogTabCtrl.h"
 
 #include "KyConTool/DevEnv/DevEnvAccess.h"
+#include "KyConTool/IndexingService/IndexingService.h"
+#include "KyGuiTool/IndexingServicePage/IndexingServicePageResource.h"
+#include "KyGuiTool/IndexingServicePage/PathPlanIndexingServiceSubDialog.h"
+#include "KyGuiTool/DevEnvPages/DevEnvPagesResource.h"
+#include "KyGuiTool/DevEnvPages/DevEnvPresence.h"
+#include "KyGuiTool/DevEnvPages/PathPlanVcSubDialog.h"
+#include "KyGuiTool/DevEnvPages/PathPlanVsNetSubDialog.h"
 #include "KyGuiTool/PathPlans/PathPlanEditorSubDialog.h"
+#include "KyGuiTool/PathPlans/PathPlanPageGuids.h"
 #include "KyGuiTool/PathPlans/PathPlanSelectorSubDialog.h"
 #include "KyGuiTool/PathPlans/PathPlanSupport.h"
 #include "KyGuiTool/PathPlans/PathPlansResource.h"
@@ -37,6 +45,18 @@ KyPathPlanSubDialogTabCtrl::KyPathPlanSubDialogTabCtrl(const rc_ptr<AppBridge>& 
 {
     AddPage(m_editor.get(), PathPlanSupport::Load(IDS_KY_PP_EDITOR_CAPTION));
     AddPage(m_selector.get(), PathPlanSupport::Load(IDS_KY_PP_CHOOSER_CAPTION));
+    if (VC::IsPresent()) {
+        m_vc.reset(new PathPlanVcSubDialog(bridge));
+        AddPage(m_vc.get(), PathPlanSupport::Load(IDS_KY_PP_VC_CAPTION));
+    }
+    if (VsNet::IsPresent()) {
+        m_vsNet.reset(new PathPlanVsNetSubDialog(bridge));
+        AddPage(m_vsNet.get(), PathPlanSupport::Load(IDS_KY_PP_VSNET_CAPTION));
+    }
+    if (IndexingService::Available()) {
+        m_indexingService.reset(new PathPlanIndexingServiceSubDialog(bridge));
+        AddPage(m_indexingService.get(), PathPlanSupport::Load(IDS_KY_IS_CAPTION));
+    }
 }
 
 // The control's window goes first, so that no page window outlives its page.
@@ -52,7 +72,25 @@ int KyPathPlanSubDialogTabCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (m_editor->InitializedFromTimeLimitedRegKey())
         SetActivePage(kEditorPage, false, true);
+    else if (VC::IsPresent() && LaunchedByMsDev())
+        ShowEnvironmentPage(kVcPageGuidValue, PageGuids::PathPlan::VcChooser);
+    else if (VsNet::IsPresent() && LaunchedByVsNet())
+        ShowEnvironmentPage(kVsNetPageGuidValue, PageGuids::PathPlan::VsNetChooser);
     return 0;
+}
+
+// A remembered page that is not here (any more) gives the environment's own.
+void KyPathPlanSubDialogTabCtrl::ShowEnvironmentPage(const char* value, const ky_I& environmentPage)
+{
+    ky_I guid;
+    guid.LoadStringA(GetStateKey().get(), value, environmentPage.c_str());
+    for (unsigned i = 0; i < GetPageCount(); ++i) {
+        if (GetPage(i).GetGUID() == guid) {
+            SetActivePage(guid, false, true);
+            return;
+        }
+    }
+    SetActivePage(environmentPage, false, true);
 }
 
 void KyPathPlanSubDialogTabCtrl::SaveStatePageGUID()

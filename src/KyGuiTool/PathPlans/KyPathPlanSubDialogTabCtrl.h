@@ -1,8 +1,10 @@
 // KyPathPlanSubDialogTabCtrl: the lower half of every tool settings dialog,
-// the tab control of the path-plan pages: the Path Plan Editor and the
-// Chooser. It opens on the editor when the editor took an Explorer
-// selection, and a tool started from a development environment remembers
-// its page apart from the page it shows otherwise.
+// the tab control of the path-plan pages: the Path Plan Editor, the Chooser,
+// the Visual C++ 6 and Visual Studio .NET pages where those are installed
+// and, where the system has the Indexing Service, its page. It opens on the
+// editor when the editor took an Explorer selection, and a tool started from
+// a development environment remembers its page apart from the page it shows
+// otherwise.
 #pragma once
 
 #include "KyGuiTool/KyGuiToolExport.h"
@@ -11,7 +13,10 @@
 #include <memory>
 
 class PathPlanEditorSubDialog;
+class PathPlanIndexingServiceSubDialog;
 class PathPlanSelectorSubDialog;
+class PathPlanVcSubDialog;
+class PathPlanVsNetSubDialog;
 
 class KYGUITOOL_API KyPathPlanSubDialogTabCtrl : public KySubDialogTabCtrl {
     DECLARE_DYNAMIC(KyPathPlanSubDialogTabCtrl)
@@ -33,6 +38,11 @@ public:
 
     PathPlanEditorSubDialog& GetEditor() const { return *m_editor; }
     PathPlanSelectorSubDialog& GetSelector() const { return *m_selector; }
+    // Null where the environment is not installed.
+    PathPlanVcSubDialog* GetVc() const { return m_vc.get(); }
+    PathPlanVsNetSubDialog* GetVsNet() const { return m_vsNet.get(); }
+    // Null where the system has no Indexing Service.
+    PathPlanIndexingServiceSubDialog* GetIndexingService() const { return m_indexingService.get(); }
 
     // Started from Visual C++ 6 the page goes under "VcPageGUID", from Visual
     // Studio .NET under "VsNetPageGUID", otherwise under "PageGUID".
@@ -43,6 +53,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The page last used from a development environment (the value), else
+    // that environment's own page.
+    void ShowEnvironmentPage(const char* value, const Kyvant::ky_I& environmentPage);
+
     std::unique_ptr<PathPlanEditorSubDialog> m_editor;
     std::unique_ptr<PathPlanSelectorSubDialog> m_selector;
+    std::unique_ptr<PathPlanVcSubDialog> m_vc;
+    std::unique_ptr<PathPlanVsNetSubDialog> m_vsNet;
+    std::unique_ptr<PathPlanIndexingServiceSubDialog> m_indexingService;
 };
