@@ -37,8 +37,10 @@ inline bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
 
 // A program started for a test. Its standard output and error go to files;
 // the environment is this process's without the suite's hand-off variables
-// and protocol prefix, plus the given "NAME=value" entries. The destructor
-// ends a program still running.
+// and protocol prefix, plus the given "NAME=value" entries. It runs in a job
+// of its own, so that ending it ends the programs it started too (a finder
+// left behind would hold the test's output open); the destructor ends a
+// program still running.
 class Program {
 public:
     Program() = default;
@@ -66,17 +68,23 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        startup.hStdInput = nullptr;
         startup.hStdOutput = open(outPath_);
         startup.hStdError = open(errPath_);
         PROCESS_INFORMATION info{};
         const bool started =
-            CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, 0, &env[0],
+            CreateProcessA(nullptr, &command[0], nullptr, nullptr, TRUE, CREATE_SUSPENDED, &env[0],
                            cwd.empty() ? nullptr : cwd.c_str(), &startup, &info) != FALSE;
         CloseHandle(startup.hStdOutput);
         CloseHandle(startup.hStdError);
         if (!started)
             return false;
+        job_ = CreateJobObjectA(nullptr, nullptr);
+        if (job_ && !AssignProcessToJobObject(job_, info.hProcess)) {
+            CloseHandle(job_);
+            job_ = nullptr;
+        }
+        ResumeThread(info.hThread);
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         pid_ = info.dwProcessId;
@@ -94,8 +102,14 @@ public:
             GetExitCodeProcess(process_, &code);
         return code;
     }
+    // Ends the program and whatever it started that still runs.
     void Kill()
     {
+        if (job_) {
+            TerminateJobObject(job_, 99);
+            CloseHandle(job_);
+            job_ = nullptr;
+        }
         if (!process_)
             return;
         if (Running()) {
@@ -132,6 +146,7 @@ private:
     }
 
     HANDLE process_ = nullptr;
+    HANDLE job_ = nullptr;
     DWORD pid_ = 0;
     std::string outPath_, errPath_;
 };

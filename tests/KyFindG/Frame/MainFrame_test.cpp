@@ -235,3 +235,19 @@ TEST_F(MainFrameTest, ConfiguredEditorOpensTheCurrentFile)
     findgtest::SetVariable("KYTEST_EDITOR_LOG", "");
     EXPECT_TRUE(theApp.m_boxes.empty());
 }
+
+// A new task whose dialog is cancelled leaves the frame as it was, and the
+// frame closes cleanly afterwards.
+TEST_F(MainFrameTest, CancelledNewTaskLeavesTheFrameUsable)
+{
+    HandOverFixture();
+    ASSERT_TRUE(RunTask("alpha"));
+    {
+        ModalScript cancel([](CWnd* dialog) { dialog->PostMessage(WM_COMMAND, IDCANCEL); });
+        EXPECT_FALSE(finder->Start());
+    }
+    EXPECT_EQ(nullptr, finder->GetCurrentJob());
+    EXPECT_EQ(0u, finder->GetModel().GetFileCount());
+    frame->SendMessage(WM_CLOSE);
+    findgtest::PumpPending();
+}
