@@ -41,10 +41,11 @@ BOOL ReplaceGTestApp::InitInstance()
     return TRUE;
 }
 
-int ReplaceGTestApp::DoMessageBox(LPCSTR prompt, UINT, UINT)
+int ReplaceGTestApp::DoMessageBox(LPCSTR prompt, UINT type, UINT)
 {
     boxes.push_back(prompt ? prompt : "");
-    return IDOK;
+    boxTypes.push_back(type);
+    return answerBox ? answerBox(boxes.back()) : IDOK;
 }
 
 ReplaceGTestApp& TestApp()

@@ -1,11 +1,13 @@
 // The KyReplaceG tests' application object, a KyGuiApp as the front-end's
 // is, started once for the program: it publishes the front-end's process
 // for the KyReplace the jobs start, as the front-end's start-up does, and
-// records message boxes instead of showing them.
+// records message boxes instead of showing them, answering OK unless a
+// test answers them itself.
 #pragma once
 
 #include "KyGuiTool/App/KyGuiApp.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ public:
     int DoMessageBox(LPCSTR prompt, UINT type, UINT helpId) override;
 
     std::vector<std::string> boxes;
+    std::vector<UINT> boxTypes;
+    // Answers the next boxes instead of OK, while set.
+    std::function<int(const std::string& prompt)> answerBox;
 };
 
 ReplaceGTestApp& TestApp();

@@ -489,11 +489,35 @@ inline int ListSelectedRow(HWND list)
     return static_cast<int>(Send(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-// The text of a status bar's pane.
+// The text of a status bar's pane; an owner-drawn pane's text is read from
+// the pointer the program keeps as the pane's data.
 inline std::string StatusText(HWND bar, int pane)
 {
     const size_t kTextMax = 1024;
     const LRESULT info = Send(bar, SB_GETTEXTLENGTHA, pane, 0);
+    if (HIWORD(info) & SBT_OWNERDRAW) {
+        const LRESULT data = Send(bar, SB_GETTEXTA, pane, 0);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(bar, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_READ, FALSE, pid);
+        // In small pieces, so that a text near the end of its memory page is
+        // read too.
+        const size_t kPiece = 16;
+        std::string text;
+        for (size_t at = 0; process && data && at < kTextMax; at += kPiece) {
+            char piece[kPiece + 1] = {};
+            if (!ReadProcessMemory(process, reinterpret_cast<LPCVOID>(data + at), piece, kPiece,
+                                   nullptr))
+                break;
+            const size_t n = std::strlen(piece);
+            text.append(piece, n);
+            if (n < kPiece)
+                break;
+        }
+        if (process)
+            CloseHandle(process);
+        return text;
+    }
     const size_t length = LOWORD(info);
     RemoteBuffer buffer(bar, (length < kTextMax ? kTextMax : length) + 1);
     if (!buffer.Ok())

@@ -6,6 +6,7 @@
 // ratio to the plain read, and the memory each listed item takes.
 // Usage: KyDirG_records_bench
 #include "BenchSupport.h"
+#include "PipeFeed.h"
 #include "FinderLink/Results/LineReader.h"
 #include "KyDir/Gui/App/KyDirGApp.h"
 #include "KyDir/Gui/Finder/Finder.h"
@@ -31,7 +32,6 @@ namespace {
 const int kRecords = 1000000;
 const int kPerFolder = 100;
 const int kRounds = 3;
-const unsigned kPipeChunk = 65536;
 
 // The application object the front-end's code asks for.
 CKyDirGApp theApp;
@@ -63,33 +63,6 @@ std::string MakeStream()
     return out;
 }
 
-// Writes the bytes into a new pipe from another thread while read takes
-// its read end as a binary descriptor; the seconds read took.
-template <class Read>
-double ThroughPipe(const std::string& bytes, Read read)
-{
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, nullptr, kPipeChunk))
-        return -1;
-    std::thread writer([&] {
-        for (std::size_t at = 0; at < bytes.size(); at += kPipeChunk) {
-            const DWORD n =
-                static_cast<DWORD>(std::min<std::size_t>(kPipeChunk, bytes.size() - at));
-            DWORD written = 0;
-            if (!WriteFile(writeEnd, bytes.data() + at, n, &written, nullptr))
-                break;
-        }
-        CloseHandle(writeEnd);
-    });
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_BINARY);
-    const double t0 = Now();
-    read(fd);
-    const double elapsed = Now() - t0;
-    writer.join();
-    _close(fd);
-    return elapsed;
-}
-
 // The baseline: the same reads, nothing parsed.
 unsigned long long PlainRead(int fd)
 {
@@ -108,21 +81,6 @@ public:
     }
     unsigned items = 0;
 };
-
-// Committed private memory of the process, in bytes.
-unsigned long long CommittedPrivate()
-{
-    unsigned long long total = 0;
-    MEMORY_BASIC_INFORMATION info;
-    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
-         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-            total += info.RegionSize;
-        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at)
-            break;
-    }
-    return total;
-}
 
 } // namespace
 

@@ -8,6 +8,8 @@
 // under 3 s) and the memory each match takes beyond its text (target: under
 // 200 bytes). Needs a display. Usage: KyFindG_filelist_load_bench
 #include "BenchSupport.h"
+#include "PipeFeed.h"
+#include "KyFindG/FinderOutput.h"
 #include "FinderLink/Results/LineReader.h"
 #include "KyFindG/FileList/FileListHost.h"
 #include "KyFind/Gui/Model/FinderModel.h"
@@ -28,38 +30,17 @@ using Kyvant::FinderLink::LineSink;
 
 namespace {
 
-const int kFiles = 20000;
-const int kLinesPerFile = 50;
-const int kLines = kFiles * kLinesPerFile;
-const int kGroupEvery = 10; // every tenth line opens a group of three
+const int kFiles = kFinderFiles;
+const int kLinesPerFile = kFinderLinesPerFile;
+const int kLines = kFinderLines;
+const int kGroupEvery = kFinderGroupEvery;
 const int kGroupsPerFile = kLinesPerFile - 2 * (kLinesPerFile / kGroupEvery);
 const int kRounds = 3;
-const unsigned kPipeChunk = 65536;
 const double kTargetSeconds = 3.0;
 const double kTargetBytesPerMatch = 200;
 const double kTimeoutSeconds = 120;
 
 FindBenchApp theApp;
-
-// The finder's output: file names in 100 folders, groups now and then.
-std::string MakeOutput()
-{
-    std::string out;
-    out.reserve(static_cast<std::size_t>(kLines) * 72);
-    char line[160];
-    for (int file = 0; file < kFiles; ++file) {
-        for (int l = 0; l < kLinesPerFile; ++l) {
-            if (l % kGroupEvery == 0)
-                out += "::3\n";
-            std::snprintf(line, sizeof line,
-                          "C:\\Projects\\module%02d\\source%05d.cpp(%d):x(%d):    value = "
-                          "compute(%d, alpha);\n",
-                          file % 100, file, l * 7 + 1, l * 120 + 4, l);
-            out += line;
-        }
-    }
-    return out;
-}
 
 class CountingSink : public LineSink {
 public:
@@ -70,44 +51,14 @@ public:
 // The bytes written into a pipe from another thread, read as lines.
 double LinesFromPipe(const std::string& bytes, unsigned& lines)
 {
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, nullptr, kPipeChunk))
-        return -1;
-    std::thread writer([&] {
-        for (std::size_t at = 0; at < bytes.size(); at += kPipeChunk) {
-            const DWORD n =
-                static_cast<DWORD>(std::min<std::size_t>(kPipeChunk, bytes.size() - at));
-            DWORD written = 0;
-            if (!WriteFile(writeEnd, bytes.data() + at, n, &written, nullptr))
-                break;
-        }
-        CloseHandle(writeEnd);
-    });
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_BINARY);
-    const double t0 = Now();
     CountingSink sink;
-    LineReader reader(true);
-    DescriptorSource source(fd);
-    reader.Run(source, sink);
-    const double elapsed = Now() - t0;
-    writer.join();
-    _close(fd);
+    const double elapsed = ThroughPipe(bytes, [&](int fd) {
+        LineReader reader(true);
+        DescriptorSource source(fd);
+        reader.Run(source, sink);
+    });
     lines = sink.lines;
     return elapsed;
-}
-
-unsigned long long CommittedPrivate()
-{
-    unsigned long long total = 0;
-    MEMORY_BASIC_INFORMATION info;
-    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
-         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-            total += info.RegionSize;
-        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at)
-            break;
-    }
-    return total;
 }
 
 struct TaskTimes {
@@ -143,7 +94,7 @@ TaskTimes RunTask(FileListHost& host)
 int main()
 {
     StartApp(theApp);
-    const std::string output = MakeOutput();
+    const std::string output = MakeFinderOutput();
     std::printf("%d match lines over %d files, %.1f MB\n", kLines, kFiles, output.size() / 1e6);
     const std::string replay = TempFolder() + "KyFindG_filelist_load_bench.txt";
     {

@@ -6,7 +6,10 @@
 // and list nodes) less the text heaps, over the match count; the target is
 // under 200 bytes. Usage: KyFindG_model_bench
 #include "BenchSupport.h"
+#include "PipeFeed.h"
+#include "KyFindG/FinderOutput.h"
 #include "FinderLink/Results/LineReader.h"
+#include "KyFind/Gui/App/KyFindGApp.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/FinderModel.h"
 
@@ -25,60 +28,14 @@ using Kyvant::FinderLink::LineSink;
 
 namespace {
 
-const int kFiles = 20000;
-const int kLinesPerFile = 50;
-const int kLines = kFiles * kLinesPerFile;
-const int kGroupEvery = 10; // every tenth line opens a group of three
+const int kFiles = kFinderFiles;
+const int kLines = kFinderLines;
 const int kRounds = 3;
-const unsigned kPipeChunk = 65536;
 const double kTargetBytesPerMatch = 200;
 
-// The finder's output: file names in 100 folders, groups now and then.
-std::string MakeOutput()
-{
-    std::string out;
-    out.reserve(static_cast<std::size_t>(kLines) * 72);
-    char line[160];
-    for (int file = 0; file < kFiles; ++file) {
-        for (int l = 0; l < kLinesPerFile; ++l) {
-            if (l % kGroupEvery == 0)
-                out += "::3\n";
-            std::snprintf(line, sizeof line,
-                          "C:\\Projects\\module%02d\\source%05d.cpp(%d):x(%d):    value = "
-                          "compute(%d, alpha);\n",
-                          file % 100, file, l * 7 + 1, l * 120 + 4, l);
-            out += line;
-        }
-    }
-    return out;
-}
-
-// Writes the bytes into a new pipe from another thread while fn reads its
-// read end as a binary descriptor.
-template <class Read>
-double ThroughPipe(const std::string& bytes, Read read)
-{
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, nullptr, kPipeChunk))
-        return -1;
-    std::thread writer([&] {
-        for (std::size_t at = 0; at < bytes.size(); at += kPipeChunk) {
-            const DWORD n =
-                static_cast<DWORD>(std::min<std::size_t>(kPipeChunk, bytes.size() - at));
-            DWORD written = 0;
-            if (!WriteFile(writeEnd, bytes.data() + at, n, &written, nullptr))
-                break;
-        }
-        CloseHandle(writeEnd);
-    });
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(readEnd), _O_BINARY);
-    const double t0 = Now();
-    read(fd);
-    const double elapsed = Now() - t0;
-    writer.join();
-    _close(fd);
-    return elapsed;
-}
+// The application object the front-end's code asks for (the finder's
+// panes read their settings through it).
+CKyFindGApp theApp;
 
 class CountingSink : public LineSink {
 public:
@@ -95,26 +52,11 @@ private:
     Finder::Model& m_model;
 };
 
-// Committed private memory of the process, in bytes.
-unsigned long long CommittedPrivate()
-{
-    unsigned long long total = 0;
-    MEMORY_BASIC_INFORMATION info;
-    for (const char* at = nullptr; VirtualQuery(at, &info, sizeof info) == sizeof info;
-         at = static_cast<const char*>(info.BaseAddress) + info.RegionSize) {
-        if (info.State == MEM_COMMIT && info.Type == MEM_PRIVATE)
-            total += info.RegionSize;
-        if (static_cast<const char*>(info.BaseAddress) + info.RegionSize < at)
-            break;
-    }
-    return total;
-}
-
 } // namespace
 
 int main()
 {
-    const std::string output = MakeOutput();
+    const std::string output = MakeFinderOutput();
     std::printf("%d match lines over %d files, %.1f MB\n", kLines, kFiles, output.size() / 1e6);
 
     Finder finder;

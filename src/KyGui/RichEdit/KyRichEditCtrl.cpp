@@ -154,4 +154,6 @@ void KyRichEditCtrl::SetFont(CFont& font)
     std::memcpy(format.szFaceName, logFont.lfFaceName, sizeof format.szFaceName);
     format.szFaceName[LF_FACESIZE - 1] = '\0';
     SendMessage(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+    // Text added at the very end takes the default format.
+    SendMessage(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
 }

@@ -46,7 +46,8 @@ public:
     // 32 tab stops, columns blanks of the font apart; the selection is kept.
     // columns < 1 or stops beyond the control's range are std::invalid_argument.
     void SetTabSize(CFont& font, int columns);
-    // The font's face, size, character set and effects for all text, in automatic colour.
+    // The font's face, size, character set and effects for all text, in automatic colour,
+    // and for text added later.
     void SetFont(CFont& font);
     using CWnd::SetFont;
 

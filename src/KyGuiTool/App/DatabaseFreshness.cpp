@@ -1,64 +1,72 @@
-// Reloading the shared databases that another program changed, around a front-end's dialogs.
+// Kyvant::DatabaseFreshness: the file times around a task dialog and the resets they call for.
 #include "KyGuiTool/App/DatabaseFreshness.h"
 
 #include "KyDB/Named/MaskDB.h"
 #include "KyDB/Named/PathPlanDB.h"
+#include "KyDB/Named/ReplacePlanDB.h"
 
 #include <sys/stat.h>
+#include <sys/types.h>
+
+#include <utility>
 
 namespace Kyvant {
 
-namespace {
-
-std::vector<DatabaseFreshness::Database> SharedDatabases()
+DatabaseFreshness::Database DatabaseFreshness::PathPlans()
 {
-    return {
-        {[] { return PathPlanDB::Instance().GetDbFileName(); }, [] { PathPlanDB::Reset(); }},
-        {[] { return MaskDB::Instance().GetDbFileName(); }, [] { MaskDB::Reset(); }},
-    };
+    return {[] { return PathPlanDB::Instance().GetDbFileName(); }, [] { PathPlanDB::Reset(); }};
 }
 
-} // namespace
+DatabaseFreshness::Database DatabaseFreshness::MaskSets()
+{
+    return {[] { return MaskDB::Instance().GetDbFileName(); }, [] { MaskDB::Reset(); }};
+}
 
-DatabaseFreshness::DatabaseFreshness() : DatabaseFreshness(SharedDatabases()) {}
+DatabaseFreshness::Database DatabaseFreshness::ReplacePlans()
+{
+    return {[] { return ReplacePlanDB::Instance().GetDbFileName(); },
+            [] { ReplacePlanDB::Reset(); }};
+}
 
 DatabaseFreshness::DatabaseFreshness(std::vector<Database> databases)
-    : m_databases(std::move(databases)), m_seen(m_databases.size(), 0)
 {
+    for (Database& database : databases)
+        watched_.push_back(Watched{std::move(database), 0});
 }
 
-bool DatabaseFreshness::ReadTime(size_t i, std::time_t& time) const
+bool DatabaseFreshness::FileTime(const Database& database, time_t& time)
 {
     try {
-        const ky_F name = m_databases[i].fileName();
-        struct _stat status;
-        if (_stat(name.c_str(), &status) != 0)
+        const ky_F name = database.fileName();
+        struct _stat info;
+        if (_stat(name.c_str(), &info) != 0)
             return false;
-        time = status.st_mtime;
+        time = info.st_mtime;
         return true;
     } catch (...) {
+        // A database that cannot be opened has no file to look at.
         return false;
     }
 }
 
 void DatabaseFreshness::BeforeDialog()
 {
-    for (size_t i = 0; i < m_databases.size(); ++i) {
-        std::time_t time = 0;
-        if (!ReadTime(i, time))
+    for (Watched& watched : watched_) {
+        time_t now = 0;
+        if (!FileTime(watched.database, now))
             continue;
-        if (m_seen[i] != 0 && m_seen[i] != time)
-            m_databases[i].reset();
-        m_seen[i] = time;
+        if (watched.seen != 0 && watched.seen != now)
+            watched.database.reset();
+        watched.seen = now;
     }
 }
 
 void DatabaseFreshness::AfterDialog()
 {
-    for (size_t i = m_databases.size(); i-- > 0;) {
-        std::time_t time = 0;
-        if (ReadTime(i, time))
-            m_seen[i] = time;
+    for (auto it = watched_.rbegin(); it != watched_.rend(); ++it) {
+        time_t now = 0;
+        if (FileTime(it->database, now))
+            it->seen = now;
     }
 }
 

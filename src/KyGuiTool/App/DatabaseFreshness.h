@@ -1,7 +1,8 @@
-// Kyvant::DatabaseFreshness: the shared databases reloaded before a dialog
-// when another program changed their files since they were last seen, and
-// their times taken again after the dialog, so that the dialog's own
-// changes cause no reload next time.
+// Kyvant::DatabaseFreshness: the named databases a task dialog reads, kept
+// fresh across dialogs. Before each dialog a database whose file was changed
+// since the last dialog (by another program) is reset, so it loads anew;
+// after the dialog the files' times are taken again, so the dialog's own
+// changes cause no reload. The front-ends keep one for their task dialogs.
 #pragma once
 
 #include "KyGuiTool/KyGuiToolExport.h"
@@ -16,43 +17,33 @@ namespace Kyvant {
 class KYGUITOOL_API DatabaseFreshness {
 public:
     struct Database {
-        std::function<ky_F()> fileName; // may throw: the database is then left alone
-        std::function<void()> reset;    // closes it; the next use loads it again
+        std::function<ky_F()> fileName; // the file whose time is watched
+        std::function<void()> reset;    // makes the database load anew
     };
 
-    // The path-plan database, then the mask database.
-    DatabaseFreshness();
+    // The process's path-plan, mask-set and replace-plan databases.
+    static Database PathPlans();
+    static Database MaskSets();
+    static Database ReplacePlans();
+
     explicit DatabaseFreshness(std::vector<Database> databases);
 
-    // In order: a database whose file time differs from the one seen before
-    // is reset; the time is remembered. A file that cannot be read changes
-    // nothing.
+    // In order, each database whose file's time differs from the one taken
+    // before is reset; the time is taken. A file that cannot be looked at
+    // leaves its database as it was.
     void BeforeDialog();
-    // In reverse order: the file times are remembered again; errors are
-    // ignored.
+    // In reverse order, each file's time is taken again; errors are ignored.
     void AfterDialog();
 
 private:
-    bool ReadTime(size_t i, std::time_t& time) const;
+    struct Watched {
+        Database database;
+        time_t seen; // 0: none yet
+    };
 
-    std::vector<Database> m_databases;
-    std::vector<std::time_t> m_seen; // 0: not seen yet
-};
+    static bool FileTime(const Database& database, time_t& time);
 
-// BeforeDialog at construction, AfterDialog at destruction (also when the
-// dialog failed).
-class KYGUITOOL_API DatabaseFreshnessScope {
-public:
-    explicit DatabaseFreshnessScope(DatabaseFreshness& freshness) : m_freshness(freshness)
-    {
-        m_freshness.BeforeDialog();
-    }
-    ~DatabaseFreshnessScope() { m_freshness.AfterDialog(); }
-    DatabaseFreshnessScope(const DatabaseFreshnessScope&) = delete;
-    DatabaseFreshnessScope& operator=(const DatabaseFreshnessScope&) = delete;
-
-private:
-    DatabaseFreshness& m_freshness;
+    std::vector<Watched> watched_;
 };
 
 } // namespace Kyvant

@@ -1,6 +1,5 @@
-// Reloading databases around a dialog: a change by another program between
-// two dialogs reloads, a change made during the dialog does not, and files
-// that cannot be read change nothing.
+// DatabaseFreshness: which databases a task dialog finds reset, as their files' times change
+// between dialogs, during them, or cannot be read.
 #include "KyGuiTool/App/DatabaseFreshness.h"
 
 #include "common/TempFolder.h"
@@ -8,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -16,110 +16,96 @@ using Kyvant::DatabaseFreshness;
 
 namespace {
 
-// Gives the file a modification time some seconds after the first one.
-void SetTime(const std::string& path, int seconds)
-{
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
-    const ULONGLONG kTicksPerSecond = 10000000ULL;
-    const ULONGLONG base = 130000000000000000ULL; // a day in 2012
-    ULARGE_INTEGER ticks;
-    ticks.QuadPart = base + static_cast<ULONGLONG>(seconds) * kTicksPerSecond;
-    FILETIME time = {ticks.LowPart, ticks.HighPart};
-    SetFileTime(file, nullptr, nullptr, &time);
-    CloseHandle(file);
-}
-
+// Two databases on scratch files whose times the test sets.
 class DatabaseFreshnessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = kytest::NewFolder(kytest::ScratchBase(), "freshness");
+        folder_ = kytest::NewFolder(kytest::TempFolder(), "kyfresh_");
         for (const char* name : {"plans.db", "masks.db"}) {
-            files.push_back(folder + name);
-            kytest::WriteFile(files.back(), "x");
-            SetTime(files.back(), 0);
+            paths_.push_back(folder_ + name);
+            kytest::WriteFile(paths_.back(), "data");
+            Touch(paths_.size() - 1, kStart);
         }
+        resets_.assign(paths_.size(), 0);
     }
-    void TearDown() override { kytest::RemoveTree(folder); }
+    void TearDown() override { kytest::RemoveTree(folder_); }
 
-    DatabaseFreshness Watch()
+    std::vector<DatabaseFreshness::Database> Databases()
     {
         std::vector<DatabaseFreshness::Database> databases;
-        for (size_t i = 0; i < files.size(); ++i)
-            databases.push_back({[this, i] {
-                                     if (unreadable)
-                                         throw std::runtime_error("no database");
-                                     return Kyvant::ky_F(files[i].c_str());
-                                 },
-                                 [this, i] { resets.push_back(static_cast<int>(i)); }});
-        return DatabaseFreshness(databases);
+        for (size_t i = 0; i < paths_.size(); ++i)
+            databases.push_back({[this, i] { return Kyvant::ky_F(paths_[i].c_str()); },
+                                 [this, i] { ++resets_[i]; }});
+        return databases;
     }
 
-    std::string folder;
-    std::vector<std::string> files;
-    std::vector<int> resets;
-    bool unreadable = false;
+    // The file's modification time, in seconds from an arbitrary day.
+    void Touch(size_t file, unsigned seconds)
+    {
+        const HANDLE h = ::CreateFileA(paths_[file].c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        const ULONGLONG ticks = kDay + seconds * kTicksPerSecond;
+        FILETIME time = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+        ::SetFileTime(h, nullptr, nullptr, &time);
+        ::CloseHandle(h);
+    }
+
+    static const unsigned kStart = 100;
+    static constexpr ULONGLONG kTicksPerSecond = 10000000ull;
+    // 2020-01-01 in FILETIME ticks.
+    static constexpr ULONGLONG kDay = 132223104000000000ull;
+
+    std::string folder_;
+    std::vector<std::string> paths_;
+    std::vector<int> resets_;
 };
 
 } // namespace
 
-TEST_F(DatabaseFreshnessTest, ChangedByAnotherProgramIsReloadedBeforeTheNextDialog)
+// Changes made by another program between dialogs reset the database
+// before the next dialog; the first dialog and the dialog's own changes
+// reset nothing.
+TEST_F(DatabaseFreshnessTest, ResetsWhatChangedBetweenDialogs)
 {
-    DatabaseFreshness freshness = Watch();
-    freshness.BeforeDialog(); // first seen: nothing to reload
-    freshness.AfterDialog();
-    EXPECT_TRUE(resets.empty());
-
-    SetTime(files[1], 10); // another program saves a mask set
+    DatabaseFreshness freshness(Databases());
     freshness.BeforeDialog();
-    EXPECT_EQ(std::vector<int>{1}, resets);
+    EXPECT_EQ((std::vector<int>{0, 0}), resets_) << "nothing to compare with yet";
+    Touch(0, kStart + 10); // the dialog saves the plans
     freshness.AfterDialog();
 
-    freshness.BeforeDialog(); // nothing changed since
-    freshness.AfterDialog();
-    EXPECT_EQ(std::vector<int>{1}, resets);
-
-    SetTime(files[0], 20);
-    SetTime(files[1], 20);
     freshness.BeforeDialog();
-    EXPECT_EQ((std::vector<int>{1, 0, 1}), resets);
+    EXPECT_EQ((std::vector<int>{0, 0}), resets_) << "the dialog's own change";
+    freshness.AfterDialog();
+
+    Touch(1, kStart + 20); // another program changes the masks
+    freshness.BeforeDialog();
+    EXPECT_EQ((std::vector<int>{0, 1}), resets_);
+    freshness.AfterDialog();
+    freshness.BeforeDialog();
+    EXPECT_EQ((std::vector<int>{0, 1}), resets_) << "once per change";
+    freshness.AfterDialog();
+
+    Touch(0, kStart - 50); // an older copy put back
+    Touch(1, kStart + 30);
+    freshness.BeforeDialog();
+    EXPECT_EQ((std::vector<int>{1, 2}), resets_);
 }
 
-TEST_F(DatabaseFreshnessTest, ChangedByTheDialogItselfIsNotReloaded)
+// A file that cannot be looked at leaves its database alone; once it is
+// back with another time the database is reset.
+TEST_F(DatabaseFreshnessTest, MissingFileLeavesTheDatabase)
 {
-    DatabaseFreshness freshness = Watch();
-    {
-        Kyvant::DatabaseFreshnessScope dialog(freshness);
-        SetTime(files[0], 30); // the dialog saves a path plan
-    }
-    freshness.BeforeDialog();
-    EXPECT_TRUE(resets.empty());
-}
-
-TEST_F(DatabaseFreshnessTest, UnreadableFilesChangeNothing)
-{
-    DatabaseFreshness freshness = Watch();
+    DatabaseFreshness freshness(Databases());
     freshness.BeforeDialog();
     freshness.AfterDialog();
-
-    // Missing for a while: nothing is reloaded and the time seen stays.
-    DeleteFileA(files[0].c_str());
+    ASSERT_TRUE(::DeleteFileA(paths_[0].c_str()));
     freshness.BeforeDialog();
     freshness.AfterDialog();
-    unreadable = true;
+    EXPECT_EQ((std::vector<int>{0, 0}), resets_);
+    kytest::WriteFile(paths_[0], "new data");
+    Touch(0, kStart + 40);
     freshness.BeforeDialog();
-    freshness.AfterDialog();
-    EXPECT_TRUE(resets.empty());
-
-    unreadable = false;
-    kytest::WriteFile(files[0], "y");
-    SetTime(files[0], 0); // back with the time seen before
-    freshness.BeforeDialog();
-    EXPECT_TRUE(resets.empty());
-    SetTime(files[0], 40);
-    freshness.AfterDialog(); // taken after a dialog: no reload
-    freshness.BeforeDialog();
-    EXPECT_TRUE(resets.empty());
+    EXPECT_EQ((std::vector<int>{1, 0}), resets_);
 }

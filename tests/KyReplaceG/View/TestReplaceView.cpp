@@ -83,15 +83,7 @@ protected:
         if (!typed.empty())
             for (const std::string& word : kytest::Split(typed, kArgSeparator))
                 words.push_back(word);
-        std::string strings;
-        for (const std::string& word : words)
-            strings.append(word).append(1, '\0');
-        strings += '\0';
-        Win32::SharedMemory block((GetProtocolPrefix() + ToolHandoffBlock::kName).c_str());
-        char* bytes = static_cast<char*>(block.GetBegin());
-        const DWORD argc = static_cast<DWORD>(words.size());
-        std::memcpy(bytes + offsetof(ToolHandoffBlock, argc), &argc, sizeof argc);
-        std::memcpy(bytes + offsetof(ToolHandoffBlock, args), strings.data(), strings.size());
+        WriteHandoffCommandLine(words);
         CDialog::OnOK();
     }
 
@@ -411,6 +403,19 @@ void TestReplaceView::EndTask()
     job_.reset();
     ended_ = true;
     Add("ended");
+}
+
+void WriteHandoffCommandLine(const std::vector<std::string>& words)
+{
+    std::string strings;
+    for (const std::string& word : words)
+        strings.append(word).append(1, '\0');
+    strings += '\0';
+    Win32::SharedMemory block((GetProtocolPrefix() + ToolHandoffBlock::kName).c_str());
+    char* bytes = static_cast<char*>(block.GetBegin());
+    const DWORD argc = static_cast<DWORD>(words.size());
+    std::memcpy(bytes + offsetof(ToolHandoffBlock, argc), &argc, sizeof argc);
+    std::memcpy(bytes + offsetof(ToolHandoffBlock, args), strings.data(), strings.size());
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)

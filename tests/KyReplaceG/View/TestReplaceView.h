@@ -82,6 +82,10 @@ private:
     CRichEditCtrl text_;
 };
 
+// Writes the command line (argument 0 first) into the hand-off block, as
+// the task dialog's OK does.
+void WriteHandoffCommandLine(const std::vector<std::string>& words);
+
 // Serves this thread's messages until done() holds or timeoutMs pass;
 // false on time-out.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);

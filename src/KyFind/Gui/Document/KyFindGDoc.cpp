@@ -41,8 +41,10 @@ BOOL CKyFindGDoc::OnNewDocument()
         m_finder.reset(new Finder(m_fileList, frame ? frame->GetResultPanes() : nullptr));
         if (m_fileList)
             m_fileList->SetFinder(m_finder.get());
-        if (frame)
+        if (frame) {
             frame->BindFinder(*m_finder);
+            frame->BindPanes();
+        }
     }
     if (!CKyFindGApp::Instance().IsInteractive())
         return TRUE;

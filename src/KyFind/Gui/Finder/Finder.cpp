@@ -2,12 +2,14 @@
 #include "KyFind/Gui/Finder/Finder.h"
 
 #include "KyFind/Gui/App/KyFindGApp.h"
+#include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/Model/FinderModel.h"
 #include "KyFind/Gui/Task/FinderJob.h"
 #include "KyGuiTool/ResultList/KyFileListViewBase.h"
 
 Finder::Finder(KyFileListViewBase* fileList, CWnd* resultPanes)
-    : TaskController(resultPanes), m_model(new Model(*this)), m_fileList(fileList)
+    : TaskController(resultPanes), m_model(new Model(*this)), m_fileList(fileList),
+      m_views(new ViewCoordinator(*this, CKyFindGApp::Instance().GetRegKey()))
 {
 }
 
@@ -59,6 +61,7 @@ void Finder::Discard()
     const bool listShown = m_fileList && m_fileList->GetSafeHwnd();
     if (listShown)
         m_fileList->Clear();
+    m_views->Reset();
     DestroyJob();
     m_model->Clear();
     if (listShown)

@@ -11,6 +11,7 @@
 #include <memory>
 
 class KyFileListViewBase;
+class ViewCoordinator;
 
 class Finder : public Kyvant::FinderLink::TaskController {
 public:
@@ -26,6 +27,8 @@ public:
     Model& GetModel() { return *m_model; }
     const Model& GetModel() const { return *m_model; }
     KyFileListViewBase* GetFileListView() const { return m_fileList; }
+    // The coordinator of the panes that show the results.
+    ViewCoordinator& GetViews() const { return *m_views; }
 
     // The job being started or running; null when there is none.
     Job* GetCurrentJob() const;
@@ -36,10 +39,11 @@ public:
     bool Start();
     // The end message of the results reader: destroys the job that sent it.
     void OnTaskEnd();
-    // Empties the results and drops the job.
+    // Empties the results and the panes, and drops the job.
     void Discard();
 
 private:
     std::unique_ptr<Model> m_model;
     KyFileListViewBase* m_fileList;
+    std::unique_ptr<ViewCoordinator> m_views; // goes before the model
 };

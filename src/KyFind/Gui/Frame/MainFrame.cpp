@@ -3,9 +3,12 @@
 #include "KyFind/Gui/Frame/MainFrame.h"
 
 #include "FinderLink/Task/TaskWords.h"
+#include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/FileList/FileListView.h"
-#include "KyFind/Gui/Frame/EmptyPaneView.h"
+#include "KyFind/Gui/Finder/Finder.h"
+#include "KyFind/Gui/MatchList/FileMatchListView.h"
+#include "KyFind/Gui/TextView/FileTextView.h"
 #include "KyFind/Gui/Frame/FrameResource.h"
 #include "KyFind/Gui/Task/TaskLink.h"
 #include "KyGui/Helpers/UserEx.h"
@@ -76,13 +79,24 @@ ON_NOTIFY(CBEN_ENDEDITA, IDC_KYFINDG_TAB_SIZE, OnTabSizeEndEdit)
 ON_COMMAND(IDOK, OnBarOk)
 ON_COMMAND(IDCANCEL, OnBarCancel)
 ON_COMMAND(54025, OnIndexingServicePane)
+ON_COMMAND_RANGE(ID_KYFINDG_NEXT_MATCH, ID_KYFINDG_SINGLE_KEY_BROWSE, OnNavigate)
+ON_UPDATE_COMMAND_UI_RANGE(ID_KYFINDG_NEXT_MATCH, ID_KYFINDG_SINGLE_KEY_BROWSE, OnUpdateNavigate)
+ON_COMMAND_RANGE(ID_KYFINDG_PREVIOUS_FILE, ID_KYFINDG_NEXT_FILE, OnNavigate)
+ON_UPDATE_COMMAND_UI_RANGE(ID_KYFINDG_PREVIOUS_FILE, ID_KYFINDG_NEXT_FILE, OnUpdateNavigate)
+ON_COMMAND(ID_KYFINDG_WORD_WRAP, OnWordWrap)
+ON_UPDATE_COMMAND_UI(ID_KYFINDG_WORD_WRAP, OnUpdateWordWrap)
+ON_COMMAND(ID_KYFINDG_SELECT_MATCH, OnSelectMatchedText)
+ON_UPDATE_COMMAND_UI(ID_KYFINDG_SELECT_MATCH, OnUpdateSelectMatchedText)
+ON_COMMAND(ID_KYFINDG_TEXT_OPTIONS, OnTextOptions)
+ON_UPDATE_COMMAND_UI(ID_KYFINDG_TEXT_OPTIONS, OnUpdateAlways)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
     : m_finder(nullptr), m_cachedFiles(-1), m_cachedMatches(-1), m_statusTimerRunning(false),
       m_workingCursorShown(false), m_layoutRestored(false), m_statusId(AFX_IDS_IDLEMESSAGE),
       m_appStarting(LoadCursor(nullptr, IDC_APPSTARTING)), m_paneKeys(nullptr),
-      m_tabSizeValue(kDefaultTabSize)
+      m_tabSizeValue(kDefaultTabSize),
+      m_databases({Kyvant::DatabaseFreshness::PathPlans(), Kyvant::DatabaseFreshness::MaskSets()})
 {
 }
 
@@ -143,6 +157,7 @@ bool CMainFrame::CreateStatusBar()
     if (!m_statusBar.Create(this) ||
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return false;
+    m_statusBar.UseOwnerDrawnMessagePane();
     if (Kyvant::UserEx::IsAppThemed())
         m_statusBar.SetPaneStyle(kMatchPaneIndex,
                                  m_statusBar.GetPaneStyle(kMatchPaneIndex) | SBPS_NOBORDERS);
@@ -166,7 +181,7 @@ void CMainFrame::FillTabSizeCombo()
 BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 {
     CRuntimeClass* const panes[kPaneCount] = {
-        RUNTIME_CLASS(FileListView), RUNTIME_CLASS(EmptyPaneView), RUNTIME_CLASS(EmptyPaneView)};
+        RUNTIME_CLASS(FileListView), RUNTIME_CLASS(FileMatchListView), RUNTIME_CLASS(FileTextView)};
     if (!m_splitter.CreateStatic(this, kPaneCount, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST))
         return FALSE;
     for (int row = 0; row < kPaneCount; ++row)
@@ -182,6 +197,36 @@ FileListView* CMainFrame::GetFileListView() const
     return dynamic_cast<FileListView*>(m_splitter.GetPane(0, 0));
 }
 
+FileMatchListView* CMainFrame::GetMatchListView() const
+{
+    if (!m_splitter.GetSafeHwnd())
+        return nullptr;
+    return dynamic_cast<FileMatchListView*>(m_splitter.GetPane(1, 0));
+}
+
+FileTextView* CMainFrame::GetFileTextView() const
+{
+    if (!m_splitter.GetSafeHwnd())
+        return nullptr;
+    return dynamic_cast<FileTextView*>(m_splitter.GetPane(2, 0));
+}
+
+ViewCoordinator* CMainFrame::Views() const
+{
+    return m_finder ? &m_finder->GetViews() : nullptr;
+}
+
+void CMainFrame::BindPanes()
+{
+    FileListView* files = GetFileListView();
+    FileMatchListView* matches = GetMatchListView();
+    FileTextView* text = GetFileTextView();
+    if (!m_finder || !files || !matches || !text)
+        return;
+    m_finder->GetViews().Bind(*files, *matches, *text, &m_splitter, *this);
+    ShowTabSize();
+}
+
 // The file name of the file view's file and the program's title, or the
 // title alone.
 void CMainFrame::OnUpdateFrameTitle(BOOL)
@@ -189,7 +234,9 @@ void CMainFrame::OnUpdateFrameTitle(BOOL)
     CString title;
     title.LoadString(AFX_IDS_APP_TITLE);
     std::string path;
-    if (GetCurrentFile(path)) {
+    FileTextView* text = GetFileTextView();
+    if (text && !text->GetLoadedName().empty()) {
+        path = text->GetLoadedName().c_str();
         const size_t slash = path.find_last_of("\\/");
         title = CString((path.substr(slash == std::string::npos ? 0 : slash + 1) + " - ").c_str()) +
                 title;
@@ -210,9 +257,17 @@ void CMainFrame::OnDestroy()
     CFrameWnd::OnDestroy();
 }
 
+int CMainFrame::GetTabSize() const
+{
+    ViewCoordinator* views = Views();
+    return views ? views->GetTextOptions().GetUsableTabSize() : m_tabSizeValue;
+}
+
 void CMainFrame::SetTabSize(int size)
 {
     m_tabSizeValue = size < kMinTabSize ? kMinTabSize : size >= kMaxTabSize ? kMaxTabSize : size;
+    if (ViewCoordinator* views = Views())
+        views->SetTabSize(m_tabSizeValue);
     ShowTabSize();
 }
 
@@ -220,6 +275,7 @@ void CMainFrame::ShowTabSize()
 {
     if (!m_tabSize.GetSafeHwnd())
         return;
-    m_tabSize.SetCurSel(m_tabSizeValue - kMinTabSize);
-    m_tabSize.SetWindowText(std::to_string(m_tabSizeValue).c_str());
+    const int size = GetTabSize();
+    m_tabSize.SetCurSel(size - kMinTabSize);
+    m_tabSize.SetWindowText(std::to_string(size).c_str());
 }

@@ -7,7 +7,10 @@
 // and pane layout in the registry.
 #pragma once
 
+#include "KyFind/Gui/Coordinator/PaneFrame.h"
 #include "KyFind/Gui/Editor/EditorCommand.h"
+#include "KyFind/Gui/Panes/StatusBar.h"
+#include "KyFind/Gui/Panes/ViewSplitterWnd.h"
 #include "KyGui/Bars/KyReBar.h"
 #include "KyGui/Bars/KyToolBar.h"
 #include "KyGui/Bars/KyTransparentDialogBar.h"
@@ -21,8 +24,11 @@
 
 class Finder;
 class FileListView;
+class FileMatchListView;
+class FileTextView;
+class ViewCoordinator;
 
-class CMainFrame : public CFrameWnd {
+class CMainFrame : public CFrameWnd, public PaneFrame {
     DECLARE_DYNCREATE(CMainFrame)
 
 public:
@@ -36,6 +42,16 @@ public:
     CWnd* GetResultPanes() { return &m_splitter; }
     CSplitterWnd& GetSplitter() { return m_splitter; }
     FileListView* GetFileListView() const;
+    FileMatchListView* GetMatchListView() const;
+    FileTextView* GetFileTextView() const;
+    // Binds the panes to the finder's coordinator.
+    void BindPanes();
+
+    // PaneFrame
+    void SetStatus(UINT stringId, bool atOnce) override { SetStatusText(stringId, atOnce); }
+    void OnShownFileChanged() override { OnUpdateFrameTitle(TRUE); }
+    void OnTabSizeChanged() override { ShowTabSize(); }
+    CFrameWnd& GetFrameWnd() override { return *this; }
     CStatusBar& GetStatusBar() { return m_statusBar; }
     CComboBoxEx& GetTabSizeCombo() { return m_tabSize; }
 
@@ -53,7 +69,7 @@ public:
     const std::string& GetMatchStatusText();
 
     // The tab size the file view uses (1 to 20).
-    int GetTabSize() const { return m_tabSizeValue; }
+    int GetTabSize() const;
     void SetTabSize(int size);
     // Shows the current tab size in the combo box again.
     void ShowTabSize();
@@ -124,6 +140,13 @@ protected:
     afx_msg void OnBarOk();
     afx_msg void OnBarCancel();
     afx_msg void OnIndexingServicePane();
+    afx_msg void OnNavigate(UINT id);
+    afx_msg void OnUpdateNavigate(CCmdUI* pCmdUI);
+    afx_msg void OnWordWrap();
+    afx_msg void OnUpdateWordWrap(CCmdUI* pCmdUI);
+    afx_msg void OnSelectMatchedText();
+    afx_msg void OnUpdateSelectMatchedText(CCmdUI* pCmdUI);
+    afx_msg void OnTextOptions();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -153,9 +176,11 @@ private:
     int m_tabSizeValue;
     Kyvant::FindEditor::EditorSettings m_editor;
     Kyvant::DatabaseFreshness m_databases;
-    CSplitterWnd m_splitter;
+    ViewCoordinator* Views() const;
+
+    ViewSplitterWnd m_splitter;
     CComboBoxEx m_tabSize;
-    CStatusBar m_statusBar;
+    StatusBar m_statusBar;
     KyToolBar m_toolBar;
     KyReBar m_reBar;
     KyTransparentDialogBar m_dialogBar;

@@ -3,11 +3,13 @@
 // goes through (nothing while a task stops, notices ended, errors shown).
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/Editor/EditorLaunch.h"
 #include "KyFind/Gui/Editor/EditorOptionsDlg.h"
 #include "KyFind/Gui/Editor/IdeOpening.h"
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/FileList/FileListView.h"
+#include "KyFind/Gui/MatchList/FileMatchListView.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Frame/FrameResource.h"
 #include "KyFind/Gui/Model/FinderModel.h"
@@ -134,9 +136,84 @@ bool CMainFrame::GetCurrentFile(std::string& path)
     return !path.empty();
 }
 
+// The current match's line; without one, the line of the match list's
+// selected row.
 unsigned CMainFrame::GetCurrentMatchLine()
 {
-    return 0;
+    ViewCoordinator* views = Views();
+    const Finder::Model::FileRec* file = views ? views->GetCurrentFileRec() : nullptr;
+    if (!file)
+        return 0;
+    int match = views->GetCurrentMatch();
+    if (match < 0) {
+        FileMatchListView* list = GetMatchListView();
+        match = list ? list->GetListCtrl().GetNextItem(-1, LVNI_SELECTED) : -1;
+    }
+    const Finder::Model::MatchRec* record =
+        match >= 0 ? Finder::Model::GetMatch(*file, match) : nullptr;
+    return record && record->line > 0 ? static_cast<unsigned>(record->line) : 0;
+}
+
+void CMainFrame::OnNavigate(UINT id)
+{
+    ViewCoordinator* views = Views();
+    if (!views)
+        return;
+    switch (id) {
+    case ID_KYFINDG_NEXT_MATCH:
+    case ID_KYFINDG_SINGLE_KEY_BROWSE:
+        views->NextMatch(true);
+        break;
+    case ID_KYFINDG_PREVIOUS_MATCH:
+        views->NextMatch(false);
+        break;
+    case ID_KYFINDG_NEXT_FILE:
+        views->NextFile(true);
+        break;
+    case ID_KYFINDG_PREVIOUS_FILE:
+        views->NextFile(false);
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnUpdateNavigate(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(HasFiles());
+}
+
+void CMainFrame::OnWordWrap()
+{
+    if (ViewCoordinator* views = Views())
+        views->ToggleWordWrap();
+}
+
+void CMainFrame::OnUpdateWordWrap(CCmdUI* pCmdUI)
+{
+    ViewCoordinator* views = Views();
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(views && views->GetTextOptions().GetWordWrap() ? 1 : 0);
+}
+
+void CMainFrame::OnSelectMatchedText()
+{
+    if (ViewCoordinator* views = Views())
+        views->ShowCurrentMatchAgain();
+}
+
+void CMainFrame::OnUpdateSelectMatchedText(CCmdUI* pCmdUI)
+{
+    ViewCoordinator* views = Views();
+    pCmdUI->Enable(views && views->GetCurrentMatch() >= 0);
+}
+
+void CMainFrame::OnTextOptions()
+{
+    if (ViewCoordinator* views = Views()) {
+        views->DoTextOptions();
+        ShowTabSize();
+    }
 }
 
 void CMainFrame::OnConfigureEditor()

@@ -8,6 +8,7 @@
 #include "KyFind/Gui/Frame/FrameResource.h"
 #include "KyFind/Gui/Frame/MatchStatus.h"
 #include "KyFind/Gui/Model/FinderModel.h"
+#include "KyFind/Gui/TextView/FileTextView.h"
 #include "KyGui/Helpers/WndEx.h"
 
 namespace {
@@ -85,6 +86,7 @@ void CMainFrame::ShowStatusText()
     if (m_statusBar.GetSafeHwnd()) {
         CString text;
         GetMessageString(AFX_IDS_IDLEMESSAGE, text);
+        m_statusBar.SetNotice(IsNotice(m_statusId));
         m_statusBar.SetPaneText(0, text);
         m_statusBar.UpdateWindow();
     }
@@ -152,12 +154,12 @@ void CMainFrame::OnUpdateMatchPane(CCmdUI* pCmdUI)
     pCmdUI->SetText(GetMatchStatusText().c_str());
 }
 
-// The caret's place in the file view; nothing while no file view shows a
-// caret.
+// The caret's place in the file view.
 void CMainFrame::OnUpdateCaretPane(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
-    pCmdUI->SetText("");
+    FileTextView* text = GetFileTextView();
+    pCmdUI->SetText(text ? static_cast<const char*>(text->GetCaretText()) : "");
 }
 
 // After the watchdog's first tick, and over the client area or while the

@@ -14,6 +14,26 @@
 
 namespace FindTask = Kyvant::FindTask;
 
+namespace {
+
+// The databases' times are taken again after the dialog, also when it
+// failed.
+class FreshnessScope {
+public:
+    explicit FreshnessScope(Kyvant::DatabaseFreshness& freshness) : m_freshness(freshness)
+    {
+        m_freshness.BeforeDialog();
+    }
+    ~FreshnessScope() { m_freshness.AfterDialog(); }
+    FreshnessScope(const FreshnessScope&) = delete;
+    FreshnessScope& operator=(const FreshnessScope&) = delete;
+
+private:
+    Kyvant::DatabaseFreshness& m_freshness;
+};
+
+} // namespace
+
 LRESULT CMainFrame::OnFinderMessage(WPARAM wParam, LPARAM lParam)
 {
     if (wParam == FindTask::kFinderProcess && m_finder)
@@ -38,7 +58,7 @@ void CMainFrame::AnswerTaskDialog()
     }
     bool accepted = false;
     try {
-        Kyvant::DatabaseFreshnessScope freshness(m_databases);
+        FreshnessScope freshness(m_databases);
         CKyFindGDlg dialog;
         accepted = dialog.DoModal() == IDOK;
     } catch (CException* e) {

@@ -1,0 +1,330 @@
+// CKyReplaceGView: the answer buttons, the stop sequence (asking, with the engine paused when no
+// question waits, then stopping) and the end of a task.
+#include "KyReplace/Gui/View/KyReplaceGView.h"
+
+#include "KyGui/Helpers/UserEx.h"
+#include "KyReplace/Gui/Packets/PacketCodes.h"
+#include "KyReplace/Gui/Task/KyReplaceProcess.h"
+#include "KyReplace/Gui/Task/ReplaceJob.h"
+#include "KyReplace/Gui/Task/ReplaceMessages.h"
+#include "KyReplace/Gui/View/NexusBase.h"
+#include "KyReplace/Gui/View/ReplaceViewResource.h"
+#include "KyReplace/Gui/View/ReplaceViewSeams.h"
+#include "KyStd/Core/Errors.h"
+
+#include <afxpriv.h>
+
+#include <stdexcept>
+
+using namespace Kyvant;
+
+namespace {
+
+const char kStopQuestion[] = "Stop this Replace Task?";
+// How long a nested wait sleeps at most before it looks at the task again.
+const DWORD kWaitSliceMs = 100;
+
+// The eight buttons of the answer group, in the group's order.
+const UINT kAnswerButtons[] = {
+    IDC_KY_REPLACE_ANSWER_REPLACE,     IDC_KY_REPLACE_ANSWER_REPLACE_FILE,
+    IDC_KY_REPLACE_ANSWER_REPLACE_ALL, IDC_KY_REPLACE_ANSWER_SKIP,
+    IDC_KY_REPLACE_ANSWER_SKIP_FILE,   IDC_KY_REPLACE_ANSWER_SKIP_ALL,
+    IDC_KY_REPLACE_ANSWER_CANCEL,      IDC_KY_REPLACE_STOP};
+
+// A message other than WM_QUIT waits in the queue (WM_QUIT stays for the
+// outer loop).
+bool MessageWaiting()
+{
+    MSG msg;
+    return ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT;
+}
+
+// Another thread's message (a packet) waits to be served.
+bool SentMessageWaiting()
+{
+    return (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0;
+}
+
+// Holds a mutex taken on the GUI thread until it goes.
+class MutexHold {
+public:
+    explicit MutexHold(HANDLE mutex) : mutex_(mutex) {}
+    ~MutexHold() { ::ReleaseMutex(mutex_); }
+    MutexHold(const MutexHold&) = delete;
+    MutexHold& operator=(const MutexHold&) = delete;
+
+private:
+    HANDLE mutex_;
+};
+
+} // namespace
+
+// The in-stop flag for a phase of the stop sequence, the view disabled
+// meanwhile and the watchdog cancelled at its end.
+class CKyReplaceGView::InStop {
+public:
+    explicit InStop(CKyReplaceGView& view) : view_(view) { view_.m_inStop = true; }
+    ~InStop()
+    {
+        view_.m_watchdog.reset();
+        if (disabled_)
+            view_.EnableWindow(TRUE);
+        view_.m_inStop = false;
+    }
+    InStop(const InStop&) = delete;
+    InStop& operator=(const InStop&) = delete;
+
+    void DisableView()
+    {
+        view_.EnableWindow(FALSE);
+        disabled_ = true;
+    }
+    void StartWatchdog()
+    {
+        try {
+            view_.m_watchdog.reset(new ProcessKiller::Manager(view_));
+        } catch (const std::exception&) {
+            // Another watchdog runs: the stop goes on without one.
+        }
+    }
+    void CancelWatchdog() { view_.m_watchdog.reset(); }
+
+private:
+    CKyReplaceGView& view_;
+    bool disabled_ = false;
+};
+
+void CKyReplaceGView::EnableAnswers(bool enable)
+{
+    if (!enable) {
+        for (UINT id : kAnswerButtons) {
+            CWnd* button = GetDlgItem(id);
+            if (button && (button->GetStyle() & BS_DEFPUSHBUTTON) != 0)
+                button->SendMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+        }
+    }
+    for (UINT id : kAnswerButtons)
+        if (CWnd* button = GetDlgItem(id))
+            button->EnableWindow(enable ? TRUE : FALSE);
+}
+
+void CKyReplaceGView::OnAnswer(UINT id)
+{
+    if (!m_answerPending || m_inStop || !m_nexus) {
+        ReplaceViewSeams::Beep(MB_ICONEXCLAMATION);
+        return;
+    }
+    m_answerPending = false;
+    m_before.SetFocus();
+    switch (id) {
+    case IDC_KY_REPLACE_ANSWER_REPLACE:
+        m_nexus->Replace();
+        break;
+    case IDC_KY_REPLACE_ANSWER_REPLACE_FILE:
+        m_nexus->ReplaceAllInFile();
+        break;
+    case IDC_KY_REPLACE_ANSWER_REPLACE_ALL:
+        m_nexus->ReplaceAllFiles();
+        break;
+    case IDC_KY_REPLACE_ANSWER_SKIP:
+        m_nexus->Skip();
+        break;
+    case IDC_KY_REPLACE_ANSWER_SKIP_FILE:
+        m_nexus->SkipAllInFile();
+        break;
+    case IDC_KY_REPLACE_ANSWER_SKIP_ALL:
+        m_nexus->SkipAllFiles();
+        break;
+    default:
+        m_nexus->Cancel();
+        break;
+    }
+}
+
+void CKyReplaceGView::OnNewTask()
+{
+    m_before.SetFocus();
+    if (CWnd* frame = Frame())
+        frame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+}
+
+void CKyReplaceGView::OnStopButton()
+{
+    m_before.SetFocus();
+    if (StopTask())
+        m_log.SetFocus();
+    else
+        m_before.SetFocus();
+}
+
+bool CKyReplaceGView::StopTask()
+{
+    return AskToStop() && StopEngine();
+}
+
+bool CKyReplaceGView::AskStopQuestion()
+{
+    return AfxMessageBox(kStopQuestion, MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+}
+
+bool CKyReplaceGView::AskToStop()
+{
+    if (m_inStop || !m_job)
+        return false;
+    InStop stop(*this);
+    if (m_job->IsFinished())
+        return true;
+    if (m_answerPending)
+        return AskStopQuestion();
+    return PauseAndAsk(stop);
+}
+
+// Pauses the engine (KyReplace starts no file meanwhile) and asks once it
+// has paused or a question came; an engine that ends meanwhile is stopped.
+bool CKyReplaceGView::PauseAndAsk(InStop& stop)
+{
+    ShowStatus(IDS_KY_REPLACE_PAUSING);
+    m_job->PauseEvent().Set();
+    const HANDLE fileCheck = m_job->FileCheckMutex().get();
+    for (;;) {
+        const DWORD taken = ::WaitForSingleObject(fileCheck, 0);
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
+            break;
+        if (taken == WAIT_FAILED)
+            throw os_error();
+        const DWORD woken = PumpIdleAndWait(fileCheck);
+        if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED)
+            break;
+    }
+    const MutexHold held(fileCheck);
+    stop.DisableView();
+    stop.StartWatchdog();
+    for (;;) {
+        if (m_job->IsFinished())
+            return true;
+        if (m_job->IsPaused() || m_answerPending)
+            break;
+        if (PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0) {
+            m_job->SetFinished();
+            if (!SentMessageWaiting())
+                return true;
+        }
+    }
+    stop.CancelWatchdog();
+    ShowStatus(IDS_KY_REPLACE_PAUSED);
+    if (AskStopQuestion()) {
+        m_job->DoQuitEvent().Set();
+        return true;
+    }
+    // No pause may be left pending for the engine's next check.
+    m_job->PauseEvent().Reset();
+    if (m_job->IsPaused()) {
+        m_job->ResumeEvent().Set();
+        m_job->SetPaused(false);
+        ShowStatus(IDS_KY_REPLACE_WORKING);
+    } else {
+        ShowStatus(AFX_IDS_IDLEMESSAGE);
+    }
+    return false;
+}
+
+bool CKyReplaceGView::StopEngine()
+{
+    if (m_inStop || !m_job)
+        return false;
+    InStop stop(*this);
+    if (!(m_job->IsFinished() && KyReplaceEnded())) {
+        ShowStatus(IDS_KY_REPLACE_STOPPING);
+        stop.DisableView();
+        if (!m_job->IsFinished())
+            stop.StartWatchdog();
+        if (m_answerPending) {
+            m_answerPending = false;
+            m_job->WriteReply(kReplyStop);
+            stop.CancelWatchdog();
+        }
+        m_job->DoQuitEvent().Set();
+        while (!m_job->IsFinished()) {
+            if (m_answerPending) {
+                m_answerPending = false;
+                m_job->WriteReply(kReplyStop);
+            }
+            if (PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0)
+                m_job->SetFinished();
+        }
+        m_answerPending = false;
+        while (!KyReplaceEnded())
+            PumpIdleAndWait(m_job->KyReplace().get());
+        EnableWindow(TRUE);
+    }
+    EndTask(true);
+    return true;
+}
+
+void CKyReplaceGView::EndTask(bool forced)
+{
+    if (m_ending)
+        return;
+    // A stop under way ends the task itself once the engine is gone; with
+    // the job still there the stop phase ends it here.
+    if (!forced && (m_inStop || StopEngine()))
+        return;
+    struct Ending {
+        bool& flag;
+        ~Ending() { flag = false; }
+    } ending{m_ending};
+    m_ending = true;
+    StopOneSecondTimer();
+    EnableAnswers(false);
+    m_answerPending = false;
+    m_fileName.clear();
+    SetDlgItemText(IDC_KY_REPLACE_FILE, "");
+    m_before.SetWindowText("");
+    m_after.SetWindowText("");
+    ClearRuleSides();
+    SetDlgItemText(IDC_KY_REPLACE_POSITION, "");
+    m_positionShown = false;
+    ShowStatus(AFX_IDS_IDLEMESSAGE);
+    DispatchPendingRequests();
+    // Packets served while the job goes find it gone.
+    std::unique_ptr<ReplaceJob> job(std::move(m_job));
+    job.reset();
+    if (CDocument* document = GetDocument())
+        document->SetModifiedFlag(FALSE);
+}
+
+// KyReplace's log lines and requests posted before it ended.
+void CKyReplaceGView::DispatchPendingRequests()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, kReplaceRequestMessage, kReplaceRequestMessage, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
+DWORD CKyReplaceGView::PumpIdleAndWait(HANDLE handle)
+{
+    CWnd* frame = Frame();
+    while (UserEx::PumpMessagesDiscardingInputMessages(frame ? frame->m_hWnd : m_hWnd)) {
+    }
+    CWinApp* app = AfxGetApp();
+    for (LONG count = 0; app && app->OnIdle(count); ++count) {
+    }
+    if (MessageWaiting() || SentMessageWaiting())
+        return ::WaitForSingleObject(handle, 0);
+    return ::MsgWaitForMultipleObjects(1, &handle, FALSE, kWaitSliceMs, QS_ALLINPUT);
+}
+
+HANDLE CKyReplaceGView::WatchedProcess() const
+{
+    if (!m_job)
+        return nullptr;
+    if (!m_job->WatchedProcess().empty())
+        return m_job->WatchedProcess().get();
+    return m_job->KyReplace().get();
+}
+
+bool CKyReplaceGView::KyReplaceEnded() const
+{
+    return !m_job || m_job->KyReplace().empty() ||
+           ::WaitForSingleObject(m_job->KyReplace().get(), 0) != WAIT_TIMEOUT;
+}
