@@ -93,6 +93,8 @@ public:
     }
 
     TestReplaceView& view() { return view_; }
+    // The engine ended before the reader started.
+    void EngineGone() { hasQuit_.Set(); }
     bool Aborted() const { return WaitForSingleObject(abort_.get(), 0) == WAIT_OBJECT_0; }
     bool singleLine_ = false;
 
@@ -232,6 +234,22 @@ TEST(PacketReader, ExpectedCodesAndFailures)
         ASSERT_TRUE(run.Run(c.stream, c.late));
         EXPECT_EQ(c.log, run.view().LogText());
         EXPECT_EQ(c.log.find("402") != std::string::npos, run.Aborted());
+    }
+}
+
+// An engine that sends too much text and ends at once is reported for the
+// overrun, however soon its end is seen.
+TEST(PacketReader, AnOverrunIsReportedAsSuchWhenTheEngineEndedAtOnce)
+{
+    for (int round = 0; round < 5; ++round) {
+        SCOPED_TRACE(round);
+        ReaderRun run;
+        run.EngineGone();
+        ASSERT_TRUE(
+            run.Run(Stream().Code(kPacketTextSize).Int(3).Code(kPacketTextPiece).Str("abcd")));
+        EXPECT_NE(std::string::npos,
+                  run.view().LogText().find("402 File size guarantee was violated. (aborted)\n"))
+            << run.view().LogText();
     }
 }
 

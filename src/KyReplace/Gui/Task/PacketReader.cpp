@@ -126,13 +126,13 @@ void PacketReader::StartText()
     Deliver(kPacketTextSize, size);
 }
 
-void PacketReader::WaitForGui()
+void PacketReader::WaitForGui(bool overrun)
 {
     switch (chunks_.WaitForGui(hasQuit_, abort_)) {
     case TextChunks::GuiWait::Ready:
         return;
     case TextChunks::GuiWait::HasQuit:
-        throw std::runtime_error(kQuitDuringText);
+        throw std::runtime_error(overrun ? kOversize : kQuitDuringText);
     case TextChunks::GuiWait::Aborted:
         throw Aborted();
     }
@@ -140,8 +140,14 @@ void PacketReader::WaitForGui()
 
 void PacketReader::TakePiece()
 {
-    WaitForGui();
-    const unsigned n = in_.ReadLength();
+    // Inside an announced text the piece's length, written with its code, is
+    // read before the wait: an engine that sends too much and ends at once
+    // may end before the view asks for the piece.
+    const bool inText = expected_ == kPacketTextPiece;
+    unsigned n = inText ? in_.ReadLength() : 0;
+    WaitForGui(inText && n > size_ - received_);
+    if (!inText)
+        n = in_.ReadLength();
     if (n > size_ - received_)
         throw std::runtime_error(kOversize);
     if (n == 0) {

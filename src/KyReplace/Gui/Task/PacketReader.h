@@ -53,7 +53,9 @@ private:
     void StartText();
     void TakePiece();
     void EndText();
-    void WaitForGui();
+    // Waits until the view takes the next piece; when the engine has ended
+    // first, a known overrun is reported as such rather than as the end.
+    void WaitForGui(bool overrun = false);
     void Fail(const char* text);
 
     PacketInput in_;
