@@ -229,7 +229,7 @@ HRESULT DispObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DIS
     return DISP_E_UNKNOWNNAME;
 }
 
-HRESULT DispObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
+HRESULT DispObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* info, UINT*)
 {
     if (id == DISPID_VALUE && !default_.empty()) {
@@ -240,8 +240,9 @@ HRESULT DispObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VA
     }
     if (id < 1 || static_cast<size_t>(id) > members_.size())
         return DISP_E_MEMBERNOTFOUND;
-    const Member& m = members_[id - 1];
-    calls_.push_back(m.name);
+    Member& m = members_[id - 1];
+    const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
+    calls_.push_back(put ? m.name + L"=" : m.name);
     if (FAILED(m.failure)) {
         if (!m.asException)
             return m.failure;
@@ -264,6 +265,8 @@ HRESULT DispObject::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VA
     if (m.method) {
         Method method = m.method; // the call may redefine the member
         hr = method(args, out);
+    } else if (put) {
+        hr = args.size() == 1 ? VariantCopy(&m.value, &args[0]) : DISP_E_BADPARAMCOUNT;
     } else if (!args.empty()) {
         hr = DISP_E_BADPARAMCOUNT;
     } else {

@@ -1,7 +1,9 @@
 // A scriptable object whose members are set up by name: properties holding
 // a value, methods given as functions, and members that fail. It answers
 // IUnknown, IDispatch and any further interface identifiers it is told to
-// (all served by its IDispatch), and logs the members called. With an item
+// (all served by its IDispatch), and logs the members called (a property
+// put as the member's name followed by "="; it stores the value unless the
+// member is a method). With an item
 // list it is also a collection: Count, and Item by 1-based number or by the
 // items' key member.
 #pragma once

@@ -93,11 +93,10 @@ private:
 
 } // namespace
 
-ClassRegistration::ClassRegistration(const CLSID& clsid, Make make) : cookie_(0)
+ClassRegistration::ClassRegistration(const CLSID& clsid, Make make, DWORD context) : cookie_(0)
 {
     Factory* factory = new Factory(std::move(make));
-    result_ =
-        CoRegisterClassObject(clsid, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_);
+    result_ = CoRegisterClassObject(clsid, factory, context, REGCLS_MULTIPLEUSE, &cookie_);
     factory->Release();
 }
 

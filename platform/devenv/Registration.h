@@ -42,12 +42,13 @@ private:
     std::wstring progId_;
 };
 
-// A class object registered with CoRegisterClassObject: each creation asks
-// make for a new object.
+// A class object registered with CoRegisterClassObject in the context
+// (in-process, or local server as an environment's program registers it):
+// each creation asks make for a new object.
 class ClassRegistration {
 public:
     using Make = std::function<ComRef<IUnknown>()>;
-    ClassRegistration(const CLSID& clsid, Make make);
+    ClassRegistration(const CLSID& clsid, Make make, DWORD context = CLSCTX_INPROC_SERVER);
     ~ClassRegistration();
     ClassRegistration(const ClassRegistration&) = delete;
     ClassRegistration& operator=(const ClassRegistration&) = delete;

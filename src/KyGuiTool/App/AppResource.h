@@ -11,6 +11,8 @@
 #define IDS_KY_UNKNOWN_EXCEPTION 29440
 // The filter of the list files and listings that front-ends write.
 #define IDS_KY_TEXT_FILES_FILTER 29445
+// The filter of the programs a front-end lets the user choose.
+#define IDS_KY_EXE_FILES_FILTER 29446
 
 #define ID_KY_INDEXING_SERVICE_MESSAGE 54025
 #define ID_KY_HELP_WEB 54029

@@ -57,10 +57,9 @@ HICON ProgramIcon(int size)
 // An item's text from the program's own strings, when it has the string.
 void SetProgramText(CMenu& menu, UINT item, UINT stringId)
 {
-    ky_S text;
-    text.LoadStringA(AfxGetInstanceHandle(), stringId);
-    if (!text.empty())
-        menu.ModifyMenu(item, MF_BYCOMMAND | MF_STRING, item, text.c_str());
+    char text[256] = "";
+    if (::LoadStringA(AfxGetInstanceHandle(), stringId, text, sizeof text) > 0)
+        menu.ModifyMenu(item, MF_BYCOMMAND | MF_STRING, item, text);
 }
 
 // Posted at the end of OnInitDialog: the start-up load runs once the dialog

@@ -1,0 +1,141 @@
+// The Find frame's window and pane layout in the registry, its hidden start,
+// closing and the end of the session.
+#include "KyFind/Gui/Frame/MainFrame.h"
+
+#include "KyFind/Gui/FileList/FileListView.h"
+#include "KyFind/Gui/Finder/Finder.h"
+#include "KyGui/Helpers/WndEx.h"
+#include "KyGuiTool/App/KyGuiApp.h"
+#include "KyGuiTool/Module/KyGuiToolModule.h"
+#include "KyGuiTool/Settings/SettingsResource.h"
+#include "KyStd/Registry/RegValues.h"
+
+namespace {
+
+const char kWindowKey[] = "Window";
+const char kFileListPaneKey[] = "Window\\FileListPane";
+const char kLineListPaneKey[] = "Window\\LineListPane";
+const char kFilePaneKey[] = "Window\\FilePane";
+const char kHeightValue[] = "Height";
+const int kFileListRow = 0;
+const int kLineListRow = 1;
+const int kFileRow = 2;
+const int kMinPaneHeight = 0;
+// The window's flags kept until the layout is restored: it must not be seen
+// before it has its saved size.
+const UINT kKeptWhileHidden =
+    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
+
+Kyvant::RegKey PaneKey(const char* path)
+{
+    return Kyvant::RegKey(KyGuiApp::Instance().GetRegKey(), path);
+}
+
+int PaneHeight(CSplitterWnd& splitter, int row)
+{
+    int current = 0, least = 0;
+    splitter.GetRowInfo(row, current, least);
+    return current;
+}
+
+} // namespace
+
+void CMainFrame::SaveLayout()
+{
+    const HKEY appKey = KyGuiApp::Instance().GetRegKey().get();
+    Kyvant::WndEx::SaveWindowState(*this, appKey, kWindowKey);
+    if (!m_splitter.GetSafeHwnd())
+        return;
+    Kyvant::RegKey fileList = PaneKey(kFileListPaneKey);
+    Kyvant::WriteRegistryDWORD(fileList.get(), kHeightValue, PaneHeight(m_splitter, kFileListRow));
+    if (FileListView* list = GetFileListView())
+        list->SaveState(fileList);
+    Kyvant::WriteRegistryDWORD(PaneKey(kLineListPaneKey).get(), kHeightValue,
+                               PaneHeight(m_splitter, kLineListRow));
+    Kyvant::WriteRegistryDWORD(PaneKey(kFilePaneKey).get(), kHeightValue,
+                               PaneHeight(m_splitter, kFileRow));
+}
+
+// Rows take their saved heights, by default a quarter of the splitter each
+// for the two lists and the rest for the file view.
+void CMainFrame::RestoreLayout()
+{
+    const HKEY appKey = KyGuiApp::Instance().GetRegKey().get();
+    Kyvant::WndEx::RestoreWindowState(*this, appKey, kWindowKey, true, CSize(0, 0));
+    m_layoutRestored = true;
+    if (!m_splitter.GetSafeHwnd())
+        return;
+    RecalcLayout();
+    CRect client;
+    m_splitter.GetClientRect(&client);
+    const int h = client.Height();
+    Kyvant::RegKey fileList = PaneKey(kFileListPaneKey);
+    m_splitter.SetRowInfo(kFileListRow,
+                          Kyvant::GetRegistryDWORD(fileList.get(), kHeightValue, h / 4),
+                          kMinPaneHeight);
+    if (FileListView* list = GetFileListView())
+        list->RestoreState(fileList);
+    m_splitter.SetRowInfo(
+        kLineListRow,
+        Kyvant::GetRegistryDWORD(PaneKey(kLineListPaneKey).get(), kHeightValue, h / 4),
+        kMinPaneHeight);
+    m_splitter.SetRowInfo(
+        kFileRow,
+        Kyvant::GetRegistryDWORD(PaneKey(kFilePaneKey).get(), kHeightValue, h - 2 * (h / 4)),
+        kMinPaneHeight);
+    m_splitter.RecalcLayout();
+}
+
+LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
+{
+    WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (!m_layoutRestored && pos)
+        pos->flags = (pos->flags & kKeptWhileHidden) | SWP_HIDEWINDOW | SWP_NOREDRAW;
+    return Default();
+}
+
+// A running task is stopped first; the layout is kept and the clipboard's
+// data made independent of this program.
+void CMainFrame::OnClose()
+{
+    if (Stopping())
+        return;
+    if (m_finder)
+        m_finder->Stop();
+    if (m_layoutRestored)
+        SaveLayout();
+    COleDataSource::FlushClipboard();
+    CFrameWnd::OnClose();
+}
+
+BOOL CMainFrame::OnQueryEndSession()
+{
+    if (InModalState()) {
+        Kyvant::ky_S text;
+        text.LoadStringA(Kyvant::KyGuiToolModule(), IDS_KY_CLOSE_BEFORE_SHUTDOWN);
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (Stopping())
+        return FALSE;
+    return CFrameWnd::OnQueryEndSession();
+}
+
+LRESULT CMainFrame::OnEndSession(WPARAM ending, LPARAM)
+{
+    if (ending && !Stopping()) {
+        if (m_finder)
+            m_finder->Stop();
+        if (m_layoutRestored)
+            SaveLayout();
+        COleDataSource::FlushClipboard();
+    }
+    return Default();
+}
+
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    if (m_reBar.GetSafeHwnd())
+        m_reBar.SendMessage(RB_MINIMIZEBAND, 0);
+}
