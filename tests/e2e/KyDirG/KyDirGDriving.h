@@ -175,9 +175,14 @@ struct Session {
         dialog = WaitForWindow(program.Pid(), "#32770", kDialogTitle, kStartMs);
         return dialog != nullptr;
     }
-    bool Accept()
+    // The dialog keeps the last task's settings between runs: each case
+    // sets the list file (none by default) and the Dir page's Indexing
+    // Service choice (off) itself.
+    bool Accept(const std::string& listFile = "")
     {
         using namespace kytest::gui;
+        SetCheck(dialog, kUseIndexingServiceId, false);
+        SetText(Control(dialog, kListFileId), listFile);
         SetCheck(dialog, kIncludeFoldersId, true);
         // The dialog's own OK (a page below may hold a control of id 1).
         Activate(dialog);
