@@ -150,14 +150,6 @@ inline HWND StatusOf(HWND frame)
     return kytest::gui::ChildOfClass(frame, "msctls_statusbar32");
 }
 
-// The first line of the message window's text over an empty list: the
-// view's static control with the message-box text id.
-inline std::string EmptyListMessage(HWND frame)
-{
-    HWND text = kytest::gui::Control(frame, 0xFFFF);
-    return text && IsWindowVisible(text) ? kytest::gui::Text(text) : "";
-}
-
 // KyDirG started with the fixture handed to its first task dialog, which
 // is accepted with folders included; the frame once it shows.
 struct Session {
