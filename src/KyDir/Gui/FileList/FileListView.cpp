@@ -19,6 +19,10 @@ const int kNoImage = I_IMAGENONE;
 const int kRankRadix = 10;
 const unsigned kRankTextSize = 12;
 
+const FileListView::FileColumns kFileColumns = {
+    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
+    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
@@ -90,28 +94,6 @@ void FileListView::FillDispInfo(LVITEMA& item)
         record->PrepForDisplay_imp_1(Item::AllFields);
     }
     switch (column) {
-    case Name:
-        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
-        break;
-    case InFolder:
-        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
-                       record->GetFolderOverlay());
-        break;
-    case Size:
-        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
-        break;
-    case Type:
-        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
-        break;
-    case Modified:
-        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
-        break;
-    case Created:
-        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
-        break;
-    case Attributes:
-        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
-        break;
     case Rank: {
         char text[kRankTextSize] = "";
         _ltoa(static_cast<long>(record->GetRank()), text, kRankRadix);
@@ -119,6 +101,7 @@ void FileListView::FillDispInfo(LVITEMA& item)
         break;
     }
     default:
+        FillFileColumn(item, *record, column, kFileColumns);
         break;
     }
 }

@@ -15,6 +15,10 @@ namespace {
 const DWORD kViewStyles = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 const int kNoImage = I_IMAGENONE;
 
+const FileListView::FileColumns kFileColumns = {
+    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
+    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
@@ -100,35 +104,15 @@ void FileListView::FillDispInfo(LVITEMA& item)
     if (record == nullptr)
         return;
     record->PrepForDisplay_imp_1(Item::AllFields);
-    switch (GetColIDX(item.iSubItem, false)) {
-    case Name:
-        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
-        break;
-    case InFolder:
-        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
-                       record->GetFolderOverlay());
-        break;
+    const int column = GetColIDX(item.iSubItem, false);
+    switch (column) {
     case Matches: {
         const unsigned count = record->GetMatchCount();
         HandleDispInfo_imp(item, count != 0 ? std::to_string(count).c_str() : "", kNoImage, 0);
         break;
     }
-    case Size:
-        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
-        break;
-    case Type:
-        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
-        break;
-    case Modified:
-        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
-        break;
-    case Created:
-        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
-        break;
-    case Attributes:
-        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
-        break;
     default:
+        FillFileColumn(item, *record, column, kFileColumns);
         break;
     }
 }

@@ -1,6 +1,7 @@
 // FileListViewBaseT<T>: the handlers both views route to it (display
-// texts, the monitor timer, the header popup), their window styles, text
-// widths and the direction of the next sort by a column.
+// texts, the monitor timer, the header popup), the texts of the columns
+// every file list has, window styles, text widths and the direction of the
+// next sort by a column.
 #pragma once
 
 #include "KyFind/Gui/ResultList/FileListViewBaseT.h"
@@ -41,6 +42,30 @@ void FileListViewBaseT<T>::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
     LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
     ResultList::RunReportingErrors([this, &item] { FillDispInfo(item); });
+}
+
+template <class T>
+bool FileListViewBaseT<T>::FillFileColumn(LVITEMA& item, const T& record, int column,
+                                          const FileColumns& ids)
+{
+    const int noImage = I_IMAGENONE;
+    if (column == ids.name)
+        HandleDispInfo(item, record.GetName(), record.GetIcon(), record.GetOverlay());
+    else if (column == ids.inFolder)
+        HandleDispInfo(item, record.GetFolder(), record.GetFolderIcon(), record.GetFolderOverlay());
+    else if (column == ids.size)
+        HandleDispInfo(item, record.GetSizeText(), noImage, 0);
+    else if (column == ids.type)
+        HandleDispInfo(item, record.GetTypeName(), noImage, 0);
+    else if (column == ids.modified)
+        HandleDispInfo(item, record.GetWriteTimeText(), noImage, 0);
+    else if (column == ids.created)
+        HandleDispInfo(item, record.GetCreationTimeText(), noImage, 0);
+    else if (column == ids.attributes)
+        HandleDispInfo_imp(item, record.GetAttributeText(), noImage, 0);
+    else
+        return false;
+    return true;
 }
 
 template <class T>

@@ -29,6 +29,17 @@ public:
 
     class FileDS;
 
+    // The view's ids of the columns every file list has.
+    struct FileColumns {
+        int name;
+        int inFolder;
+        int size;
+        int type;
+        int modified;
+        int created;
+        int attributes;
+    };
+
     FileListViewBaseT(const ColumnInitInfo* columns, unsigned count, unsigned headerMenuId,
                       unsigned firstHeaderCommandId)
         : KyFileListViewBase(columns, count, headerMenuId, firstHeaderCommandId)
@@ -76,6 +87,9 @@ protected:
 
     // The display texts of a row's cell asked for by the list.
     virtual void FillDispInfo(LVITEMA& item) = 0;
+    // Fills the cell of one of the columns every file list has from the
+    // record, its fields prepared; false for another column.
+    bool FillFileColumn(LVITEMA& item, const T& record, int column, const FileColumns& ids);
     // One tick of the monitor timer while it runs.
     virtual void OnMonitorTick() = 0;
 
