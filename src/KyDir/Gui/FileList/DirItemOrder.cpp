@@ -3,27 +3,12 @@
 // ranks.
 #include "KyDir/Gui/FileList/DirItemOrder.h"
 
-#include "KyStd/Files/FileNameChars.h"
-#include "KyStd/Strings/StringTraits.h"
-
 #include <cstring>
 
 using Kyvant::ShFileRec::Item;
+using namespace Kyvant::FileListOrder;
 
 namespace {
-
-template <class N>
-int CompareNumbers(N a, N b)
-{
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-int CompareWithoutCase(const Kyvant::ky_S& a, const Kyvant::ky_S& b)
-{
-    const unsigned common = a.length() < b.length() ? a.length() : b.length();
-    const int order = Kyvant::ky_ICCT<char>::compare(a.data(), b.data(), common);
-    return order != 0 ? order : CompareNumbers(a.length(), b.length());
-}
 
 bool IsFolder(const DirItemOrder::Item& item)
 {
@@ -45,43 +30,15 @@ Item::Fields FieldsOf(FileListView::Column column)
 
 } // namespace
 
-// NUL first, then the separators, then every other byte by its lower case.
 DirItemOrder::DirItemOrder(FileListView::Column column, bool descending)
     : m_column(column), m_descending(descending), m_needed(FieldsOf(column))
 {
-    const unsigned short separatorKey = 1;
-    for (int byte = 0; byte < 256; ++byte) {
-        const char c = static_cast<char>(byte);
-        m_charKey[byte] =
-            c == '\0' ? 0
-            : Kyvant::IsDirSep(c)
-                ? separatorKey
-                : static_cast<unsigned short>(separatorKey + 1 + Kyvant::FileCharLower(c));
-    }
-}
-
-int DirItemOrder::CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const
-{
-    const unsigned char* x = reinterpret_cast<const unsigned char*>(a.data());
-    const unsigned char* y = reinterpret_cast<const unsigned char*>(b.data());
-    const unsigned common = a.length() < b.length() ? a.length() : b.length();
-    for (unsigned i = 0; i < common; ++i) {
-        if (x[i] == y[i])
-            continue;
-        const unsigned short kx = m_charKey[x[i]];
-        const unsigned short ky = m_charKey[y[i]];
-        if (kx != ky)
-            return kx < ky ? -1 : 1;
-    }
-    return CompareNumbers(a.length(), b.length());
 }
 
 int DirItemOrder::Compare(const Item& a, const Item& b) const
 {
-    if ((a.GetPreparedFields() & m_needed) != m_needed)
-        a.PrepForDisplay_imp_1(m_needed);
-    if ((b.GetPreparedFields() & m_needed) != m_needed)
-        b.PrepForDisplay_imp_1(m_needed);
+    PrepareFields(a, m_needed);
+    PrepareFields(b, m_needed);
     if (m_column != FileListView::InFolder && IsFolder(a) != IsFolder(b))
         return IsFolder(a) ? -1 : 1;
     return CompareByColumn(a, b);

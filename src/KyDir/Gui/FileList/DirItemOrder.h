@@ -5,6 +5,7 @@
 #pragma once
 
 #include "KyDir/Gui/FileList/FileListView.h"
+#include "KyFind/Gui/ResultList/FileListOrder.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 
 class DirItemOrder {
@@ -26,7 +27,10 @@ public:
 
     // Two file names under the rules of Kyvant::ky_F (letters without case,
     // '/' equal to '\\', separators before every other character).
-    int CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const;
+    int CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const
+    {
+        return m_names.Compare(a, b);
+    }
 
 private:
     int CompareByColumn(const Item& a, const Item& b) const;
@@ -34,6 +38,5 @@ private:
     FileListView::Column m_column;
     bool m_descending;
     Kyvant::ShFileRec::Item::Fields m_needed;
-    // Each byte's place in the order of file-name characters.
-    unsigned short m_charKey[256];
+    Kyvant::FileListOrder::FileNameOrder m_names;
 };

@@ -5,26 +5,9 @@
 #include "KyDir/Gui/FileList/FileListView.h"
 
 #include "KyGui/Helpers/ListViewEx.h"
-#include "KyGuiTool/ResultList/HandlerExceptions.h"
 
 #include <algorithm>
 #include <vector>
-
-namespace {
-
-const UINT_PTR kMonitorTimerId = 1;
-
-} // namespace
-
-void FileListView::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kMonitorTimerId) {
-        Base::OnTimer(nIDEvent);
-        return;
-    }
-    if (IsMonitorTimerRunning())
-        Kyvant::ResultList::RunReportingErrors([this] { OnMonitorTick(); });
-}
 
 // The reader may end while this tick reads the count: a task that was
 // still running gets one more tick for the rows it added last. The first

@@ -1,11 +1,9 @@
-// FileListView: construction, the message map, the rows' records and
-// files, window styles, the empty list's text and the display texts.
+// FileListView: construction, the message map, the rows' records, window
+// styles, the empty list's text and the display texts.
 #include "KyDir/Gui/FileList/FileListView.h"
 
 #include "KyDir/Gui/App/KyDirGApp.h"
 #include "KyDir/Gui/FileList/FileListResource.h"
-#include "KyGui/Helpers/UserEx.h"
-#include "KyGuiTool/ResultList/HandlerExceptions.h"
 
 #include <afxres.h>
 
@@ -20,6 +18,10 @@ const DWORD kViewStyles = LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 const int kNoImage = I_IMAGENONE;
 const int kRankRadix = 10;
 const unsigned kRankTextSize = 12;
+
+const FileListView::FileColumns kFileColumns = {
+    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
+    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
 
 } // namespace
 
@@ -47,47 +49,9 @@ FileListView::FileListView()
 
 FileListView::~FileListView() {}
 
-FileListView::Item* FileListView::GetRecord(int row)
+FileListView::Rows* FileListView::GetRows() const
 {
-    return m_finder != nullptr ? const_cast<Item*>(m_finder->GetModel().GetItem(row)) : nullptr;
-}
-
-const FileListView::Item* FileListView::GetRecord(int row) const
-{
-    return m_finder != nullptr ? m_finder->GetModel().GetItem(row) : nullptr;
-}
-
-FileListView::RowIterator FileListView::GetRowIterator(int row)
-{
-    return m_finder->GetModel().GetItems().iterator_at(static_cast<unsigned>(row));
-}
-
-FileListView::RowIterator FileListView::GetRowIterator(int row) const
-{
-    return m_finder->GetModel().GetItems().iterator_at(static_cast<unsigned>(row));
-}
-
-void FileListView::GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes)
-{
-    out.clear();
-    attributes = 0;
-    if (const Item* record = GetRecord(row)) {
-        record->PrepForDisplay_imp_1(Item::AttributeText);
-        out = record->GetFullFileName();
-        attributes = record->GetAttributes();
-    }
-}
-
-void FileListView::GetItemFile(Kyvant::ky_F& out, int row)
-{
-    const Item* record = GetRecord(row);
-    out = record != nullptr ? record->GetFullFileName() : Kyvant::ky_F();
-}
-
-void FileListView::GetItemFolder(Kyvant::ky_F& out, int row)
-{
-    const Item* record = GetRecord(row);
-    out = record != nullptr ? record->GetFolder() : Kyvant::ky_F();
+    return m_finder != nullptr ? &m_finder->GetModel().GetItems() : nullptr;
 }
 
 // A listing that went to a list file is no empty result.
@@ -101,24 +65,13 @@ void FileListView::GetMsgWndText(Kyvant::ky_S& out)
 
 BOOL FileListView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.style |= kViewStyles;
-    const BOOL created = Base::PreCreateWindow(cs);
-    if (Kyvant::UserEx::IsAppThemed())
-        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
-    return created;
+    return PreCreateListWindow(cs, kViewStyles);
 }
 
 void FileListView::OnDestroy()
 {
     Clear();
     Base::OnDestroy();
-}
-
-void FileListView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
-    Kyvant::ResultList::RunReportingErrors([this, &item] { FillDispInfo(item); });
 }
 
 // All fields at a row's first display; while a select-all or invert runs,
@@ -141,28 +94,6 @@ void FileListView::FillDispInfo(LVITEMA& item)
         record->PrepForDisplay_imp_1(Item::AllFields);
     }
     switch (column) {
-    case Name:
-        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
-        break;
-    case InFolder:
-        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
-                       record->GetFolderOverlay());
-        break;
-    case Size:
-        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
-        break;
-    case Type:
-        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
-        break;
-    case Modified:
-        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
-        break;
-    case Created:
-        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
-        break;
-    case Attributes:
-        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
-        break;
     case Rank: {
         char text[kRankTextSize] = "";
         _ltoa(static_cast<long>(record->GetRank()), text, kRankRadix);
@@ -170,16 +101,7 @@ void FileListView::FillDispInfo(LVITEMA& item)
         break;
     }
     default:
+        FillFileColumn(item, *record, column, kFileColumns);
         break;
     }
-}
-
-void FileListView::OnHeaderCommand(UINT id)
-{
-    OnHeaderPopup(id);
-}
-
-void FileListView::OnUpdateHeaderCommand(CCmdUI* pCmdUI)
-{
-    OnUpdateHeaderPopup(pCmdUI);
 }

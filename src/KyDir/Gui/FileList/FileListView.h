@@ -35,24 +35,17 @@ public:
     static const ColumnInitInfo* ColumnTable();
 
     // KyFileListViewBase
-    void GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes) override;
-    void GetItemFile(Kyvant::ky_F& out, int row) override;
-    void GetItemFolder(Kyvant::ky_F& out, int row) override;
     void InitColumnWidths(int* widths, int availableWidth, int widthOfX, int widthOf0,
                           int smallIconWidth, int extra) override;
     void GetMsgWndText(Kyvant::ky_S& out) override;
 
     // FileListViewBaseT
-    Item* GetRecord(int row) override;
-    const Item* GetRecord(int row) const override;
-    RowIterator GetRowIterator(int row) override;
-    RowIterator GetRowIterator(int row) const override;
+    Rows* GetRows() const override;
     void EraseRows(const RowIterators& rows, int& focusedRow) override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
 protected:
-    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnOdStateChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
@@ -60,9 +53,6 @@ protected:
     afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnHeaderCommand(UINT id);
-    afx_msg void OnUpdateHeaderCommand(CCmdUI* pCmdUI);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
@@ -84,11 +74,10 @@ protected:
     void DrawIcon(HDC dc);
 
 private:
-    void FillDispInfo(LVITEMA& item);
-    void OnMonitorTick();
+    void FillDispInfo(LVITEMA& item) override;
+    void OnMonitorTick() override;
     void InvalidateIcons(int first, int last);
     void RestoreAfterSort(const std::vector<std::pair<const Item*, UINT>>& states);
-    int StringWidth(const char* text) const;
     int LastVisibleRow() const;
 
     Finder* m_finder;

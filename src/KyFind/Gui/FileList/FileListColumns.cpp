@@ -2,14 +2,10 @@
 #include "KyFind/Gui/FileList/FileListView.h"
 
 #include "KyFind/Gui/FileList/FileListResource.h"
-#include "KyGuiTool/FileRecords/FileDisplayFormat.h"
-
-#include <algorithm>
 
 namespace {
 
 const UINT kColumnMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-const DWORD kAllAttributes = 0xFFFFFFFF; // every attribute letter, for the widest text
 
 using Info = KyFileListViewBase::ColumnInitInfo;
 const Info kColumns[FileListView::ColumnCount] = {
@@ -29,19 +25,7 @@ const Info kColumns[FileListView::ColumnCount] = {
      "WAttributes"},
 };
 
-// Of the surplus width, these tenths go to In Folder and to Type; Name
-// takes the rest.
-const int kFolderTenths = 6;
-const int kTypeTenths = 1;
-
 } // namespace
-
-// The text's width in the list's font.
-int FileListView::StringWidth(const char* text) const
-{
-    return static_cast<int>(
-        GetListCtrl().SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
-}
 
 const KyFileListViewBase::ColumnInitInfo* FileListView::ColumnTable()
 {
@@ -51,11 +35,7 @@ const KyFileListViewBase::ColumnInitInfo* FileListView::ColumnTable()
 // w: width of "x", n: of "0", i: a small icon, e: the extra.
 void FileListView::InitColumnWidths(int* widths, int availableWidth, int w, int n, int i, int e)
 {
-    char letters[Kyvant::ShFileRec::Item::AttributeTextCapacity] = "";
-    Kyvant::ShFileRec::FormatFileAttributesForDisplay(kAllAttributes, letters);
-    CString title;
-    title.LoadString(kColumns[Attributes].titleId);
-    const int attributeText = std::max(StringWidth(letters), StringWidth(title));
+    const int attributeText = AttributesTextWidth(kColumns[Attributes].titleId);
 
     widths[Name] = i + 20 * w + e;
     widths[InFolder] = i + 40 * w + e;
@@ -66,16 +46,5 @@ void FileListView::InitColumnWidths(int* widths, int availableWidth, int w, int 
     widths[Created] = e + 9 * w + 10 * n;
     widths[Attributes] = 4 * w + e + attributeText;
 
-    int shownWidth = 0;
-    for (int column = 0; column < ColumnCount; ++column)
-        if (kColumns[column].shownByDefault)
-            shownWidth += widths[column];
-    const int surplus = availableWidth - shownWidth;
-    if (surplus <= 0)
-        return;
-    const int toFolder = surplus * kFolderTenths / 10;
-    const int toType = surplus * kTypeTenths / 10;
-    widths[InFolder] += toFolder;
-    widths[Type] += toType;
-    widths[Name] += surplus - toFolder - toType;
+    SpreadSurplusWidth(widths, availableWidth, Name, InFolder, Type);
 }

@@ -14,10 +14,7 @@ void FileListView::SortByColumn(int column)
 {
     if (column < 0 || column >= ColumnCount || m_finder == nullptr)
         return;
-    const SortState state = GetSortState(column);
-    const SortState direction = state == SortNone        ? ColumnTable()[column].firstSortState
-                                : state == SortAscending ? SortDescending
-                                                         : SortAscending;
+    const SortState direction = NextSortState(column);
     CWaitCursor wait;
     CListCtrl& list = GetListCtrl();
     const int shown = list.GetItemCount();

@@ -1,11 +1,8 @@
-// FileListView: construction, the message map, the rows' records and
-// files, window styles, the first initial update, Clear and the display
-// texts.
+// FileListView: construction, the message map, the rows' records, window
+// styles, the first initial update, Clear and the display texts.
 #include "KyFind/Gui/FileList/FileListView.h"
 
 #include "KyFind/Gui/FileList/FileListResource.h"
-#include "KyGui/Helpers/UserEx.h"
-#include "KyGuiTool/ResultList/HandlerExceptions.h"
 
 #include <afxres.h>
 
@@ -17,6 +14,10 @@ namespace {
 
 const DWORD kViewStyles = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 const int kNoImage = I_IMAGENONE;
+
+const FileListView::FileColumns kFileColumns = {
+    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
+    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
 
 } // namespace
 
@@ -44,47 +45,9 @@ FileListView::FileListView()
 
 FileListView::~FileListView() {}
 
-FileListView::FileRec* FileListView::GetRecord(int row)
+FileListView::Rows* FileListView::GetRows() const
 {
-    return m_finder != nullptr ? m_finder->GetModel().GetFile(row) : nullptr;
-}
-
-const FileListView::FileRec* FileListView::GetRecord(int row) const
-{
-    return m_finder != nullptr ? m_finder->GetModel().GetFile(row) : nullptr;
-}
-
-FileListView::RowIterator FileListView::GetRowIterator(int row)
-{
-    return m_finder->GetModel().GetFiles().iterator_at(static_cast<unsigned>(row));
-}
-
-FileListView::RowIterator FileListView::GetRowIterator(int row) const
-{
-    return m_finder->GetModel().GetFiles().iterator_at(static_cast<unsigned>(row));
-}
-
-void FileListView::GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes)
-{
-    out.clear();
-    attributes = 0;
-    if (const FileRec* record = GetRecord(row)) {
-        record->PrepForDisplay_imp_1(Item::AttributeText);
-        out = record->GetFullFileName();
-        attributes = record->GetAttributes();
-    }
-}
-
-void FileListView::GetItemFile(Kyvant::ky_F& out, int row)
-{
-    const FileRec* record = GetRecord(row);
-    out = record != nullptr ? record->GetFullFileName() : Kyvant::ky_F();
-}
-
-void FileListView::GetItemFolder(Kyvant::ky_F& out, int row)
-{
-    const FileRec* record = GetRecord(row);
-    out = record != nullptr ? record->GetFolder() : Kyvant::ky_F();
+    return m_finder != nullptr ? &m_finder->GetModel().GetFiles() : nullptr;
 }
 
 void FileListView::GetMsgWndText(Kyvant::ky_S& out)
@@ -96,11 +59,7 @@ void FileListView::GetMsgWndText(Kyvant::ky_S& out)
 
 BOOL FileListView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    cs.style |= kViewStyles;
-    const BOOL created = Base::PreCreateWindow(cs);
-    if (Kyvant::UserEx::IsAppThemed())
-        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
-    return created;
+    return PreCreateListWindow(cs, kViewStyles);
 }
 
 // The first time only: whole rows are selected, and the match list learns
@@ -138,13 +97,6 @@ void FileListView::EndItemLabelEdit(NMHDR* pNMHDR, LRESULT* pResult)
         m_link->OnFileRenamed();
 }
 
-void FileListView::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
-    Kyvant::ResultList::RunReportingErrors([this, &item] { FillDispInfo(item); });
-}
-
 // Rows past the model's end (emptied under the list) show nothing.
 void FileListView::FillDispInfo(LVITEMA& item)
 {
@@ -152,45 +104,15 @@ void FileListView::FillDispInfo(LVITEMA& item)
     if (record == nullptr)
         return;
     record->PrepForDisplay_imp_1(Item::AllFields);
-    switch (GetColIDX(item.iSubItem, false)) {
-    case Name:
-        HandleDispInfo(item, record->GetName(), record->GetIcon(), record->GetOverlay());
-        break;
-    case InFolder:
-        HandleDispInfo(item, record->GetFolder(), record->GetFolderIcon(),
-                       record->GetFolderOverlay());
-        break;
+    const int column = GetColIDX(item.iSubItem, false);
+    switch (column) {
     case Matches: {
         const unsigned count = record->GetMatchCount();
         HandleDispInfo_imp(item, count != 0 ? std::to_string(count).c_str() : "", kNoImage, 0);
         break;
     }
-    case Size:
-        HandleDispInfo(item, record->GetSizeText(), kNoImage, 0);
-        break;
-    case Type:
-        HandleDispInfo(item, record->GetTypeName(), kNoImage, 0);
-        break;
-    case Modified:
-        HandleDispInfo(item, record->GetWriteTimeText(), kNoImage, 0);
-        break;
-    case Created:
-        HandleDispInfo(item, record->GetCreationTimeText(), kNoImage, 0);
-        break;
-    case Attributes:
-        HandleDispInfo_imp(item, record->GetAttributeText(), kNoImage, 0);
-        break;
     default:
+        FillFileColumn(item, *record, column, kFileColumns);
         break;
     }
-}
-
-void FileListView::OnHeaderCommand(UINT id)
-{
-    OnHeaderPopup(id);
-}
-
-void FileListView::OnUpdateHeaderCommand(CCmdUI* pCmdUI)
-{
-    OnUpdateHeaderPopup(pCmdUI);
 }

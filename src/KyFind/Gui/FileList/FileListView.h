@@ -46,9 +46,6 @@ public:
 
     // KyFileListViewBase
     void Clear() override;
-    void GetItemFileAndAttributes(Kyvant::ky_F& out, int row, DWORD& attributes) override;
-    void GetItemFile(Kyvant::ky_F& out, int row) override;
-    void GetItemFolder(Kyvant::ky_F& out, int row) override;
     void InitColumnWidths(int* widths, int availableWidth, int widthOfX, int widthOf0,
                           int smallIconWidth, int extra) override;
     void GetMsgWndText(Kyvant::ky_S& out) override;
@@ -56,31 +53,24 @@ public:
     void OnMonitorTimerKilled() override;
 
     // FileListViewBaseT
-    FileRec* GetRecord(int row) override;
-    const FileRec* GetRecord(int row) const override;
-    RowIterator GetRowIterator(int row) override;
-    RowIterator GetRowIterator(int row) const override;
+    Rows* GetRows() const override;
     void EraseRows(const RowIterators& rows, int& focusedRow) override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnInitialUpdate() override;
 
 protected:
-    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnRightClickRow(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnHeaderCommand(UINT id);
-    afx_msg void OnUpdateHeaderCommand(CCmdUI* pCmdUI);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
 private:
-    void FillDispInfo(LVITEMA& item);
-    void OnMonitorTick();
+    void FillDispInfo(LVITEMA& item) override;
+    void OnMonitorTick() override;
     void FollowWatchedRow(unsigned fileCount);
     void InvalidateMatchesCell(int row);
     void ActivateRow(int row);
@@ -88,7 +78,6 @@ private:
     void ClearSelectionAndFocus();
     void RestoreAfterSort(const std::vector<const FileRec*>& selected, const FileRec* focused,
                           const FileRec* current, const FileRec* watched);
-    int StringWidth(const char* text) const;
 
     Finder* m_finder;
     CurrentFileOnly m_ownLink;

@@ -5,6 +5,7 @@
 
 #include "KyFind/Gui/FileList/FileListView.h"
 #include "KyFind/Gui/Model/FinderModel.h"
+#include "KyFind/Gui/ResultList/FileListOrder.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 
 class FileRecOrder {
@@ -27,15 +28,14 @@ public:
     // Two file names under the rules of Kyvant::ky_F (letters without case,
     // '/' equal to '\\', separators before every other character), as
     // ky_F::compare orders them.
-    int CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const;
+    int CompareFileNames(const Kyvant::ky_F& a, const Kyvant::ky_F& b) const
+    {
+        return m_names.Compare(a, b);
+    }
 
 private:
-    void Prepare(const FileRec& record) const;
-
     FileListView::Column m_column;
     bool m_descending;
     Kyvant::ShFileRec::Item::Fields m_needed;
-    // Each byte's place in the order of file-name characters, looked up
-    // once per sort rather than asked of the C runtime in every comparison.
-    unsigned short m_charKey[256];
+    Kyvant::FileListOrder::FileNameOrder m_names;
 };

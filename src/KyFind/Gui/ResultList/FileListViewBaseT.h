@@ -29,22 +29,40 @@ public:
 
     class FileDS;
 
+    // The view's ids of the columns every file list has.
+    struct FileColumns {
+        int name;
+        int inFolder;
+        int size;
+        int type;
+        int modified;
+        int created;
+        int attributes;
+    };
+
     FileListViewBaseT(const ColumnInitInfo* columns, unsigned count, unsigned headerMenuId,
                       unsigned firstHeaderCommandId)
         : KyFileListViewBase(columns, count, headerMenuId, firstHeaderCommandId)
     {
     }
 
+    using Rows = TsListVectorHybrid<T>;
+
+    // The model's records, one a row; null while the view shows no model.
+    virtual Rows* GetRows() const = 0;
     // The record of a row; null for a row the model does not hold.
-    virtual T* GetRecord(int row) = 0;
-    virtual const T* GetRecord(int row) const = 0;
+    T* GetRecord(int row) const;
     // The model's iterator of a row below the model's size.
-    virtual RowIterator GetRowIterator(int row) = 0;
-    virtual RowIterator GetRowIterator(int row) const = 0;
+    RowIterator GetRowIterator(int row) const;
     // Erases the rows' records from the model and their rows from the list;
     // focusedRow comes in as the focused row and goes out as the row that
     // should have the focus now.
     virtual void EraseRows(const RowIterators& rows, int& focusedRow) = 0;
+
+    // The rows' files and folders, from their records.
+    void GetItemFileAndAttributes(ky_F& out, int row, DWORD& attributes) override;
+    void GetItemFile(ky_F& out, int row) override;
+    void GetItemFolder(ky_F& out, int row) override;
 
     // Removes the rows (all, or with onlyGone those whose files no longer
     // exist) under the wait cursor, the clipboard's data flushed first; the
@@ -67,7 +85,37 @@ protected:
     // The selected rows the model holds, in list order, with their files.
     void GetSelectedRows(RowIterators& rows, std::vector<ky_F>* paths) const;
 
+    // The display texts of a row's cell asked for by the list.
+    virtual void FillDispInfo(LVITEMA& item) = 0;
+    // Fills the cell of one of the columns every file list has from the
+    // record, its fields prepared; false for another column.
+    bool FillFileColumn(LVITEMA& item, const T& record, int column, const FileColumns& ids);
+    // One tick of the monitor timer while it runs.
+    virtual void OnMonitorTick() = 0;
+
+    // The window created with the styles added, without the client edge
+    // under a theme.
+    BOOL PreCreateListWindow(CREATESTRUCT& cs, DWORD styles);
+    // The text's width in the list's font.
+    int StringWidth(const char* text) const;
+    // The column's first direction when it is not sorted, else the other one.
+    SortState NextSortState(int column) const;
+    // The wider of every attribute letter and the title of the string id.
+    int AttributesTextWidth(UINT titleId) const;
+    // Spreads the width that the columns shown by default leave over: six
+    // tenths to the folder column, one to the type column, the rest to the
+    // name column.
+    void SpreadSurplusWidth(int* widths, int availableWidth, int name, int inFolder,
+                            int type) const;
+
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnHeaderCommand(UINT id);
+    afx_msg void OnUpdateHeaderCommand(CCmdUI* pCmdUI);
+
 private:
+    static const UINT_PTR kMonitorTimerId = 1;
+
     RowIterators LiveRows(const RowIterators& rows) const;
     void RenameRow(int row, const char* newName, LRESULT* pResult);
 };
@@ -120,5 +168,8 @@ private:
 } // namespace Kyvant
 
 #include "KyFind/Gui/ResultList/FileListDataSource.h"
+#include "KyFind/Gui/ResultList/FileListHandlers.h"
 #include "KyFind/Gui/ResultList/FileListRows.h"
+#include "KyFind/Gui/ResultList/FileListRowFiles.h"
 #include "KyFind/Gui/ResultList/FileListTransfer.h"
+#include "KyFind/Gui/ResultList/FileListWidths.h"
