@@ -27,7 +27,8 @@ TaskController::Registration::~Registration()
 }
 
 TaskController::TaskController(CWnd* resultPanes)
-    : m_stopping(false), m_discarding(false), m_resultPanes(resultPanes), m_currentJob(nullptr)
+    : m_stopping(false), m_discarding(false), m_starting(false), m_closeAfterStart(nullptr),
+      m_resultPanes(resultPanes), m_currentJob(nullptr)
 {
 }
 
@@ -36,12 +37,49 @@ TaskController::~TaskController()
     DestroyJob();
 }
 
+TaskJob* TaskController::StartedJob() const
+{
+    return m_currentJob && m_currentJob == m_job.get() ? m_currentJob : nullptr;
+}
+
 bool TaskController::IsRunning() const
 {
-    return m_currentJob && !m_currentJob->IsDone();
+    TaskJob* job = StartedJob();
+    return job && !job->IsDone();
+}
+
+bool TaskController::PutOffCloseWhileStarting(HWND window)
+{
+    if (!m_starting)
+        return false;
+    m_closeAfterStart = window;
+    return true;
+}
+
+void TaskController::ClosePutOffWindow()
+{
+    const HWND window = m_closeAfterStart;
+    m_closeAfterStart = nullptr;
+    if (window && IsWindow(window))
+        PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
 bool TaskController::RunStart(const std::function<bool()>& start)
+{
+    if (m_starting) {
+        MessageBeep(0);
+        return false;
+    }
+    bool started = false;
+    {
+        FlagScope starting(m_starting);
+        started = StartReportingErrors(start);
+    }
+    ClosePutOffWindow();
+    return started;
+}
+
+bool TaskController::StartReportingErrors(const std::function<bool()>& start)
 {
     try {
         return start();
@@ -100,7 +138,8 @@ void TaskController::PumpUntilJobGone()
 
 bool TaskController::EndFinishedJob()
 {
-    if (!m_currentJob || !m_currentJob->IsDone())
+    TaskJob* job = StartedJob();
+    if (!job || !job->IsDone())
         return false;
     DestroyJob();
     return true;
@@ -129,7 +168,8 @@ HANDLE TaskController::GetProcessHandle()
 {
     if (!m_toolProcess.empty())
         return m_toolProcess.get();
-    return m_currentJob ? m_currentJob->GetStartedProcess() : nullptr;
+    TaskJob* job = StartedJob();
+    return job ? job->GetStartedProcess() : nullptr;
 }
 
 bool TaskController::PromptNow()

@@ -51,9 +51,19 @@ public:
     TaskController(const TaskController&) = delete;
     TaskController& operator=(const TaskController&) = delete;
 
-    // A current job whose results reader has not finished.
+    // A started job (no longer starting) whose results reader has not
+    // finished.
     bool IsRunning() const;
     bool IsStopping() const { return m_stopping; }
+    // A task's start is under way: its job is being made, the task dialog
+    // may be open, messages are served until the dialog has ended.
+    bool IsStarting() const { return m_starting; }
+
+    // While a start is under way the window must not close (the start runs
+    // on the frame's, the document's and this controller's behalf): the
+    // close is then put off, and WM_CLOSE is posted to the window once the
+    // start is through. False when no start is under way.
+    bool PutOffCloseWhileStarting(HWND window);
 
     // Asks the running task to go away and waits, serving messages, until
     // its end has destroyed the job; the watchdog offers to end a tool that
@@ -88,7 +98,8 @@ protected:
     // The job being started or running; null when there is none.
     TaskJob* GetCurrentTaskJob() const { return m_currentJob; }
     // Runs a task's start. Its errors are shown in a message box and forget
-    // the protocol prefix; the result is then false.
+    // the protocol prefix; the result is then false. A start asked for while
+    // one is under way (from its message loop) beeps and gives false.
     bool RunStart(const std::function<bool()>& start);
     // The controller owns the job from now on (one made before is gone).
     void AdoptJob(TaskJob* job);
@@ -104,8 +115,15 @@ protected:
     bool m_discarding;
 
 private:
+    // The current job once it is made and owned: a job still being made
+    // (its registration comes first) is not asked anything yet.
+    TaskJob* StartedJob() const;
+    bool StartReportingErrors(const std::function<bool()>& start);
     void PumpUntilJobGone();
+    void ClosePutOffWindow();
 
+    bool m_starting;
+    HWND m_closeAfterStart; // the window whose close waits for the start
     CWnd* m_resultPanes;
     TaskJob* m_currentJob;          // set and cleared by the job's registration
     std::unique_ptr<TaskJob> m_job; // the owning pointer

@@ -2,8 +2,8 @@
 // it with the grouped count, the status follows the selection and the
 // task, the task commands are enabled by the listing, Find in Current
 // Results hands the listed files to a new task, closing stops a running
-// task and keeps the placement, and the task dialog's request is refused
-// in a modal state.
+// task and keeps the placement, a close during a task's start waits for
+// it, and the task dialog's request is refused in a modal state.
 #include "Frame/FrameTestSupport.h"
 
 #include "KyGuiTool/App/KyGuiApp.h"
@@ -147,6 +147,28 @@ TEST_F(DirFrame, ClosingStopsARunningTaskAndKeepsThePlacement)
     Kyvant::RegKey window(HKEY_CURRENT_USER, (std::string(kAppKey) + "\\Window").c_str());
     EXPECT_EQ(700u, Kyvant::GetRegistryDWORD(window.get(), "x2", 0) -
                         Kyvant::GetRegistryDWORD(window.get(), "x1", 0));
+}
+
+// A close that comes while a new task starts (its dialog then cancelled)
+// waits for the start: the frame, its document and the task controller
+// are still there when New returns, and the close follows.
+TEST_F(DirFrame, AClosingDuringANewTasksStartWaitsForTheStart)
+{
+    kytest::WriteFile(folder + "a.txt", "a");
+    RunTask({"@p" + folder + "*"});
+    ASSERT_EQ(1, List().GetItemCount());
+    ScriptedFrame::Answer cancel;
+    cancel.accept = false;
+    ScriptedFrame::Answers().push_back(cancel);
+    frame->PostMessage(WM_CLOSE);
+    New();
+    EXPECT_EQ(2, ScriptedFrame::Asks());
+    ASSERT_TRUE(::IsWindow(frameWindow()));
+    EXPECT_EQ(nullptr, GetFinder().GetCurrentJob());
+    if (theApp.m_pMainWnd == frame)
+        theApp.m_pMainWnd = nullptr; // its end must not end the tests' loop
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(frameWindow()));
 }
 
 TEST_F(DirFrame, TheDialogRequestIsRefusedInAModalState)

@@ -3,7 +3,8 @@
 // here, driven from outside as a user would: its Replace Task dialog over
 // a stored plan and an Explorer selection, the frame's answer buttons, the
 // log pane read back, the files compared byte for byte; KyReplace started
-// from a console; the frame's placement and tab size kept between runs.
+// from a console; the frame's placement and tab size kept between runs;
+// a window closed while a new task's start serves messages.
 // Screenshots go to build/test-artifacts.
 #include "e2e/RemoteWindows.h"
 
@@ -35,6 +36,7 @@ const int kFileName = 1004, kBefore = 1020, kLog = 1022;
 const int kReplace = 1009, kSkip = 1011, kReplaceInFile = 1010, kSkipInFile = 1012;
 const int kStop = 1019, kTabSize = 1043, kMatched = 1021;
 const UINT kTextOptionsCommand = 32773;
+const UINT kNewCommand = 57600;
 const DWORD kPaintMs = 400;
 
 struct Rule {
@@ -392,6 +394,27 @@ TEST_F(KyReplaceGEndToEnd, ClosingDuringATaskAsksFirst)
     ClickButton(Descendant(box, IDOK));
     EXPECT_NE(-1, program.WaitForExit());
     EXPECT_EQ("cat cat\n", kytest::ReadFile(files[0]));
+}
+
+// A new task whose dialog is cancelled, with the window closed at once
+// (while the start still serves messages): the program ends cleanly.
+TEST_F(KyReplaceGEndToEnd, CancelledNewTaskThenClose)
+{
+    StorePlan({{"cat", "dog"}}, false);
+    SelectFiles({"a cat\n"});
+    Started program(Program("KyReplaceG.exe"), "");
+    ASSERT_NE(nullptr, AcceptTaskDialog(program.id()));
+    const HWND frame = WaitForFrame(program.id());
+    ASSERT_NE(nullptr, frame);
+    ASSERT_TRUE(WaitFor([frame] { return Contains(LogOf(frame), "Made 1 replacement"); }));
+    ASSERT_TRUE(WaitFor([frame] { return !TaskRunning(frame); }));
+
+    MenuCommand(frame, kNewCommand);
+    const HWND dialog = FindTop(program.id(), kDialogTitle);
+    ASSERT_NE(nullptr, dialog);
+    ClickButton(Descendant(dialog, IDCANCEL));
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_GE(program.WaitForExit(), 0) << "the program ended by itself, without a fault";
 }
 
 // A shutdown asked while the Text Options dialog is up is refused with a

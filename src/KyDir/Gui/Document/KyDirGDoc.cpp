@@ -24,6 +24,10 @@ FileListView* CKyDirGDoc::FindListView() const
 
 BOOL CKyDirGDoc::OnNewDocument()
 {
+    if (m_finder && m_finder->IsStarting()) {
+        MessageBeep(0); // asked for from the message loop of a task's start
+        return FALSE;
+    }
     CWaitCursor wait;
     if (!CDocument::OnNewDocument())
         return FALSE;

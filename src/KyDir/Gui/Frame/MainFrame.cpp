@@ -271,8 +271,12 @@ bool CMainFrame::PrepareToClose()
     return true;
 }
 
+// A task still starting closes the window once its start is through.
 void CMainFrame::OnClose()
 {
+    Finder* finder = GetFinder();
+    if (finder != nullptr && finder->PutOffCloseWhileStarting(m_hWnd))
+        return;
     if (PrepareToClose())
         CFrameWnd::OnClose();
 }
@@ -284,7 +288,7 @@ BOOL CMainFrame::OnQueryEndSession()
         return FALSE;
     }
     Finder* finder = GetFinder();
-    return finder == nullptr || !finder->IsStopping();
+    return finder == nullptr || !(finder->IsStopping() || finder->IsStarting());
 }
 
 LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)

@@ -95,10 +95,13 @@ LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
 }
 
 // A running task is stopped first; the layout is kept and the clipboard's
-// data made independent of this program.
+// data made independent of this program. A task still starting closes the
+// window once its start is through.
 void CMainFrame::OnClose()
 {
     if (Stopping())
+        return;
+    if (m_finder && m_finder->PutOffCloseWhileStarting(m_hWnd))
         return;
     if (m_finder)
         m_finder->Stop();
@@ -116,7 +119,7 @@ BOOL CMainFrame::OnQueryEndSession()
         AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    if (Stopping())
+    if (Stopping() || (m_finder && m_finder->IsStarting()))
         return FALSE;
     return CFrameWnd::OnQueryEndSession();
 }

@@ -168,13 +168,17 @@ LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
     return Default();
 }
 
-// A stop waiting for the engine keeps the window: closing only beeps.
+// A stop waiting for the engine keeps the window: closing only beeps. A
+// task still starting closes the window once its start is through.
 void CMainFrame::OnClose()
 {
     if (WatchdogActive()) {
         ::MessageBeep(0);
         return;
     }
+    CKyReplaceGView* view = GetReplaceView();
+    if (view != nullptr && view->PutOffCloseWhileStarting())
+        return;
     SavePlacement();
     CFrameWnd::OnClose();
 }
@@ -185,6 +189,9 @@ BOOL CMainFrame::OnQueryEndSession()
         AfxMessageBox(IDS_KY_CLOSE_BEFORE_SHUTDOWN);
         return FALSE;
     }
+    const CKyReplaceGView* view = GetReplaceView();
+    if (view != nullptr && view->StartingTask())
+        return FALSE;
     return AfxGetApp()->SaveAllModified();
 }
 

@@ -51,6 +51,12 @@ public:
     Kyvant::ReplaceJob* CurrentJob() const { return m_job.get(); }
     // A stop or a task's end is under way.
     bool StoppingOrEnding() const { return m_inStop || m_ending; }
+    // A task's start is under way (its dialog, the wait for KyReplace).
+    bool StartingTask() const { return m_starting; }
+    // While a task starts the frame must not close (the start runs on the
+    // view's behalf): the close is put off and asked again of the frame once
+    // the start is through. False when no start is under way.
+    bool PutOffCloseWhileStarting();
     // Asks, and stops the task when the user agrees; true once stopped.
     bool StopTask();
     // While a task runs: the match and its replacement selected again.
@@ -179,6 +185,8 @@ private:
     Kyvant::SimpleLayoutManager m_layout;
 
     bool m_answerPending;
+    bool m_starting;
+    bool m_closeAfterStart;
     bool m_inStop;
     bool m_ending;
     bool m_firstUpdate;

@@ -34,10 +34,31 @@ const char kEngineDied[] = "Perl died unexpectedly";
 
 } // namespace
 
+// The start serves messages until KyReplace is ready: a start asked for
+// meanwhile only beeps, a close waits until the start is through.
 LRESULT CKyReplaceGView::OnStartTask(WPARAM firstUpdate, LPARAM)
 {
+    if (m_starting) {
+        MessageBeep(0);
+        return 0;
+    }
+    m_starting = true;
     StartTask(firstUpdate != 0);
+    m_starting = false;
+    if (m_closeAfterStart) {
+        m_closeAfterStart = false;
+        if (CFrameWnd* frame = GetParentFrame())
+            frame->PostMessage(WM_CLOSE);
+    }
     return 0;
+}
+
+bool CKyReplaceGView::PutOffCloseWhileStarting()
+{
+    if (!m_starting)
+        return false;
+    m_closeAfterStart = true;
+    return true;
 }
 
 void CKyReplaceGView::StartTask(bool first)
