@@ -91,7 +91,7 @@ bool FrameTest::TaskEnded()
     return finder->GetCurrentJob() == nullptr;
 }
 
-bool FrameTest::RunTask(const std::string& pattern)
+bool FrameTest::StartTask(const std::string& pattern)
 {
     ModalScript answer([pattern](CWnd* dialog) {
         char title[64] = "";
@@ -107,7 +107,13 @@ bool FrameTest::RunTask(const std::string& pattern)
     if (!finder->Start())
         return false;
     frame->OnTaskStarted(true);
-    return findgtest::PumpUntil([this] { return TaskEnded(); }, kTaskTimeoutMs);
+    return true;
+}
+
+bool FrameTest::RunTask(const std::string& pattern)
+{
+    return StartTask(pattern) &&
+           findgtest::PumpUntil([this] { return TaskEnded(); }, kTaskTimeoutMs);
 }
 
 } // namespace frametest

@@ -81,8 +81,10 @@ protected:
 
     // Writes the fixture folder and hands it to the next task dialog.
     void HandOverFixture();
-    // Runs a task whose dialog is answered with the pattern; true when it
-    // ran and ended.
+    // Starts a task whose dialog is answered with the pattern; true when it
+    // started.
+    bool StartTask(const std::string& pattern);
+    // The same, waiting for its end; true when it ran and ended.
     bool RunTask(const std::string& pattern);
     bool TaskEnded();
 

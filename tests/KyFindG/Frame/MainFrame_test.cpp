@@ -8,6 +8,7 @@
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/FinderModel.h"
+#include "KyGuiTool/ResultList/ResultListResource.h"
 #include "common/ProgramFolder.h"
 #include "common/WindowPng.h"
 #include "devenv/DevEnvOpening.h"
@@ -167,6 +168,36 @@ TEST_F(MainFrameTest, TaskShowsFilesAndCommandsFollowIt)
     frame->SendMessage(WM_COMMAND, ID_KYFINDG_DISCARD);
     EXPECT_EQ(0u, finder->GetModel().GetFileCount());
     EXPECT_FALSE(Enabled(*frame, ID_KYFINDG_DISCARD));
+}
+
+// While a task runs, the row whose file the finder still reports can be
+// neither cut, deleted nor renamed; a row before it can, and after the task
+// every row can.
+TEST_F(MainFrameTest, TheFileStillBeingFilledIsNotCutDeletedOrRenamed)
+{
+    const UINT kChanging[] = {ID_EDIT_CUT, ID_EDIT_CLEAR, ID_KY_RENAME};
+    SetEnvironmentVariableA("KYTEST_TASK_LINK", "slow=4000,slow-ms=5");
+    HandOverFixture();
+    ASSERT_TRUE(StartTask("alpha"));
+    frame->SetActiveView(list);
+    CListCtrl& rows = list->GetListCtrl();
+    ASSERT_TRUE(findgtest::PumpUntil([&] { return list->GetWatchedRow() > 0; }, kTaskTimeoutMs));
+    const int watched = list->GetWatchedRow();
+    rows.SetItemState(-1, 0, LVIS_SELECTED);
+    rows.SetItemState(watched, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    for (UINT id : kChanging)
+        EXPECT_FALSE(Enabled(*frame, id)) << id;
+    rows.SetItemState(watched, 0, LVIS_SELECTED);
+    rows.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    for (UINT id : kChanging)
+        EXPECT_TRUE(Enabled(*frame, id)) << id;
+
+    frame->SendMessage(WM_COMMAND, ID_KYFINDG_STOP);
+    SetEnvironmentVariableA("KYTEST_TASK_LINK", nullptr);
+    ASSERT_TRUE(findgtest::PumpUntil([this] { return TaskEnded(); }, kTaskTimeoutMs));
+    rows.SetItemState(watched, LVIS_SELECTED, LVIS_SELECTED);
+    for (UINT id : kChanging)
+        EXPECT_TRUE(Enabled(*frame, id)) << id;
 }
 
 // Open with VC++ against the stand-in: a failing call shows its message and

@@ -158,6 +158,8 @@ private:
     void AnswerTaskDialog();
     bool TabSizeHasFocus() const;
     bool HasFiles() const;
+    // A task runs and the file list's row still being filled is selected.
+    bool WatchedRowSelected() const;
     bool TaskRunning() const;
     bool Stopping() const;
     // The command id whose prompt and tip Open in IDE shows.

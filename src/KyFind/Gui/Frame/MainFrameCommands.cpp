@@ -15,6 +15,7 @@
 #include "KyFind/Gui/Model/FinderModel.h"
 #include "KyGui/Exceptions/MfcStdException.h"
 #include "KyGuiTool/App/KyGuiApp.h"
+#include "KyGuiTool/ResultList/ResultListResource.h"
 #include "KyStd/Containers/Sequencer.h"
 
 #include <comdef.h>
@@ -36,14 +37,23 @@ bool IsBarId(UINT id)
     return static_cast<int>(id) >= kFirstBarId && static_cast<int>(id) <= kLastBarId;
 }
 
+// The commands that would take away or rename the file the finder is still
+// reporting matches of.
+bool ChangesTheFile(UINT id)
+{
+    return id == ID_EDIT_CUT || id == ID_EDIT_CLEAR || id == ID_KY_RENAME;
+}
+
 } // namespace
 
-// While a task stops nothing but the bars' own commands runs; an executed
-// command ends a notice; errors reach the user as message boxes.
+// While a task stops nothing but the bars' own commands runs, and while it
+// runs the file still being filled is neither cut, deleted nor renamed; an
+// executed command ends a notice; errors reach the user as message boxes.
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     const bool update = static_cast<UINT>(nCode) == CN_UPDATE_COMMAND_UI;
-    if (Stopping() && !IsBarId(nID) && pHandlerInfo == nullptr) {
+    if (pHandlerInfo == nullptr &&
+        ((Stopping() && !IsBarId(nID)) || (ChangesTheFile(nID) && WatchedRowSelected()))) {
         if (update && pExtra)
             static_cast<CCmdUI*>(pExtra)->Enable(FALSE);
         if (update || nCode == CN_COMMAND)
@@ -59,6 +69,14 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     } catch (const std::exception& e) {
         throw Kyvant::MfcStdException::Create(e);
     }
+}
+
+bool CMainFrame::WatchedRowSelected() const
+{
+    const FileListView* list = GetFileListView();
+    if (!TaskRunning() || list == nullptr || list->GetWatchedRow() < 0)
+        return false;
+    return list->GetListCtrl().GetItemState(list->GetWatchedRow(), LVIS_SELECTED) != 0;
 }
 
 bool CMainFrame::HasFiles() const
