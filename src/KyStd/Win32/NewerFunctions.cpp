@@ -20,6 +20,7 @@ NewerFunctions Lookup()
         return functions;
     Find(kernel, "MoveFileExA", functions.moveFileEx);
     Find(kernel, "GetVolumePathNameA", functions.getVolumePathName);
+    Find(kernel, "CreateHardLinkA", functions.createHardLink);
     return functions;
 }
 

@@ -17,6 +17,8 @@ struct NewerFunctions {
     BOOL(WINAPI* moveFileEx)(LPCSTR from, LPCSTR to, DWORD flags);
     // Windows 2000 and later.
     BOOL(WINAPI* getVolumePathName)(LPCSTR file, LPSTR root, DWORD size);
+    // Windows 2000 and later; fails where the file system has no links (FAT).
+    BOOL(WINAPI* createHardLink)(LPCSTR link, LPCSTR existing, LPSECURITY_ATTRIBUTES security);
 };
 
 // The process's table, filled at first use. Tests change entries to act as

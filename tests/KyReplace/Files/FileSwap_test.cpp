@@ -19,10 +19,12 @@ bool EndsWith(const ky_F& name, const char* end)
     return name.length() >= n && ky_F(name.substr(name.length() - n)) == end;
 }
 
-// The system's operations, except that the named steps fail: "attr" (reading
-// attributes), "replace" (the one-step replace, failing as on Windows 95),
-// "aside-bak" (moving an older backup aside), "aside" (moving the original
-// aside), "tobak" (original to backup, where the name is free), "move"
+// The system's operations, except that the named steps fail: "95" (no
+// one-step replace, as on Windows 95), "held" (another program holds the
+// original without sharing delete), "attr" (reading attributes), "replace"
+// (the one-step replace), "link" (the backup as a second name), "aside-bak"
+// (moving an older backup aside), "aside" (moving the original aside),
+// "tobak" (original to backup by renaming, where the name is free), "move"
 // (changed copy to the original's name), "back" (the original's bytes back
 // to its name), "older-back" (an older backup back to its name).
 class FailingOps : public Kyvant::FileOps {
@@ -46,7 +48,18 @@ public:
     }
     bool MoveReplace(const ky_F& f, const ky_F& t) override
     {
-        return Ok("replace", ERROR_CALL_NOT_IMPLEMENTED) && sys().MoveReplace(f, t);
+        return Ok("95", ERROR_CALL_NOT_IMPLEMENTED) && Ok("replace") && sys().MoveReplace(f, t);
+    }
+    bool HeldWithoutDeleteShare(const ky_F& f) override
+    {
+        return !Ok("held") || sys().HeldWithoutDeleteShare(f);
+    }
+    bool HasOneStepReplace() override { return Ok("95") && sys().HasOneStepReplace(); }
+    bool LinkOrCopy(const ky_F& f, const ky_F& t) override
+    {
+        if (GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return sys().LinkOrCopy(f, t); // fails as it would anyway
+        return Ok("link") && sys().LinkOrCopy(f, t);
     }
     bool RenameAside(const ky_F& f, ky_F& aside) override
     {
@@ -102,25 +115,48 @@ TEST(FileSwap, EveryStepFailsSafely)
         {"", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
         {"attr", true, true, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"held", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
         {"aside-bak", true, true, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old f.txt.bak=older"},
-        {"tobak", true, true, false, SwapState::Unaltered, "bak",
+        {"link", true, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
+        {"link", true, true, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old f.txt.bak=older"},
-        {"tobak,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+        {"link,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
          "changed.tmp=new f.txt=old"},
+        // The one-step replace refused (the original held, sharing delete).
+        {"replace", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"replace", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"replace,aside", true, false, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"replace,aside", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"replace,aside,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"replace,move", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"replace,move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
+         "changed.tmp=new f.txt.bak=old"},
         {"replace,aside", false, false, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old"},
         {"replace,move", false, false, false, SwapState::Unaltered, "bak",
          "changed.tmp=new f.txt=old"},
-        {"move", true, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
-        {"move", true, true, false, SwapState::Unaltered, "bak",
-         "changed.tmp=new f.txt=old f.txt.bak=older"},
-        {"move,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
-         "changed.tmp=new f.txt=old"},
-        {"move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
-         "changed.tmp=new f.txt.bak=old"},
         {"replace,move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
          "changed.tmp=new kyf*=old"},
+        // Windows 95, 98 and ME: the original becomes the backup by renaming.
+        {"95", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"95", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"95,tobak", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"95,tobak,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"95,move", true, false, false, SwapState::Unaltered, "bak", "changed.tmp=new f.txt=old"},
+        {"95,move", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"95,move,older-back", true, true, false, SwapState::UnalteredOldBackupRemoved, "bak",
+         "changed.tmp=new f.txt=old"},
+        {"95,move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
+         "changed.tmp=new f.txt.bak=old"},
     };
     for (const Case& c : cases) {
         Scratch dir;

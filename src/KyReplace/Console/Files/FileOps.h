@@ -22,6 +22,16 @@ public:
     // ERROR_CALL_NOT_IMPLEMENTED. Also fails while another program holds to
     // open.
     virtual bool MoveReplace(const ky_F& from, const ky_F& to) = 0;
+    // True while another program holds file open without sharing delete
+    // access: then neither a replace nor a rename of it can work, and a
+    // second name made of it could not be deleted again.
+    virtual bool HeldWithoutDeleteShare(const ky_F& file) = 0;
+    // True where MoveReplace can work: Windows NT with MoveFileExA.
+    virtual bool HasOneStepReplace() = 0;
+    // Gives from's bytes the second name to: a hard link where the system and
+    // the file system have them (Windows 2000 and later, NTFS), else a copy
+    // with from's attributes. Fails when to exists.
+    virtual bool LinkOrCopy(const ky_F& from, const ky_F& to) = 0;
     // Renames file to a name no file in its folder has, given in aside.
     virtual bool RenameAside(const ky_F& file, ky_F& aside) = 0;
     virtual bool Delete(const ky_F& file) = 0;

@@ -12,6 +12,12 @@ bool NameTaken(DWORD error)
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
 }
 
+// How the backup gets the original's bytes.
+enum class BackupWay {
+    SecondName, // a hard link or copy: the original keeps its name
+    Rename,     // the original itself becomes the backup
+};
+
 // One swap's steps and what each failure must undo. Every failure throws
 // with the error of the step that failed.
 class Swap {
@@ -21,8 +27,14 @@ public:
     {
     }
     void KeepHiddenAndSystemBits();
-    // The original becomes the backup; an older backup moves aside first.
-    void BackUp();
+    // Refuses early what no replace could do, before a backup is made that
+    // could not be taken back.
+    void CheckNotHeld();
+    // Makes the backup; an older backup moves aside first.
+    void BackUp(BackupWay way);
+    // With a backup made as a second name: the changed copy replaces the
+    // original in one step, or by renames while another program holds it.
+    void ReplaceKeepingBackup();
     // Without backups, where nothing holds the original open: the changed
     // copy replaces it in one step.
     bool ReplaceInOneStep() { return ops_.MoveReplace(changed_, original_); }
@@ -39,10 +51,17 @@ private:
     {
         throw SwapError(os_error(error).what(), state, name);
     }
+    bool MakeBackup(BackupWay way);
+    void MoveOlderBackupAside();
     // Puts an older backup moved aside back under its name.
     SwapState RestoreOlderBackup();
+    // Takes back a backup made as a second name, then the older backup.
+    SwapState UndoBackup();
     // Deletes a file moved aside, read-only or not.
     void Remove(const ky_F& file);
+    // Deletes name, one of two names of the same bytes, keeping the
+    // attributes that other shares with it.
+    void RemoveSecondName(const ky_F& name, const ky_F& other);
 
     ky_F original_, changed_, backup_;
     FileOps& ops_;
@@ -61,17 +80,38 @@ void Swap::KeepHiddenAndSystemBits()
         Fail(GetLastError(), SwapState::Unaltered, backup_);
 }
 
+void Swap::CheckNotHeld()
+{
+    if (ops_.HeldWithoutDeleteShare(original_))
+        Fail(ERROR_SHARING_VIOLATION, SwapState::Unaltered, backup_);
+}
+
+bool Swap::MakeBackup(BackupWay way)
+{
+    return way == BackupWay::Rename ? ops_.Rename(original_, backup_)
+                                    : ops_.LinkOrCopy(original_, backup_);
+}
+
 // Tried first without looking for an older backup: a look for a name that
 // does not exist costs as much as making one.
-void Swap::BackUp()
+void Swap::BackUp(BackupWay way)
 {
-    if (ops_.Rename(original_, backup_)) {
-        kept_ = backup_;
-        return;
+    if (!MakeBackup(way)) {
+        const DWORD error = GetLastError();
+        if (!NameTaken(error))
+            Fail(error, SwapState::Unaltered, backup_);
+        MoveOlderBackupAside();
+        if (!MakeBackup(way)) {
+            const DWORD error = GetLastError();
+            Fail(error, RestoreOlderBackup(), backup_);
+        }
     }
-    const DWORD error = GetLastError();
-    if (!NameTaken(error))
-        Fail(error, SwapState::Unaltered, backup_);
+    if (way == BackupWay::Rename)
+        kept_ = backup_;
+}
+
+void Swap::MoveOlderBackupAside()
+{
     if (!ops_.RenameAside(backup_, olderBackup_)) {
         const DWORD asideError = GetLastError();
         olderBackup_.clear();
@@ -83,11 +123,31 @@ void Swap::BackUp()
         ops_.Rename(olderBackup_, backup_);
         Fail(ERROR_ACCESS_DENIED, SwapState::Unaltered, backup_);
     }
-    if (!ops_.Rename(original_, backup_)) {
+}
+
+// The one-step replace fails while another program holds the original open;
+// when that program shares delete access the original can still move aside.
+// Meanwhile the backup holds the original's bytes.
+void Swap::ReplaceKeepingBackup()
+{
+    if (ops_.MoveReplace(changed_, original_))
+        return;
+    if (!ops_.RenameAside(original_, kept_)) {
         const DWORD error = GetLastError();
-        Fail(error, RestoreOlderBackup(), backup_);
+        Fail(error, UndoBackup(), backup_);
     }
-    kept_ = backup_;
+    if (ops_.Rename(changed_, original_)) {
+        RemoveSecondName(kept_, backup_);
+        return;
+    }
+    const DWORD error = GetLastError();
+    if (!ops_.Rename(kept_, original_)) {
+        RemoveSecondName(kept_, backup_);
+        if (!olderBackup_.empty())
+            Remove(olderBackup_);
+        Fail(error, SwapState::RemovedButBackedUp, backup_);
+    }
+    Fail(error, UndoBackup(), backup_);
 }
 
 void Swap::MoveAside()
@@ -119,6 +179,12 @@ SwapState Swap::RestoreOlderBackup()
     return SwapState::UnalteredOldBackupRemoved;
 }
 
+SwapState Swap::UndoBackup()
+{
+    RemoveSecondName(backup_, original_);
+    return RestoreOlderBackup();
+}
+
 void Swap::DropAside(bool backups)
 {
     if (!olderBackup_.empty())
@@ -135,6 +201,18 @@ void Swap::Remove(const ky_F& file)
     ops_.Delete(file);
 }
 
+void Swap::RemoveSecondName(const ky_F& name, const ky_F& other)
+{
+    if (ops_.Delete(name))
+        return;
+    DWORD attributes = 0;
+    const bool known = ops_.GetAttributes(name, attributes);
+    ops_.SetAttributes(name, FILE_ATTRIBUTE_NORMAL);
+    ops_.Delete(name);
+    if (known)
+        ops_.SetAttributes(other, attributes);
+}
+
 } // namespace
 
 SwapResult SwapIntoPlace(const ky_F& original, const ky_F& changed, bool backups, FileOps& ops)
@@ -142,18 +220,25 @@ SwapResult SwapIntoPlace(const ky_F& original, const ky_F& changed, bool backups
     Swap swap(original, changed, ops);
     swap.KeepHiddenAndSystemBits();
     SwapResult result;
-    if (!backups && swap.ReplaceInOneStep())
+    if (!backups) {
+        if (!swap.ReplaceInOneStep()) {
+            swap.MoveAside();
+            swap.PutChangedInPlace();
+            swap.DropAside(false);
+        }
         return result;
-    if (backups)
-        swap.BackUp();
-    else
-        swap.MoveAside();
-    swap.PutChangedInPlace();
-    swap.DropAside(backups);
-
-    result.backedUp = backups;
-    if (backups)
-        result.backupName = swap.BackupName();
+    }
+    if (ops.HasOneStepReplace()) {
+        swap.CheckNotHeld();
+        swap.BackUp(BackupWay::SecondName);
+        swap.ReplaceKeepingBackup();
+    } else {
+        swap.BackUp(BackupWay::Rename);
+        swap.PutChangedInPlace();
+    }
+    swap.DropAside(true);
+    result.backedUp = true;
+    result.backupName = swap.BackupName();
     return result;
 }
 

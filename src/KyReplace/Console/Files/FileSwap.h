@@ -1,12 +1,14 @@
 // Puts the engine's changed copy of a file in place of the original. The
-// original name is never left empty without another name holding the
-// original's bytes: with backups the original becomes name + ".bak" (an
-// older backup first moves aside and comes back should the swap fail).
-// Without backups the changed copy replaces the original in one step where
-// the system can; where it cannot (Windows 95, or another program holds the
-// original open) the original moves aside until the changed copy has its
-// name. So a file another program holds open is replaced when that program
-// shares delete access, and otherwise left as it was.
+// original's name always holds the original's bytes or the changed ones,
+// whenever the process may stop: with backups, name + ".bak" is made as a
+// second name of the original (a hard link, else a copy; an older backup
+// first moves aside and comes back should the swap fail), then the changed
+// copy replaces the original in one step. Without backups the one-step
+// replace alone does it. Where the system has no one-step replace (Windows
+// 95, 98, ME), or another program holds the original open, the original
+// moves aside (with backups: becomes the backup) until the changed copy has
+// its name. So a file another program holds open is replaced when that
+// program shares delete access, and otherwise left as it was.
 #pragma once
 
 #include "KyReplace/Console/Files/FileOps.h"

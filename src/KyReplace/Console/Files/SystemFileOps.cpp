@@ -2,6 +2,7 @@
 #include "KyReplace/Console/Files/FileOps.h"
 #include "KyStd/Files/RenameAside.h"
 #include "KyStd/Win32/NewerFunctions.h"
+#include "KyStd/Win32/OsVersion.h"
 
 namespace Kyvant {
 
@@ -29,6 +30,32 @@ public:
             return false;
         }
         return moveFileEx(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    }
+    bool HeldWithoutDeleteShare(const ky_F& file) override
+    {
+        const HANDLE handle = CreateFileA(file.c_str(), DELETE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, 0, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return GetLastError() == ERROR_SHARING_VIOLATION;
+        CloseHandle(handle);
+        return false;
+    }
+    bool HasOneStepReplace() override
+    {
+        return Win32::Newer().moveFileEx && OsVersion::Info().dwPlatformId == VER_PLATFORM_WIN32_NT;
+    }
+    bool LinkOrCopy(const ky_F& from, const ky_F& to) override
+    {
+        const auto createHardLink = Win32::Newer().createHardLink;
+        if (createHardLink) {
+            if (createHardLink(to.c_str(), from.c_str(), nullptr))
+                return true;
+            const DWORD error = GetLastError();
+            if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+                return false;
+        }
+        return CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
     }
     bool RenameAside(const ky_F& file, ky_F& aside) override
     {
