@@ -7,8 +7,10 @@ cd "$(dirname "$0")"
 root=$PWD
 build=$root/build
 
-packages=(cmake ninja-build g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth googletest imagemagick)
+# mingw-w64-i686-dev holds the thread library's static archive and the DLL
+# start-up code that src/StaticRuntime rebuilds libwinpthread-1.dll from.
+packages=(cmake ninja-build g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
+          binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth googletest imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,14 @@
-// For modules linked with the compiler's runtime statically: the system
-// functions that runtime calls but Windows 95 or NT 4 lacks, found at run
-// time instead of imported, each with a way to do without it.
+// For modules linked with the compiler's thread library statically (the
+// statically linked modules, and libwinpthread-1.dll rebuilt from the static
+// archive): the system functions that library calls but Windows XP, 2000, 95
+// or NT 4 lacks, found at run time instead of imported, each with a way to do
+// without it.
 //
-// The runtime's thread library reaches each function through its import
-// pointer ("__imp__<name>@<bytes>"); defining those pointers here keeps the
-// functions out of the module's import table.
+// The thread library reaches each function through its import pointer
+// ("__imp__<name>@<bytes>"); defining those pointers here keeps the functions
+// out of the module's import table.
+#include "StaticRuntime/TickCount64.h"
+
 #include <windows.h>
 
 namespace {
@@ -17,12 +21,15 @@ F Kernel32Function(const char* name)
                   : nullptr;
 }
 
-// Without it: the 32-bit count, which wraps after 49.7 days.
+KyStaticRuntime::TickCountState g_tickCount;
+
+// Without it (before Windows Vista): the 32-bit count carried past its wraps,
+// so that a timed wait across one still ends.
 ULONGLONG WINAPI TickCount64()
 {
     using Fn = ULONGLONG(WINAPI*)();
     const Fn fn = Kernel32Function<Fn>("GetTickCount64");
-    return fn ? fn() : GetTickCount();
+    return fn ? fn() : KyStaticRuntime::ExtendedTickCount(g_tickCount, &GetTickCount);
 }
 
 // Without it (Windows 95): no debugger is assumed.
@@ -63,6 +70,7 @@ ULONG WINAPI RemoveVectoredHandler(PVOID handle)
 } // namespace
 
 // The import pointers, set before any code runs (constant initialisation).
+// clang-format off
 extern "C" {
 ULONGLONG(WINAPI* kyImpGetTickCount64)() __asm__("__imp__GetTickCount64@0") = &TickCount64;
 BOOL(WINAPI* kyImpIsDebuggerPresent)() __asm__("__imp__IsDebuggerPresent@0") = &DebuggerPresent;
@@ -73,3 +81,4 @@ PVOID(WINAPI* kyImpAddVectoredExceptionHandler)(ULONG, PVECTORED_EXCEPTION_HANDL
 ULONG(WINAPI* kyImpRemoveVectoredExceptionHandler)(PVOID) __asm__(
     "__imp__RemoveVectoredExceptionHandler@4") = &RemoveVectoredHandler;
 }
+// clang-format on

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # Reads the import table of every program and DLL in a folder tree and fails
-# when one imports a function from the list of those Windows 95 or NT 4 lacks.
+# when one imports a function that Windows XP lacks (every binary, the
+# compiler's runtime DLLs included) or, unless exempt, one that Windows 95 or
+# NT 4 lacks.
 #
-# Usage: check_imports.sh <objdump> <folder> <function list> <exemption list>
-#                         [suite binary ...]
+# Usage: check_imports.sh <objdump> <folder> <XP function list>
+#                         <95 and NT 4 function list> <exemption list>
+#                         [suite binary ...] [-- runtime DLL ...]
 # The exemption list names binaries (paths below the folder, wildcards
-# allowed) that are not checked, each with its reason; the suite's own
-# binaries, given after it, must all be present and none may be exempt.
+# allowed) that are not checked against the 95 and NT 4 list, each with its
+# reason. The suite's own binaries must all be present and none may be
+# exempt; the runtime DLLs given after "--" must all be present.
 set -u
-objdump=$1 folder=$2 list=$3 exemptions=$4
-shift 4
+objdump=$1 folder=$2 xp_list=$3 old_list=$4 exemptions=$5
+shift 5
 
 names() { sed -e 's/#.*//' -e 's/[[:space:]]//g' "$1" | grep -v '^$'; }
 mapfile -t exempt < <(names "$exemptions")
@@ -24,41 +28,52 @@ is_exempt() {
 }
 
 faults=0
+fault() {
+  echo "$1"
+  faults=$((faults + 1))
+}
+
+runtime=0
 for binary in "$@"; do
-  if [ ! -f "$folder/$binary" ]; then
-    echo "suite binary $binary is missing from $folder"
-    faults=$((faults + 1))
-  elif is_exempt "$binary"; then
-    echo "suite binary $binary must not be exempt"
-    faults=$((faults + 1))
+  if [ "$binary" = -- ]; then
+    runtime=1
+  elif [ ! -f "$folder/$binary" ]; then
+    fault "$binary is missing from $folder"
+  elif [ "$runtime" = 0 ] && is_exempt "$binary"; then
+    fault "suite binary $binary must not be exempt"
   fi
 done
 
 checked=0 skipped=0
 while IFS= read -r -d '' path; do
   binary=${path#"$folder"/}
+  checked=$((checked + 1))
+  check_old=1
   if is_exempt "$binary"; then
     skipped=$((skipped + 1))
-    continue
+    check_old=0
   fi
-  checked=$((checked + 1))
   # The import tables: "DLL Name: X" heads each DLL's lines "<vma> <hint> <name>".
-  found=$("$objdump" -p "$path" | awk -v list="$list" -v binary="$binary" '
-    BEGIN {
-      while ((getline line < list) > 0) {
+  found=$(set -o pipefail; "$objdump" -p "$path" | awk -v xp_list="$xp_list" -v old_list="$old_list" \
+                                       -v check_old="$check_old" -v binary="$binary" '
+    function read_list(file, into,    line) {
+      while ((getline line < file) > 0) {
         sub(/#.*/, "", line); gsub(/[ \t\r]/, "", line)
-        if (line != "") banned[line] = 1
+        if (line != "") into[line] = 1
       }
     }
+    BEGIN { read_list(xp_list, xp); read_list(old_list, old) }
     /^The Import Tables/ { inside = 1; next }
     /^The Export Tables/ || /^PE File Base Relocations/ || /^The Function Table/ { inside = 0 }
     inside && /DLL Name:/ { dll = $3; next }
-    inside && dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ && ($3 in banned) {
-      print binary " imports " dll "!" $3 ", which Windows 95 or NT 4 lacks"
+    inside && dll != "" && NF == 3 && $1 ~ /^[0-9a-f]+$/ && $2 ~ /^[0-9]+$/ {
+      if ($3 in xp)
+        print binary " imports " dll "!" $3 ", which Windows XP lacks"
+      else if (check_old && ($3 in old))
+        print binary " imports " dll "!" $3 ", which Windows 95 or NT 4 lacks"
     }')
-  if [ "${PIPESTATUS[0]}" != 0 ]; then
-    echo "$binary: cannot read its import table"
-    faults=$((faults + 1))
+  if [ $? != 0 ]; then
+    fault "$binary: cannot read its import table"
   fi
   if [ -n "$found" ]; then
     printf '%s\n' "$found"
@@ -66,7 +81,8 @@ while IFS= read -r -d '' path; do
   fi
 done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 | sort -z)
 
-echo "$checked binaries checked, $skipped exempt, $faults faults"
+echo "$checked binaries checked against the Windows XP list, $skipped of them exempt from" \
+     "the Windows 95 and NT 4 list; $faults faults"
 if [ "$checked" -eq 0 ]; then
   echo "no binaries found in $folder"
   exit 2
