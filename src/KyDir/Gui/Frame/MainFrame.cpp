@@ -13,6 +13,7 @@
 #include "KyDir/Gui/Task/DirJob.h"
 #include "KyDir/Gui/Task/TaskLink.h"
 #include "FinderLink/Task/TaskWords.h"
+#include "FinderLink/Texts/ToolTextBoxes.h"
 #include "KyGui/Helpers/UserEx.h"
 #include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/AppResource.h"
@@ -63,6 +64,7 @@ ON_WM_CLOSE()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
+ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
 ON_WM_SETCURSOR()
 ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
 ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateAlways)
@@ -136,6 +138,9 @@ bool CMainFrame::CreateBars()
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return false;
     const int countPane = m_statusBar.CommandToIndex(ID_INDICATOR_COUNT);
+    // The pane's string only sizes it: the pane shows what its update
+    // handler gives, nothing before.
+    m_statusBar.SetPaneText(countPane, "");
     if (Kyvant::UserEx::IsAppThemed())
         m_statusBar.SetPaneStyle(countPane, m_statusBar.GetPaneStyle(countPane) | SBPS_NOBORDERS);
     KyGuiApp::Instance().SetUpIndexingServiceMessageIcon(m_statusBar);
@@ -222,14 +227,10 @@ LRESULT CMainFrame::OnFocusView(WPARAM, LPARAM)
     return 0;
 }
 
+// One box at a time; texts that come while it is up wait for the next.
 LRESULT CMainFrame::OnText(WPARAM wParam, LPARAM)
 {
-    Kyvant::ky_S* text = reinterpret_cast<Kyvant::ky_S*>(wParam);
-    if (text == nullptr)
-        return 0;
-    const CString shown(text->c_str());
-    delete text;
-    AfxMessageBox(shown);
+    Kyvant::FinderLink::ShowToolText(reinterpret_cast<Kyvant::ky_S*>(wParam));
     return 0;
 }
 
@@ -308,6 +309,16 @@ LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
         position.flags &= ~SWP_SHOWWINDOW;
     }
     return Default();
+}
+
+// While a modal box or dialog waits for the user (a text of the Dir
+// program's, say), the count pane still follows the task.
+LRESULT CMainFrame::OnEnterIdle(WPARAM why, LPARAM who)
+{
+    const LRESULT result = CFrameWnd::OnEnterIdleMsg(why, who);
+    if (why == MSGF_DIALOGBOX && m_statusBar.GetSafeHwnd())
+        m_statusBar.OnUpdateCmdUI(this, FALSE);
+    return result;
 }
 
 // The watchdog's wait cursor first, then the working cursor.
