@@ -64,7 +64,6 @@ ON_WM_CLOSE()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
 ON_MESSAGE(WM_WINDOWPOSCHANGING, OnWindowPosChanging)
-ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
 ON_WM_SETCURSOR()
 ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
 ON_UPDATE_COMMAND_UI(ID_FILE_NEW, OnUpdateAlways)
@@ -121,7 +120,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    return CreateBars() ? 0 : -1;
+    if (!CreateBars())
+        return -1;
+    StartModalPanesTimer();
+    return 0;
 }
 
 bool CMainFrame::CreateBars()
@@ -309,16 +311,6 @@ LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
         position.flags &= ~SWP_SHOWWINDOW;
     }
     return Default();
-}
-
-// While a modal box or dialog waits for the user (a text of the Dir
-// program's, say), the count pane still follows the task.
-LRESULT CMainFrame::OnEnterIdle(WPARAM why, LPARAM who)
-{
-    const LRESULT result = CFrameWnd::OnEnterIdleMsg(why, who);
-    if (why == MSGF_DIALOGBOX && m_statusBar.GetSafeHwnd())
-        m_statusBar.OnUpdateCmdUI(this, FALSE);
-    return result;
 }
 
 // The watchdog's wait cursor first, then the working cursor.
