@@ -17,9 +17,9 @@ public:
 
     GatheredTexts() : m_counted(0) {}
 
+    // A text that cannot be kept (no memory) is counted; once one was
+    // counted, the later ones are too, so that the list stays in order.
     void Add(const char* text, unsigned length);
-    // A text that could not be kept (no memory) still counts.
-    void Count() { ++m_counted; }
     bool Empty() const { return m_listed.empty() && m_counted == 0; }
     // Texts added since the last Take.
     unsigned Size() const { return static_cast<unsigned>(m_listed.size()) + m_counted; }

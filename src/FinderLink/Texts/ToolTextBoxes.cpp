@@ -16,8 +16,9 @@ namespace {
 
 const UINT kBoxStyle = MB_OK | MB_ICONEXCLAMATION;
 
-// The process's one frame gets the texts; the state outlives it, so that a
-// box whose frame went while it was up returns to living state.
+// The process's one frame gets the texts. The state is the process's, not
+// the frame's, so that a box whose frame was destroyed while it was up
+// returns to a state that still exists.
 struct Boxes {
     GatheredTexts waiting;
     bool boxUp = false;

@@ -1,5 +1,6 @@
 // The texts gathered for a tool's next message box: a lone text as it is,
-// several one a line, those beyond the listed ones counted in a last line.
+// several one a line, those beyond the listed ones counted in a last line;
+// each text of its given length.
 #include "FinderLink/Texts/GatheredTexts.h"
 
 #include <gtest/gtest.h>
@@ -48,24 +49,18 @@ TEST(GatheredTexts, ListsUpToThirtyTextsAndCountsTheRest)
     }
 }
 
-TEST(GatheredTexts, TakeEmptiesAndATextThatCouldNotBeKeptStillCounts)
+TEST(GatheredTexts, TakeEmptiesAndTakesTheGivenLength)
 {
     GatheredTexts texts;
     EXPECT_TRUE(texts.Empty());
     texts.Add("first", 5);
     texts.Add("with its length", 4);
-    EXPECT_EQ("first\r\nwith", texts.Take());
-    EXPECT_TRUE(texts.Empty());
-    EXPECT_EQ("", texts.Take());
-
-    texts.Count();
+    texts.Add(nullptr, 3);
     EXPECT_FALSE(texts.Empty());
-    EXPECT_EQ("... and 1 more message.", texts.Take());
-    texts.Add("kept", 4);
-    texts.Count();
-    texts.Add("after a counted one, counted too", 32);
-    EXPECT_EQ(3u, texts.Size());
-    EXPECT_EQ("kept\r\n... and 2 more messages.", texts.Take());
+    EXPECT_EQ("first\r\nwith\r\n", texts.Take());
+    EXPECT_TRUE(texts.Empty());
+    EXPECT_EQ(0u, texts.Size());
+    EXPECT_EQ("", texts.Take());
 }
 
 } // namespace
