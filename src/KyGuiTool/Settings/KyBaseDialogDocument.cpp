@@ -79,9 +79,19 @@ unsigned ReadHeaderExtent(ToolDoc::File& stream, const ky_F& file)
     return extent;
 }
 
+// Only a disk file can be a task file: reading a device or a pipe could
+// wait for ever for bytes that never come.
+void RequireDiskFile(const ToolDoc::File& stream, const ky_F& file)
+{
+    const HANDLE handle = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(stream.GetFile().m_hFile));
+    if (GetFileType(handle) != FILE_TYPE_DISK)
+        ThrowInvalidFile(file);
+}
+
 unsigned HeaderExtentOf(const ky_F& file)
 {
     ToolDoc::File stream(file, ToolDoc::File::kLoadMode);
+    RequireDiskFile(stream, file);
     return ReadHeaderExtent(stream, file);
 }
 
@@ -356,6 +366,7 @@ void KyBaseDialog::DocDoOpen(const ky_F& file, bool remember)
     std::vector<SubDialogBridge*> started;
     try {
         ToolDoc::File stream(path, ToolDoc::File::kLoadMode);
+        RequireDiskFile(stream, path);
         const unsigned extent = ReadHeaderExtent(stream, path);
         m_extent = extent;
         m_partial = true;

@@ -6,6 +6,7 @@
 #include "KyFind/Gui/TextView/FileTextView.h"
 
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <utility>
 
@@ -55,6 +56,28 @@ TEST_F(FileTextView_, FileOver64KbIsShownWholeWithAFarMatchAtItsPosition)
     EXPECT_EQ(kRed, ColourAt(match.position));
     const long visible = Edit().GetFirstVisibleLine();
     EXPECT_GT(visible, 1000) << "scrolled to the match";
+}
+
+// A file that cannot be opened fails once: asked for again (as the list's
+// ticks may) the view stays empty without a word, until another file was
+// shown or the results were discarded.
+TEST_F(FileTextView_, AFileThatCannotBeOpenedFailsOnceUntilAnotherIsShown)
+{
+    MakeFile("here.txt", "alpha here\n");
+    const Kyvant::ky_F here((folder + "here.txt").c_str());
+    const Kyvant::ky_F gone((folder + "gone.txt").c_str());
+    FileTextView& view = frame->Text();
+    EXPECT_THROW(view.Load(gone), std::exception);
+    EXPECT_NO_THROW(view.Load(gone));
+    EXPECT_FALSE(view.IsShowingFile());
+    EXPECT_EQ(0, Edit().GetTextLength());
+
+    view.Load(here);
+    EXPECT_TRUE(view.IsShowingFile());
+    EXPECT_THROW(view.Load(gone), std::exception);
+    EXPECT_NO_THROW(view.Load(gone));
+    view.ForgetFailedFile();
+    EXPECT_THROW(view.Load(gone), std::exception);
 }
 
 // Every match's range from its position to its line's end is exactly the

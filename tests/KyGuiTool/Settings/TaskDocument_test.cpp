@@ -717,3 +717,72 @@ TEST_F(TaskDocument, OncePathPlansCameFromElsewhereOnlyAToolFileLoadsAtStartUp)
 }
 
 } // namespace
+
+namespace {
+
+// A pipe whose other end never writes: a reader would wait for ever.
+class SilentPipe {
+public:
+    SilentPipe()
+        : m_name("\\\\.\\pipe\\kytest_task_file_" + std::to_string(GetCurrentProcessId()) + "_" +
+                 std::to_string(++s_count)),
+          m_server(CreateNamedPipeA(m_name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 4096,
+                                    4096, 0, nullptr))
+    {
+    }
+    ~SilentPipe()
+    {
+        if (m_server != INVALID_HANDLE_VALUE)
+            CloseHandle(m_server);
+    }
+    SilentPipe(const SilentPipe&) = delete;
+    SilentPipe& operator=(const SilentPipe&) = delete;
+
+    bool Ok() const { return m_server != INVALID_HANDLE_VALUE; }
+    const std::string& Name() const { return m_name; }
+
+private:
+    static int s_count;
+    std::string m_name;
+    HANDLE m_server;
+};
+
+int SilentPipe::s_count = 0;
+
+} // namespace
+
+// A pipe or a device is no task file: it is refused before anything is
+// read, at start-up (the dialog still shows; a pipe nobody writes to would
+// keep it from ever showing) as when opened.
+TEST_F(TaskDocument, APipeOrADeviceIsRefusedBeforeAnythingIsRead)
+{
+    const std::string invalid = "This file does not appear to be a valid Task File: ";
+    {
+        SilentPipe pipe;
+        ASSERT_TRUE(pipe.Ok());
+        SetLastFileUsed(pipe.Name());
+        TestDialog test;
+        BoxAnswers boxes;
+        std::string caption;
+        test.Run([&] {
+            caption = test.Caption();
+            test.Click(IDCANCEL);
+        });
+        EXPECT_EQ(Strings{invalid + FullPath(pipe.Name())}, boxes.Texts());
+        EXPECT_EQ(kTitle, caption);
+    }
+    // Through the Open dialog, which takes a device's name.
+    const std::string device = "NUL";
+    TestDialog test;
+    BoxAnswers boxes;
+    Strings log;
+    test.Run([&] {
+        test.TakeLog();
+        Open(test, device);
+        log = test.TakeLog();
+        test.Click(IDCANCEL);
+    });
+    EXPECT_EQ(Strings{invalid + FullPath(device)}, boxes.Texts());
+    EXPECT_TRUE(DocCalls(log).empty()) << DocCalls(log).front();
+    EXPECT_TRUE(RecentFiles(test).empty());
+}

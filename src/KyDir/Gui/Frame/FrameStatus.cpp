@@ -17,6 +17,10 @@ namespace {
 
 const UINT_PTR kStatusTimerId = 1;
 const UINT kStatusDelayMs = 200;
+// While a box or dialog is up the program is never idle: the count pane is
+// brought up to date on this timer instead.
+const UINT_PTR kModalPanesTimerId = 2;
+const UINT kModalPanesMs = 1000;
 
 // The digits with the locale's thousands separator every group of digits
 // from the right.
@@ -69,8 +73,23 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimerId)
         ShowStatus();
+    else if (nIDEvent == kModalPanesTimerId)
+        UpdatePanesWhileModal();
     else
         CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::StartModalPanesTimer()
+{
+    SetTimer(kModalPanesTimerId, kModalPanesMs, nullptr);
+}
+
+// The count pane shows what its update handler gives, also while a box of
+// the Dir program's texts waits for the user.
+void CMainFrame::UpdatePanesWhileModal()
+{
+    if (InModalState() && m_statusBar.GetSafeHwnd())
+        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 void CMainFrame::ShowStatus()

@@ -13,6 +13,7 @@
 #include "KyDir/Gui/Task/DirJob.h"
 #include "KyDir/Gui/Task/TaskLink.h"
 #include "FinderLink/Task/TaskWords.h"
+#include "FinderLink/Texts/ToolTextBoxes.h"
 #include "KyGui/Helpers/UserEx.h"
 #include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/AppResource.h"
@@ -119,7 +120,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    return CreateBars() ? 0 : -1;
+    if (!CreateBars())
+        return -1;
+    StartModalPanesTimer();
+    return 0;
 }
 
 bool CMainFrame::CreateBars()
@@ -136,6 +140,9 @@ bool CMainFrame::CreateBars()
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return false;
     const int countPane = m_statusBar.CommandToIndex(ID_INDICATOR_COUNT);
+    // The pane's string only sizes it: the pane shows what its update
+    // handler gives, nothing before.
+    m_statusBar.SetPaneText(countPane, "");
     if (Kyvant::UserEx::IsAppThemed())
         m_statusBar.SetPaneStyle(countPane, m_statusBar.GetPaneStyle(countPane) | SBPS_NOBORDERS);
     KyGuiApp::Instance().SetUpIndexingServiceMessageIcon(m_statusBar);
@@ -222,14 +229,10 @@ LRESULT CMainFrame::OnFocusView(WPARAM, LPARAM)
     return 0;
 }
 
+// One box at a time; texts that come while it is up wait for the next.
 LRESULT CMainFrame::OnText(WPARAM wParam, LPARAM)
 {
-    Kyvant::ky_S* text = reinterpret_cast<Kyvant::ky_S*>(wParam);
-    if (text == nullptr)
-        return 0;
-    const CString shown(text->c_str());
-    delete text;
-    AfxMessageBox(shown);
+    Kyvant::FinderLink::ShowToolText(reinterpret_cast<Kyvant::ky_S*>(wParam));
     return 0;
 }
 

@@ -82,6 +82,8 @@ protected:
 private:
     bool CreateBars();
     void ShowStatus();
+    void StartModalPanesTimer();
+    void UpdatePanesWhileModal();
     void FollowSelection(int selected);
     bool HasResultsAndIdle() const;
     void AnswerDialogRequest();

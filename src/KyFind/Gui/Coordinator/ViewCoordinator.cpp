@@ -96,10 +96,15 @@ int ViewCoordinator::MatchRows(const Finder::Model::FileRec* file)
     return file != nullptr ? static_cast<int>(file->GetMatches().size()) : 0;
 }
 
-void ViewCoordinator::SetIdleStatus()
+void ViewCoordinator::ShowStatus(UINT stringId, bool atOnce)
 {
     if (m_frame != nullptr)
-        m_frame->SetStatus(PaneFrame::kIdleStatus, true);
+        m_frame->SetStatus(stringId, atOnce);
+}
+
+void ViewCoordinator::SetIdleStatus()
+{
+    ShowStatus(PaneFrame::kIdleStatus, true);
 }
 
 void ViewCoordinator::ActivateFileView()
@@ -213,6 +218,7 @@ void ViewCoordinator::Reset()
         m_fileList->Clear();
     m_matchList->Empty();
     m_fileView->ShowEmpty();
+    m_fileView->ForgetFailedFile();
     m_frame->GetFrameWnd().SetActiveView(m_fileList);
     SetIdleStatus();
     m_currentFile = -1;

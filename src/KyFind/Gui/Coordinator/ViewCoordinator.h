@@ -37,6 +37,8 @@ public:
     // it when its window is destroyed, while the other panes still exist.
     void Unbind();
     bool IsBound() const { return m_frame != nullptr; }
+    // A status text by string id through the frame, when there is one.
+    void ShowStatus(UINT stringId, bool atOnce);
 
     Finder& GetFinder() const { return m_finder; }
     TextOptions& GetTextOptions() { return m_options; }

@@ -3,6 +3,7 @@
 
 #include "KyFind/Gui/App/KyFindGApp.h"
 #include "KyFind/Gui/Coordinator/ViewCoordinator.h"
+#include "KyFind/Gui/Frame/FrameResource.h"
 #include "KyFind/Gui/Model/FinderModel.h"
 #include "KyFind/Gui/Task/FinderJob.h"
 #include "KyGuiTool/ResultList/KyFileListViewBase.h"
@@ -38,6 +39,14 @@ bool Finder::Start()
             Discard();
         return running;
     });
+}
+
+void Finder::Stop()
+{
+    if (m_stopping || !IsRunning())
+        return;
+    m_views->ShowStatus(IDS_KYFINDG_STOPPING, false);
+    TaskController::Stop();
 }
 
 // The end message of an earlier task (whose job is gone, or was replaced by

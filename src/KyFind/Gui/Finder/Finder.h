@@ -37,6 +37,10 @@ public:
     // the task dialog was cancelled or the task could not start (the error
     // was shown).
     bool Start();
+    // Asks the running task to go away, saying so in the status bar, and
+    // waits until it has ended (whatever asked: the Stop command, closing,
+    // the end of the session, a new document).
+    void Stop();
     // The end message of the results reader: destroys the job that sent it.
     void OnTaskEnd();
     // Empties the results and the panes, and drops the job.

@@ -120,6 +120,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateBars() || !CreateStatusBar())
         return -1;
+    StartModalPanesTimer();
     m_paneKeys = LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_KYFINDG_PANE_KEYS));
     m_editor.Load(KyGuiApp::Instance().GetRegKey().get());
     return 0;
@@ -158,6 +159,10 @@ bool CMainFrame::CreateStatusBar()
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
         return false;
     m_statusBar.UseOwnerDrawnMessagePane();
+    // A pane's string only sizes it: the pane shows what its update handler
+    // gives, nothing before.
+    m_statusBar.SetPaneText(m_statusBar.CommandToIndex(ID_KYFINDG_CARET_PANE), "");
+    m_statusBar.SetPaneText(m_statusBar.CommandToIndex(ID_KYFINDG_MATCH_PANE), "");
     if (Kyvant::UserEx::IsAppThemed())
         m_statusBar.SetPaneStyle(kMatchPaneIndex,
                                  m_statusBar.GetPaneStyle(kMatchPaneIndex) | SBPS_NOBORDERS);

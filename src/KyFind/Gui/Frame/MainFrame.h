@@ -154,6 +154,8 @@ private:
     bool CreateStatusBar();
     void FillTabSizeCombo();
     void ShowStatusText();
+    void StartModalPanesTimer();
+    void UpdatePanesWhileModal();
     void UpdateWorkingCursor();
     void AnswerTaskDialog();
     bool TabSizeHasFocus() const;

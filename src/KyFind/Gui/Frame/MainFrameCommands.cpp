@@ -91,10 +91,8 @@ void CMainFrame::OnUpdateAlways(CCmdUI* pCmdUI)
 
 void CMainFrame::OnStop()
 {
-    if (!m_finder)
-        return;
-    SetStatusText(IDS_KYFINDG_STOPPING, false);
-    m_finder->Stop();
+    if (m_finder)
+        m_finder->Stop();
 }
 
 void CMainFrame::OnUpdateStop(CCmdUI* pCmdUI)

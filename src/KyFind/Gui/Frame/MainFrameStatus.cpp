@@ -15,6 +15,10 @@ namespace {
 
 const UINT_PTR kStatusTimer = 1;
 const UINT kStatusDelayMs = 200;
+// While a box or dialog is up the program is never idle: its panes are
+// brought up to date on this timer instead.
+const UINT_PTR kModalPanesTimer = 2;
+const UINT kModalPanesMs = 1000;
 
 // An edit inside a pane (a row being renamed) takes its keys itself.
 bool IsEdit(HWND window)
@@ -72,8 +76,23 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimer)
         ShowStatusText();
+    else if (nIDEvent == kModalPanesTimer)
+        UpdatePanesWhileModal();
     else
         CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::StartModalPanesTimer()
+{
+    SetTimer(kModalPanesTimer, kModalPanesMs, nullptr);
+}
+
+// The panes show what their update handlers give, also while a box of the
+// finder's texts or of an error waits for the user.
+void CMainFrame::UpdatePanesWhileModal()
+{
+    if (InModalState() && m_statusBar.GetSafeHwnd())
+        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 // The message pane shows the idle message, which GetMessageString turns
@@ -167,7 +186,8 @@ void CMainFrame::OnUpdateCaretPane(CCmdUI* pCmdUI)
 // app-starting cursor shows.
 BOOL CMainFrame::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
-    if (m_finder && m_finder->IsStopping() && (nHitTest == HTCLIENT || !IsWindowEnabled())) {
+    if (m_finder && m_finder->GetState() == Kyvant::ProcessKiller::User::kFirstTickPassed &&
+        (nHitTest == HTCLIENT || !IsWindowEnabled())) {
         RestoreWaitCursor();
         return TRUE;
     }

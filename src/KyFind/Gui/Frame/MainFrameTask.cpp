@@ -8,6 +8,7 @@
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Task/FinderJob.h"
 #include "KyFind/Gui/Task/TaskLink.h"
+#include "FinderLink/Texts/ToolTextBoxes.h"
 #include "KyStd/Strings/String.h"
 
 #include <exception>
@@ -91,14 +92,10 @@ LRESULT CMainFrame::OnTaskEnd(WPARAM, LPARAM)
     return 0;
 }
 
+// One box at a time; texts that come while it is up wait for the next.
 LRESULT CMainFrame::OnText(WPARAM wParam, LPARAM)
 {
-    Kyvant::ky_S* text = reinterpret_cast<Kyvant::ky_S*>(wParam);
-    if (!text)
-        return 0;
-    const std::string shown = text->c_str();
-    delete text;
-    AfxMessageBox(shown.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    Kyvant::FinderLink::ShowToolText(reinterpret_cast<Kyvant::ky_S*>(wParam));
     return 0;
 }
 

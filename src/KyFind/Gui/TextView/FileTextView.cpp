@@ -159,7 +159,15 @@ void FileTextView::Load(const Kyvant::ky_F& name)
     if (!m_loadedName.empty() && name == m_loadedName)
         return;
     ShowEmpty();
-    StreamFile(name);
+    if (!m_failedName.empty() && name == m_failedName)
+        return;
+    try {
+        StreamFile(name);
+    } catch (...) {
+        m_failedName = name;
+        throw;
+    }
+    m_failedName.clear();
     ApplyFont(); // streamed text comes in the control's default format
     m_loadedName = name;
     m_caretMoved = true;

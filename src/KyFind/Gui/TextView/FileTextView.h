@@ -38,8 +38,13 @@ public:
 
     // Shows the file (nothing when it is shown already); a file that cannot
     // be opened or read throws Kyvant::rtl_error or std::runtime_error and
-    // leaves the view empty.
+    // leaves the view empty. The failure is told once: the same file asked
+    // for again (a file deleted since the search, while the list still
+    // grows) leaves the view empty without a word, until another file was
+    // asked for or the failure forgotten.
     void Load(const Kyvant::ky_F& name);
+    // The results were discarded: a file that failed may be told again.
+    void ForgetFailedFile() { m_failedName.clear(); }
     // Shows nothing.
     void ShowEmpty();
     bool IsShowingFile() const { return !m_loadedName.empty(); }
@@ -121,7 +126,8 @@ private:
     PaneFrame* m_frame;
     TextOptions* m_options;
     Kyvant::ky_F m_loadedName;
-    CHARRANGE m_match; // cpMin -1: none
+    Kyvant::ky_F m_failedName; // the file whose failure was told last
+    CHARRANGE m_match;         // cpMin -1: none
     bool m_caretMoved;
     CString m_caretText;
     CString m_searchText;

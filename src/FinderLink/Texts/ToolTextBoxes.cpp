@@ -1,0 +1,65 @@
+// One message box of a tool's texts at a time, the texts that come while it
+// is up gathered for the next.
+#include "FinderLink/Texts/ToolTextBoxes.h"
+
+#include "FinderLink/Texts/GatheredTexts.h"
+
+#include <afxwin.h>
+
+#include <memory>
+#include <string>
+
+namespace Kyvant {
+namespace FinderLink {
+
+namespace {
+
+const UINT kBoxStyle = MB_OK | MB_ICONEXCLAMATION;
+
+// The process's one frame gets the texts. The state is the process's, not
+// the frame's, so that a box whose frame was destroyed while it was up
+// returns to a state that still exists.
+struct Boxes {
+    GatheredTexts waiting;
+    bool boxUp = false;
+};
+
+Boxes& TheBoxes()
+{
+    static Boxes boxes;
+    return boxes;
+}
+
+class BoxUpScope {
+public:
+    explicit BoxUpScope(bool& up) : m_up(up) { m_up = true; }
+    ~BoxUpScope() { m_up = false; }
+    BoxUpScope(const BoxUpScope&) = delete;
+    BoxUpScope& operator=(const BoxUpScope&) = delete;
+
+private:
+    bool& m_up;
+};
+
+} // namespace
+
+void ShowToolText(ky_S* text)
+{
+    if (text == nullptr)
+        return;
+    Boxes& boxes = TheBoxes();
+    {
+        const std::unique_ptr<ky_S> owned(text);
+        boxes.waiting.Add(owned->c_str(), owned->length());
+    }
+    if (boxes.boxUp)
+        return;
+    const BoxUpScope up(boxes.boxUp);
+    while (!boxes.waiting.Empty()) {
+        const std::string shown = boxes.waiting.Take();
+        AfxMessageBox(shown.c_str(), kBoxStyle);
+    }
+}
+
+} // namespace FinderLink
+} // namespace Kyvant
