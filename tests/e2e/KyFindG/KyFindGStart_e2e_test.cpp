@@ -71,8 +71,7 @@ TEST(KyFindGStart, AcceptedDialogShowsTheFilesTheFinderFinds)
     EXPECT_EQ("Ready", StatusText(status, 0));
     Screenshot(frame, kArtifacts, "02-results");
 
-    // Only the console-started program hands a task over and ends with 0.
     PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(1u, program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }
