@@ -19,8 +19,10 @@ const char kTitle[] = "Kyvant Tools Uninstaller";
 const char kQuestion[] = "Delete the Kyvant Tools database files and lose all your named Path "
                          "Plans, Mask Sets, and Replace Plans?";
 const char kFolderFailed[] = "Could not delete folder: ";
-const char* const kDatabaseFiles[] = {"KyMask.idx",     "KyMask.db",         "KyPathPlan.idx",
-                                      "KyPathPlan.db",  "KyReplacePlan.idx", "KyReplacePlan.db"};
+const char kNotFullPath[] =
+    "The database files were not deleted, because their folder is not a full path: ";
+const char* const kDatabaseFiles[] = {"KyMask.idx",    "KyMask.db",         "KyPathPlan.idx",
+                                      "KyPathPlan.db", "KyReplacePlan.idx", "KyReplacePlan.db"};
 
 // The first two strings of the multi-string, read whole within the buffer.
 bool ReadCreatedPaths(HKEY key, std::string& outer, std::string& inner)
@@ -52,10 +54,18 @@ void DeleteDatabaseFiles(const std::string& folder)
         DeleteFileA((folder + "\\" + name).c_str());
 }
 
+// A relative folder would be taken from wherever the uninstaller runs: it is
+// reported and nothing is deleted.
 void DeleteDatabases(HWND owner, const std::string& outer, const std::string& inner)
 {
-    if (!IsAbsolute(outer) || (!inner.empty() && !IsAbsolute(inner)))
-        return;
+    for (const std::string* folder : {&outer, &inner}) {
+        if (folder->empty() && folder == &inner)
+            continue;
+        if (!IsAbsolute(*folder)) {
+            Prompt(owner, kNotFullPath + *folder, kTitle, MB_OK | MB_ICONWARNING);
+            return;
+        }
+    }
     if (!inner.empty()) {
         DeleteDatabaseFiles(inner);
         RemoveDirectoryA(inner.c_str());

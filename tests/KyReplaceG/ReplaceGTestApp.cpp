@@ -48,6 +48,13 @@ int ReplaceGTestApp::DoMessageBox(LPCSTR prompt, UINT type, UINT)
     return answerBox ? answerBox(boxes.back()) : IDOK;
 }
 
+BOOL ReplaceGTestApp::OnIdle(LONG count)
+{
+    if (idleHook && idleHook())
+        idleHook = nullptr;
+    return KyGuiApp::OnIdle(count);
+}
+
 ReplaceGTestApp& TestApp()
 {
     return theApp;

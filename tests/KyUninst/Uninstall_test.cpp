@@ -19,8 +19,8 @@ const char kApprovedKey[] =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 const char kShellExtClass[] = "{57E25520-4EBA-11d2-AF21-00E0291D2688}";
 const char kConnectKey[] = "CLSID\\{2DF49268-E61A-11D3-B29C-00E0291D2688}";
-const char* const kDatabaseFiles[] = {"KyMask.idx",     "KyMask.db",         "KyPathPlan.idx",
-                                      "KyPathPlan.db",  "KyReplacePlan.idx", "KyReplacePlan.db"};
+const char* const kDatabaseFiles[] = {"KyMask.idx",    "KyMask.db",         "KyPathPlan.idx",
+                                      "KyPathPlan.db", "KyReplacePlan.idx", "KyReplacePlan.db"};
 const char kQuestion[] = "Delete the Kyvant Tools database files and lose all your named Path "
                          "Plans, Mask Sets, and Replace Plans?";
 
@@ -108,7 +108,7 @@ protected:
         char system[MAX_PATH];
         GetSystemDirectoryA(system, MAX_PATH);
         return kytest::RunCommandLine(std::string(system) + "\\regsvr32.exe /s " +
-                                  (unregister ? "/u " : "") + "\"" + dll + "\"");
+                                      (unregister ? "/u " : "") + "\"" + dll + "\"");
     }
     static void Answer(int button)
     {
@@ -157,8 +157,8 @@ protected:
 std::string QuestionLine()
 {
     return "Kyvant Tools Uninstaller\t" +
-           std::to_string(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) + "\towned: " +
-           kQuestion;
+           std::to_string(MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2) +
+           "\towned: " + kQuestion;
 }
 
 TEST_F(Uninstall, YesRemovesEverythingInnerFolderFirst)
@@ -251,16 +251,40 @@ INSTANTIATE_TEST_SUITE_P(Values, Unasked,
                                            ValueCase{REG_MULTI_SZ, std::string("a", 1)},
                                            ValueCase{REG_MULTI_SZ, std::string(600, 'a')}));
 
-TEST_F(Uninstall, RelativeFoldersAreNotDeleted)
+// A relative folder, outer or inner, deletes nothing, and the user who
+// answered Yes is told why.
+TEST_F(Uninstall, RelativeFoldersAreNotDeletedAndSaySo)
 {
     const std::string cwd = root_ + "cwd";
     CreateDirectoryA(cwd.c_str(), nullptr);
     CreateDirectoryA((cwd + "\\Kyvant").c_str(), nullptr);
-    PutDatabaseFiles(cwd + "\\Kyvant");
-    SetCreatedPaths(REG_MULTI_SZ, std::string("Kyvant") + '\0' + '\0');
-    Answer(IDYES);
-    EXPECT_EQ("initialize=0", Run(QuotedArgument(), cwd));
-    EXPECT_EQ(6, FilesLeft(cwd + "\\Kyvant"));
+    CreateDirectoryA((cwd + "\\Kyvant\\Data").c_str(), nullptr);
+    const struct {
+        std::string value;
+        const char* relative;
+        std::string filesIn;
+    } cases[] = {
+        {std::string("Kyvant") + '\0' + '\0', "Kyvant", cwd + "\\Kyvant"},
+        {outer_ + '\0' + "Kyvant\\Data" + '\0' + '\0', "Kyvant\\Data", cwd + "\\Kyvant\\Data"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.relative);
+        DeleteFileA((root_ + "prompts.log").c_str());
+        PutDatabaseFiles(c.filesIn);
+        PutDatabaseFiles(outer_);
+        SetCreatedPaths(REG_MULTI_SZ, c.value);
+        Answer(IDYES);
+        EXPECT_EQ("initialize=0", Run(QuotedArgument(), cwd));
+        EXPECT_EQ(6, FilesLeft(c.filesIn));
+        EXPECT_EQ(6, FilesLeft(outer_));
+        EXPECT_TRUE(Exists(outer_));
+        const std::string warning =
+            "Kyvant Tools Uninstaller\t" + std::to_string(MB_OK | MB_ICONWARNING) +
+            "\towned: The database files were not deleted, because their folder is not a full "
+            "path: " +
+            c.relative;
+        EXPECT_EQ((std::vector<std::string>{QuestionLine(), warning}), Prompts());
+    }
 }
 
 TEST_F(Uninstall, UnterminatedValueIsReadWithinItsBuffer)

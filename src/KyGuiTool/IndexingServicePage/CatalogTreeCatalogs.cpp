@@ -6,6 +6,7 @@
 #include "KyGuiTool/IndexingServicePage/CatalogList.h"
 #include "KyGuiTool/IndexingServicePage/IndexingServicePageResource.h"
 #include "KyGuiTool/PathPlans/PathPlanSupport.h"
+#include "KyGuiTool/ShellObjEdit/HandlerErrors.h"
 #include "KyStd/Shell/ComError.h"
 
 #include <algorithm>
@@ -32,9 +33,25 @@ bool Contains(const std::vector<ky_I>& names, const ky_I& name)
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// A listing's failure shown as the handlers show theirs: a COM error as an
+// OLE exception with its result code, a standard one with its text.
+void ReportFailure(const std::exception_ptr& failure)
+{
+    try {
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            RethrowForMfc();
+        }
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    }
+}
+
 } // namespace
 
-HTREEITEM KyCatalogTreeCtrl::AddComputerTrying(const ky_I& name)
+HTREEITEM KyCatalogTreeCtrl::AddComputerTrying(const ky_I& name, std::exception_ptr& failure)
 {
     Names catalogs;
     bool listed = true;
@@ -42,8 +59,10 @@ HTREEITEM KyCatalogTreeCtrl::AddComputerTrying(const ky_I& name)
         catalogs = ListCatalogs(name);
     } catch (const _com_error&) {
         listed = false;
+        failure = std::current_exception();
     } catch (const std::exception&) {
         listed = false;
+        failure = std::current_exception();
     }
     HTREEITEM computer = InsertComputer(name, listed);
     for (const ky_I& catalog : catalogs)
@@ -56,11 +75,16 @@ void KyCatalogTreeCtrl::SetCatalogs(const input_sequencer<ky_I>& list)
     CWaitCursor busy;
     const CatalogList::WantedList wanted = CatalogList::Parse(list);
     std::vector<HTREEITEM> added;
+    // This computer's first listing is the page's only source of catalogs:
+    // its failure is reported. A stored computer that cannot be asked is
+    // only shown unlisted.
+    std::exception_ptr firstListing;
     if (GetRootItem() == nullptr && wanted.empty())
-        added.push_back(AddComputerTrying(ky_I(CatalogList::kLocalComputer)));
+        added.push_back(AddComputerTrying(ky_I(CatalogList::kLocalComputer), firstListing));
     for (const CatalogList::Wanted& computer : wanted) {
+        std::exception_ptr ignored;
         if (!computer.computer.empty() && FindComputer(computer.computer) == nullptr)
-            added.push_back(AddComputerTrying(computer.computer));
+            added.push_back(AddComputerTrying(computer.computer, ignored));
     }
     for (const CatalogList::Wanted& computer : wanted) {
         HTREEITEM item = FindComputer(computer.computer);
@@ -75,6 +99,8 @@ void KyCatalogTreeCtrl::SetCatalogs(const input_sequencer<ky_I>& list)
         Expand(item, TVE_EXPAND);
     ApplyChecks(wanted);
     ReportUnavailable(wanted);
+    if (firstListing)
+        ReportFailure(firstListing);
 }
 
 // A computer wanted whole is checked with all its catalogs; of another one

@@ -14,6 +14,7 @@
 
 #include <afxcmn.h>
 
+#include <exception>
 #include <vector>
 
 class KYGUITOOL_API KyCatalogTreeCtrl : public CTreeCtrl {
@@ -108,8 +109,8 @@ private:
     // Adds the computer with its catalogs, expanded.
     void AddListedComputer(const Kyvant::ky_I& name, const Names& catalogs);
     // The computer with the catalogs the service lists, or alone and marked
-    // unlisted when it cannot be asked.
-    HTREEITEM AddComputerTrying(const Kyvant::ky_I& name);
+    // unlisted when it cannot be asked (failure then holds why).
+    HTREEITEM AddComputerTrying(const Kyvant::ky_I& name, std::exception_ptr& failure);
     void RemoveComputer(HTREEITEM computer);
     void ApplyChecks(const Kyvant::CatalogList::WantedList& wanted);
     void ReportUnavailable(const Kyvant::CatalogList::WantedList& wanted);

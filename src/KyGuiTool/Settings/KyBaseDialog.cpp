@@ -108,9 +108,9 @@ KyBaseDialog::KyBaseDialog(int helpId, const ky_S& title, const ky_F& guiProgram
                            CWnd* parent, bool)
     : CDialog(IDD_KY_BASE_DIALOG, parent), m_helpId(helpId), m_wasMainWindow(NoMainWindowShown()),
       m_extent(AllSettings), m_fileExtent(AllSettings), m_partial(false), m_suppressModified(false),
-      m_pathPlanFromElsewhere(false), m_modified(0), m_title(title), m_guiProgram(guiProgram),
-      m_consoleProgram(consoleProgram), m_extension(extension), m_filter(filter),
-      m_app(KyGuiApp::s_pApp), m_appKey(ApplicationKey(m_app)),
+      m_pathPlanFromElsewhere(false), m_startUpLoaded(false), m_modified(0), m_title(title),
+      m_guiProgram(guiProgram), m_consoleProgram(consoleProgram), m_extension(extension),
+      m_filter(filter), m_app(KyGuiApp::s_pApp), m_appKey(ApplicationKey(m_app)),
       m_handoff((GetProtocolPrefix() + ToolHandoffBlock::kName).c_str(), FILE_MAP_ALL_ACCESS),
       m_bigIcon(nullptr), m_smallIcon(nullptr),
       m_accelerators(
@@ -188,6 +188,7 @@ INT_PTR KyBaseDialog::DoModal()
 BOOL KyBaseDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_startUpLoaded = false;
     try {
         ConGuiBridge::Reset();
         SetIcons();
@@ -216,6 +217,9 @@ LRESULT KyBaseDialog::OnPostInit(WPARAM, LPARAM)
 void KyBaseDialog::PostInitDialog()
 {
     m_modified = 0;
+    if (m_startUpLoaded)
+        return;
+    m_startUpLoaded = true;
     try {
         DocOnAppStartLoadFile();
     } catch (CException* e) {

@@ -57,7 +57,9 @@ public:
     BOOL OnInitDialog() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // Clears the modified marks, then loads the start-up task file.
+    // Clears the modified marks, then loads the start-up task file. The load
+    // runs once for each showing of the dialog, however often this is
+    // called (the dialog posts it to itself; a derived dialog may call it).
     void PostInitDialog();
     // The arguments of the current settings, each quoted as the system's
     // command lines need, joined by blanks.
@@ -164,6 +166,7 @@ private:
     bool m_partial;
     bool m_suppressModified;
     bool m_pathPlanFromElsewhere;
+    bool m_startUpLoaded;
     unsigned m_modified;
     Kyvant::ky_F m_fileName;
     Kyvant::ky_S m_title;

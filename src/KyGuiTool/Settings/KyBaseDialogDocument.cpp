@@ -477,18 +477,18 @@ void KyBaseDialog::WriteRecords(ToolDoc::File& stream)
 }
 
 // The start-up file: the one the starter named, else the one open when the
-// dialog was last accepted. Once the file-search settings came from
-// elsewhere, only a file of the tool's settings is loaded.
+// dialog was last accepted. Either way the last-used file is forgotten, so
+// that no later start takes it in place of its own. Once the file-search
+// settings came from elsewhere, only a file of the tool's settings is loaded.
 void KyBaseDialog::DocOnAppStartLoadFile()
 {
     try {
         ky_F file;
-        if (m_app != nullptr && m_app->WillAppStartLoadFile()) {
+        if (m_app != nullptr && m_app->WillAppStartLoadFile())
             file = m_app->GetAppStartLoadFile();
-        } else {
+        else
             file.LoadStringA(m_appKey.get(), kLastFileValue, "");
-            WriteRegistryString(m_appKey.get(), kLastFileValue, ky_S());
-        }
+        WriteRegistryString(m_appKey.get(), kLastFileValue, ky_S());
         if (file.empty())
             return;
         if (m_pathPlanFromElsewhere && HeaderExtentOf(file) != ToolSettings)

@@ -27,15 +27,17 @@ public:
     void Close();
     // The line and one '\n'; a failure throws rtl_error.
     void Write(const ky_BSB<char>& line);
-    // The next line without its line end; false at the end of the file. A
-    // read error throws rtl_error.
+    // The next line without its line end ('\n', or "\r\n"); false at the end
+    // of the file (a Ctrl-Z as its last byte is no line). A line holding any
+    // other byte below 0x20 throws the invalid-file text with its line
+    // number (counted from 1); a read error throws rtl_error.
     bool Read(ky_BSB<char>& line);
 
     // The chosen file.
     const ky_F& Path() const { return m_path; }
 
 protected:
-    // Opens the path for reading ("rt"), or a new temporary file beside it for
+    // Opens the path for reading ("rb"), or a new temporary file beside it for
     // writing ("wt"); failures throw rtl_error or os_error.
     FileBase(const ky_F& path, bool write);
 
@@ -46,6 +48,7 @@ private:
     ky_F m_path;
     bool m_write;
     ky_F m_temporary;
+    unsigned m_lineNumber;
 };
 
 class KYGUITOOL_API Exporter : public FileBase {
@@ -59,6 +62,9 @@ public:
 
 class KYGUITOOL_API Importer : public FileBase {
 public:
+    // The refusal of a file that is no export file of the database.
+    static const char kInvalidFile[];
+
     explicit Importer(const ky_F& path);
 
     // The escapes undone: "\x" and two hexadecimal digits give that byte (a

@@ -10,6 +10,7 @@
 #include "KyGuiTool/Storage/KyExporterFileDialog.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace Kyvant {
 
@@ -66,6 +67,9 @@ typename StorageMapUI<DB>::InsertResult StorageMapUI<DB>::InsertRestoring(const 
     }
 }
 
+// The whole file is read before anything is imported, so that a damaged
+// line refuses all of it; the items before a bad record or a refused name
+// stay imported.
 template <class DB>
 ky_I StorageMapUI<DB>::ReadImportFile(const ky_F& path)
 {
@@ -73,15 +77,18 @@ ky_I StorageMapUI<DB>::ReadImportFile(const ky_F& path)
     Importer in(path);
     ky_S line;
     if (!in.Read(line) || !(ky_I(line) == m_exportHeader))
-        throw std::runtime_error("This file does not appear to be a valid import file");
+        throw std::runtime_error(Importer::kInvalidFile);
+    std::vector<ky_S> lines;
+    while (in.Read(line))
+        lines.push_back(line);
     ky_I first;
-    ky_S nameLine, contentsLine;
-    while (in.Read(nameLine)) {
-        if (!in.Read(contentsLine))
+    for (size_t i = 0; i < lines.size(); i += 2) {
+        if (i + 1 == lines.size())
             throw std::runtime_error("Bad import record");
-        ky_I name = Importer::ImportFromText(nameLine);
-        const Value value = StorageMapContents<DB>::Load(Importer::ImportFromText(contentsLine));
+        ky_I name = Importer::ImportFromText(lines[i]);
+        const ky_S contents = Importer::ImportFromText(lines[i + 1]);
         m_db.ValidateName(name);
+        const Value value = StorageMapContents<DB>::Load(contents);
         if (first.empty())
             first = name;
         ShowEntry(InsertRestoring(name, value));

@@ -54,6 +54,13 @@ int ValidMode(int mode)
                : KyTabGSubDialogPage::NoMode;
 }
 
+// The final size's edit is disabled outside Spaces to Spaces, where a stored
+// size the check refuses could not be corrected: such a size is the default.
+int ValidFinalTabSize(int size)
+{
+    return size >= kMinTabSize && size <= kMaxTabSize ? size : kDefaultTabSize;
+}
+
 const char* ModeArgument(int mode)
 {
     switch (mode) {
@@ -98,8 +105,8 @@ KyTabGSubDialogPage::KyTabGSubDialogPage(const Kyvant::rc_ptr<Kyvant::AppBridge>
     m_mode = ValidMode(
         static_cast<int>(Kyvant::GetRegistryDWORD(key, kModeValue, static_cast<DWORD>(NoMode))));
     m_tabSize = static_cast<int>(Kyvant::GetRegistryDWORD(key, kTabSizeValue, kDefaultTabSize));
-    m_finalTabSize =
-        static_cast<int>(Kyvant::GetRegistryDWORD(key, kFinalTabSizeValue, kDefaultTabSize));
+    m_finalTabSize = ValidFinalTabSize(
+        static_cast<int>(Kyvant::GetRegistryDWORD(key, kFinalTabSizeValue, kDefaultTabSize)));
 }
 
 KyTabGSubDialogPage::~KyTabGSubDialogPage() = default;
@@ -183,7 +190,8 @@ void KyTabGSubDialogPage::DocProcessRecord(Kyvant::ToolDoc::RecHeader& header, v
         Kyvant::PageRecords::ReadInt(header, payload, m_tabSize);
         break;
     case kFinalTabSizeRecord:
-        Kyvant::PageRecords::ReadInt(header, payload, m_finalTabSize);
+        if (Kyvant::PageRecords::ReadInt(header, payload, m_finalTabSize))
+            m_finalTabSize = ValidFinalTabSize(m_finalTabSize);
         break;
     case kEverywhereRecord:
         Kyvant::PageRecords::ReadFlag(header, payload, m_everywhere);

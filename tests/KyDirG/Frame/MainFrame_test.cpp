@@ -3,9 +3,11 @@
 // task, the task commands are enabled by the listing, Find in Current
 // Results hands the listed files to a new task, closing stops a running
 // task and keeps the placement, a close during a task's start waits for
-// it, and the task dialog's request is refused in a modal state.
+// it, and the task dialog's request is refused in a modal state or with no
+// task starting.
 #include "Frame/FrameTestSupport.h"
 
+#include "KyDir/Gui/Task/TaskLink.h"
 #include "KyGuiTool/App/KyGuiApp.h"
 #include "KyStd/Registry/RegValues.h"
 #include "common/SplitText.h"
@@ -182,6 +184,27 @@ TEST_F(DirFrame, TheDialogRequestIsRefusedInAModalState)
     EXPECT_EQ(0, ScriptedFrame::Asks());
     EXPECT_EQ(0, List().GetItemCount());
     EXPECT_EQ(1u, ScriptedFrame::Answers().size());
+}
+
+// A request that no starting task waits for (none at all, or one already
+// running) runs no dialog: nothing could take its answer.
+TEST_F(DirFrame, TheDialogRequestWithNoTaskStartingRunsNoDialog)
+{
+    frame->SendMessage(Kyvant::DirTask::kToolMessage, Kyvant::DirTask::kAskForDialog, 0);
+    EXPECT_EQ(0, ScriptedFrame::Asks());
+
+    kytest::WriteFile(folder + "a.txt", "a");
+    SetVariable("KYTEST_TASK_LINK", "slow=2000,slow-ms=10");
+    ScriptedFrame::Answers().push_back(Accept({"@p" + folder + "*"}));
+    ScriptedFrame::Answers().push_back(Accept({"@p" + folder + "*"}));
+    New();
+    ASSERT_TRUE(GetFinder().IsRunning());
+    frame->SendMessage(Kyvant::DirTask::kToolMessage, Kyvant::DirTask::kAskForDialog, 0);
+    EXPECT_EQ(1, ScriptedFrame::Asks());
+    EXPECT_EQ(1u, ScriptedFrame::Answers().size());
+    EXPECT_TRUE(GetFinder().IsRunning());
+    EXPECT_TRUE(theApp.m_boxes.empty()) << theApp.m_boxes.front();
+    GetFinder().Stop();
 }
 
 TEST_F(DirFrame, TheSessionEndsOnlyOutsideModalStatesAndItsEndStopsTheTask)

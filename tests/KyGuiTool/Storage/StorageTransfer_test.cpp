@@ -214,3 +214,74 @@ TEST_F(StorageTransfer, ImportRefusesWhatIsNotAnExportFileAndKeepsWhatCameBefore
     EXPECT_EQ(Strings({"Kept", "New", "Odd", "Zed"}), DbNames(MaskDB::Instance()));
     EXPECT_EQ("*.k2", MaskValue("Kept"));
 }
+
+// An export file holds no raw control byte but its line ends: a NUL, a
+// Ctrl-Z or a tab inside a line means a damaged file, refused with the line
+// it is on before anything is imported. A Ctrl-Z as the file's last byte is
+// only the end mark of old editors.
+TEST_F(StorageTransfer, ImportRefusesADamagedFileWhole)
+{
+    using namespace std::string_literals;
+    NamedDbTest::ScratchFolder folder;
+    const std::string path = folder.Path("in.txt");
+    EmptyMasks();
+    MaskDB& db = MaskDB::Instance();
+    db.Insert(ky_I("Kept"), MaskDB::mapped_type("*.k"));
+    Host<MaskDB> host(db, "Mask Set", "[Mask Sets]");
+    const char kInvalid[] = "This file does not appear to be a valid import file";
+    const struct {
+        const char* name;
+        std::string file;
+        std::string error; // "" for none
+        Strings names;     // stored afterwards
+    } cases[] = {
+        {"NUL in a later name",
+         "[Mask Sets]\r\nGood\r\n*.g\r\nNu\0l\r\n*.n\r\n"s,
+         kInvalid + " (line 4)"s,
+         {"Kept"}},
+        {"NUL in the header",
+         "[Mask\0 Sets]\r\nGood\r\n*.g\r\n"s,
+         kInvalid + " (line 1)"s,
+         {"Kept"}},
+        {"Ctrl-Z inside the file",
+         "[Mask Sets]\r\nGood\r\n*.g\x1a\r\nMore\r\n*.m\r\n"s,
+         kInvalid + " (line 3)"s,
+         {"Kept"}},
+        {"raw tab",
+         "[Mask Sets]\r\nGood\r\n*.g\r\nTab\r\n*.a\t*.b\r\n"s,
+         kInvalid + " (line 5)"s,
+         {"Kept"}},
+        {"lone CR", "[Mask Sets]\r\nGood\r\n*.g\r*.h\r\n"s, kInvalid + " (line 3)"s, {"Kept"}},
+        {"end mark after the last line",
+         "[Mask Sets]\r\nGood\r\n*.g\r\n\x1a"s,
+         "",
+         {"Good", "Kept"}},
+        {"line ends without CR", "[Mask Sets]\nUnix\n*.u\n"s, "", {"Good", "Kept", "Unix"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        kytest::WriteFile(path, c.file);
+        BoxAnswers boxes;
+        ImportFile(host, path);
+        EXPECT_EQ(c.error.empty() ? Strings() : Strings({c.error}), boxes.Texts());
+        EXPECT_EQ(c.names, DbNames(db));
+        host.ExpectEntriesMatchDb();
+    }
+}
+
+// The name is checked before the contents are made into an item: a badly
+// named, damaged replace plan is refused for its name.
+TEST_F(StorageTransfer, ImportChecksTheNameBeforeTheContents)
+{
+    NamedDbTest::ScratchFolder folder;
+    const std::string path = folder.Path("plans.txt");
+    kytest::WriteFile(path, "[Replace Plans]\r\n   \r\nno plan at all\r\n");
+    ReplacePlanDB& db = ReplacePlanDB::Instance();
+    const Strings before = DbNames(db);
+    Host<ReplacePlanDB> host(db, "Replace Plan", "[Replace Plans]");
+    BoxAnswers boxes;
+    ImportFile(host, path);
+    EXPECT_EQ(Strings({"The name must contain at least one character that is not a space"}),
+              boxes.Texts());
+    EXPECT_EQ(before, DbNames(db));
+}

@@ -7,6 +7,8 @@
 #include "Task/JobSupport.h"
 #include "common/WindowPng.h"
 
+#include "KyReplace/Gui/Packets/PacketCodes.h"
+#include "KyReplace/Gui/Task/ReplaceJob.h"
 #include "KyReplace/Gui/Task/ReplaceMessages.h"
 #include "KyReplace/Gui/View/ReplaceTextOptions.h"
 #include "KyReplace/Gui/View/ReplaceViewResource.h"
@@ -373,6 +375,86 @@ TEST_F(ReplaceViewTest, StopWhileTheEngineRunsAnsweredOk)
     EXPECT_EQ("", Replies());
     EXPECT_EQ(Fixture("three-cats.txt"), kytest::ReadFile(a));
     EXPECT_FALSE(host->document().IsModified());
+}
+
+namespace {
+
+// A process that has ended, standing for an engine that is gone; the
+// caller owns the handle.
+HANDLE EndedProcess()
+{
+    char command[] = "cmd.exe /c exit 0";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                          nullptr, &startup, &info))
+        return nullptr;
+    ::CloseHandle(info.hThread);
+    ::WaitForSingleObject(info.hProcess, kJobTimeoutMs);
+    return info.hProcess;
+}
+
+// Sends the engine's pause packet to the view from a thread of its own, as
+// the reader does, and waits there until the view has served it.
+DWORD WINAPI SendPausePacket(LPVOID view)
+{
+    ::SendMessageA(static_cast<HWND>(view), kPerlPacketMessage, kPacketPaused, 0);
+    return 0;
+}
+
+bool SentMessageQueued()
+{
+    return (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0;
+}
+
+} // namespace
+
+// The engine's process has ended while its pause packet is still on its
+// way: the packet is served and the user asked, rather than the stop taken
+// as agreed.
+TEST_F(ReplaceViewTest, APacketOnItsWayWhenTheEngineEndsIsServedBeforeTheStop)
+{
+    const std::string a = Copy("three-cats.txt", "a.txt");
+    Engine("--test-pause-per-file");
+    host->AcceptNext({"-pcat", "-qdog", "@!", a});
+    host->InitialUpdate();
+    // The engine waits in its pause before the first file; the view is made
+    // to take it as working, so that the stop pauses it and waits.
+    ASSERT_TRUE(PumpUntil(
+        [this] {
+            ReplaceJob* job = host->view().CurrentJob();
+            return job != nullptr && !job->WatchedProcess().empty() && job->IsPaused();
+        },
+        kJobTimeoutMs));
+    host->view().CurrentJob()->SetPaused(false);
+    HANDLE ended = EndedProcess();
+    ASSERT_NE(nullptr, ended);
+    host->view().CurrentJob()->WatchProcess(ended);
+
+    // Once the engine is paused for the stop, the packet is sent and waits
+    // while the view looks at the ended process.
+    HANDLE sender = nullptr;
+    bool queued = false;
+    TestApp().idleHook = [&] {
+        if (host->view().IsWindowEnabled())
+            return false;
+        sender = ::CreateThread(nullptr, 0, &SendPausePacket, host->view().m_hWnd, 0, nullptr);
+        const DWORD start = ::GetTickCount();
+        while (!(queued = SentMessageQueued()) && ::GetTickCount() - start < kJobTimeoutMs)
+            ::Sleep(1);
+        return true;
+    };
+    host->Click(IDC_KY_REPLACE_STOP);
+    TestApp().idleHook = nullptr;
+    ASSERT_NE(nullptr, sender);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(sender, kJobTimeoutMs));
+    ::CloseHandle(sender);
+    EXPECT_TRUE(queued);
+    EXPECT_EQ(std::vector<std::string>{kStopQuestion}, TestApp().boxes);
+    EXPECT_TRUE(Shown(IDS_KY_REPLACE_PAUSED));
+    EXPECT_FALSE(host->view().TaskRunning());
+    EXPECT_EQ(Fixture("three-cats.txt"), kytest::ReadFile(a));
 }
 
 // With word wrap the position line still counts the file's lines; turning

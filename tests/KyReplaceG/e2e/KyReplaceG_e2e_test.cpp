@@ -204,14 +204,47 @@ void Close(HWND frame, const Started& program)
     EXPECT_NE(-1, program.WaitForExit());
 }
 
-// Each run starts from the built-in text options.
+// A task file of the tool's settings only (extent 1) whose Replace page
+// holds an unnamed plan of the rules, confirming nothing.
+std::string ToolTaskFile(const std::vector<Rule>& rules)
+{
+    Kyvant::ReplaceRuleVector vector;
+    for (const Rule& r : rules)
+        vector.push_back(Kyvant::ReplaceRule(true, Kyvant::ky_S(r.find), Kyvant::ky_S(r.replace),
+                                             false, false, false, false, false, false, false,
+                                             false));
+    const Kyvant::ReplacePlan plan(vector, true, false, false, true, false, false, Kyvant::ky_F(""),
+                                   Kyvant::ky_S(""), false);
+    Kyvant::ky_S stored;
+    plan.StoreContents(stored);
+    auto record = [](int type, const std::string& payload) {
+        std::string bytes(1, static_cast<char>(type & 0xFF));
+        bytes += static_cast<char>(type >> 8);
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes += static_cast<char>((payload.size() >> shift) & 0xFF);
+        return bytes + payload;
+    };
+    const std::string header("KSAT\0\0\0\0\1\0\0\0", 12);
+    const int kHeader = 0, kEnd = 1, kPlanName = 5000, kPlan = 5001;
+    return record(kHeader, header) + record(kPlanName, "") +
+           record(kPlan, std::string(stored.c_str(), stored.length())) + record(kEnd, "");
+}
+
+std::string LastFileUsed()
+{
+    Kyvant::ky_S value;
+    value.LoadStringA(AppKey().get(), "Last File Used", "<none>");
+    return value.c_str();
+}
+
+// Each run starts from the built-in text options and no last-used task file.
 class KyReplaceGEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
         const Kyvant::RegKey key = AppKey();
-        for (const char* value :
-             {"TabSize", "WordWrap", "MatchColor", "ReplColor", "SkipColor", "UseColors"})
+        for (const char* value : {"TabSize", "WordWrap", "MatchColor", "ReplColor", "SkipColor",
+                                  "UseColors", "Last File Used"})
             ::RegDeleteValueA(key.get(), value);
         for (const char* font : {"MainFont", "LogWindowFont"})
             ::RegDeleteKeyA(key.get(), font);
@@ -239,6 +272,36 @@ TEST_F(KyReplaceGEndToEnd, CancelledTaskDialogEndsWithNoWindowShown)
     });
     EXPECT_NE(-1, program.WaitForExit(5000));
     EXPECT_FALSE(otherShown);
+}
+
+// Started with a task file (as Explorer starts it for a .kyrep), the
+// dialog shows that file's settings, not those of the file last used, which
+// is forgotten; accepted, the task runs the starter's plan.
+TEST_F(KyReplaceGEndToEnd, TheStarterTaskFileIsTheOneLoaded)
+{
+    StorePlan({{"cat", "dog"}}, false);
+    const std::vector<std::string> files = SelectFiles({"a cat\n"});
+    const std::string folder = kytest::NewFolder(kytest::ScratchBase(), "kyrg_e2e_tasks_");
+    const std::string starter = folder + "starter.kyrep", last = folder + "last.kyrep";
+    kytest::WriteFile(starter, ToolTaskFile({{"cat", "cow"}}));
+    kytest::WriteFile(last, ToolTaskFile({{"cat", "pig"}}));
+    Kyvant::WriteRegistryString(AppKey().get(), "Last File Used", Kyvant::ky_S(last.c_str()));
+
+    Started program(Program("KyReplaceG.exe"), "", {"KYVANT_LOAD_FILE=" + starter});
+    const HWND dialog = FindTop(program.id(), kDialogTitle);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(WaitFor([] { return LastFileUsed().empty(); })) << LastFileUsed();
+    EXPECT_EQ("starter.kyrep - Replace Task", TextOf(dialog));
+    Snapshot(dialog, "KyReplaceG_e2e_starter_task_file");
+    // OK is taken after the dialog's own start-up work, which it queued first.
+    ClickButton(Descendant(dialog, IDOK));
+    const HWND frame = WaitForFrame(program.id());
+    ASSERT_NE(nullptr, frame);
+    ASSERT_TRUE(WaitFor([frame] { return Contains(LogOf(frame), "Made 1 replacement"); }));
+    ASSERT_TRUE(WaitFor([frame] { return !TaskRunning(frame); }));
+    EXPECT_EQ("a cow\n", kytest::ReadFile(files[0]));
+    EXPECT_EQ(starter, LastFileUsed()) << "OK keeps the open file";
+    Close(frame, program);
 }
 
 // A confirming plan with backups over three files, every question answered

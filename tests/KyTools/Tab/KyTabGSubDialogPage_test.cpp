@@ -203,6 +203,41 @@ TEST_F(TabPage, MissingKeyAndBadStoredModeChooseNoMode)
     }
 }
 
+// A final size outside 1..32 from the registry or a task file would be
+// refused on OK in an edit the user cannot reach: it opens as the default.
+TEST_F(TabPage, StoredFinalSizesOutsideOneToThirtyTwoOpenAsTheDefault)
+{
+    const struct {
+        const char* name;
+        DWORD stored; // in the registry
+        std::string records;
+    } cases[] = {
+        {"registry 0", 0, ""},
+        {"registry 33", 33, ""},
+        {"registry -1", 0xFFFFFFFF, ""},
+        {"record 0", 5, Record(6002, Int32(0))},
+        {"record 40", 5, Record(6002, Int32(40))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        theApp.m_boxes.clear();
+        m_key = FreshKey("Tab");
+        WriteDword(m_key, "FinalTabSize", c.stored);
+        std::string shown;
+        const INT_PTR result = Run(m_key, [&](KyTabGSubDialogPage& page, SettingsHost& host) {
+            if (!c.records.empty())
+                LoadRecords(page, c.records);
+            shown = Text(page, IDC_KY_TAB_FINAL_SIZE);
+            Click(page, IDC_KY_TAB_TABS_TO_SPACES);
+            host.PressOK();
+        });
+        EXPECT_EQ("8", shown);
+        EXPECT_EQ(IDOK, result);
+        EXPECT_TRUE(theApp.m_boxes.empty()) << BoxTexts().front();
+        EXPECT_EQ(8u, ReadDword(m_key, "FinalTabSize"));
+    }
+}
+
 TEST_F(TabPage, RecordsAreWrittenInOrderAndReadBack)
 {
     Run(m_key, [&](KyTabGSubDialogPage& page, SettingsHost& host) {

@@ -80,6 +80,6 @@ TEST(KyFindGBrowse, KeysMoveThroughTheMatches)
     EXPECT_TRUE(WaitFor([&] { return StatusText(status, 0) == "Ready"; }, 3000))
         << StatusText(status, 0);
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }

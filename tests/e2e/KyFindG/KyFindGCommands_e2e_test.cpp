@@ -68,7 +68,7 @@ TEST(KyFindGCommands, FindInCurrentResultsOffersTheListedFiles)
     ASSERT_TRUE(session.Idle());
     EXPECT_TRUE(WaitFor([&] { return ListRowCount(list) == 1; }, kStartMs));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }
 
@@ -108,7 +108,7 @@ TEST(KyFindGCommands, ConfiguredEditorOpensTheCurrentFile)
     // No current match yet: line 0.
     EXPECT_EQ("-n0 " + cells[1] + cells[0] + "\n", kytest::ReadFile(log));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }
 
@@ -133,7 +133,7 @@ TEST(KyFindGCommands, WindowLayoutComesBackAtTheNextStart)
         GetWindowRect(FileList(session.frame), &list);
         listHeight = list.bottom - list.top;
         session.Close();
-        ASSERT_EQ(0u, session.program.Wait(kStartMs));
+        ASSERT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     }
     HandOverPaths({folder});
     Session again;
@@ -148,6 +148,6 @@ TEST(KyFindGCommands, WindowLayoutComesBackAtTheNextStart)
     GetWindowRect(FileList(again.frame), &list);
     EXPECT_EQ(listHeight, list.bottom - list.top);
     again.Close();
-    EXPECT_EQ(0u, again.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, again.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }

@@ -26,6 +26,9 @@ const int kPatternId = 1000;
 const int kFileListPane = 0xE900;
 const int kStatusBarId = 0xE801;
 const DWORD kStartMs = 30000;
+// What the interactive program ends with, however its window was closed;
+// only the program started by the console finder ends with 0.
+const DWORD kInteractiveExitCode = 1;
 
 // Writes the fixture: text with CR LF and with LF line ends, a binary file
 // and a subfolder; returns the folder with its trailing backslash.

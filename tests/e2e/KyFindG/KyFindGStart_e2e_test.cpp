@@ -1,7 +1,8 @@
 // KyFindG started as a user starts it: the Find Task dialog comes before any
 // window; Cancel ends the program with no window ever shown; OK over the
 // fixture folder shows the frame whose file list holds the files and counts
-// the finder prints on the console for the same arguments.
+// the finder prints on the console for the same arguments, and closing it
+// ends the program with 1, the interactive program's code.
 #include "KyFindG/KyFindGDriving.h"
 
 #include "common/ChildProcess.h"
@@ -71,6 +72,6 @@ TEST(KyFindGStart, AcceptedDialogShowsTheFilesTheFinderFinds)
     Screenshot(frame, kArtifacts, "02-results");
 
     PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }

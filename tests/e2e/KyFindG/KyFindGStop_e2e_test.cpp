@@ -57,7 +57,8 @@ TEST(KyFindGStop, DISABLED_TaskStatusDialogEndsAFinderThatIgnoresStop)
     EXPECT_TRUE(WaitFor([&] { return ListRowCount(list) == 0; }, 5000));
     EXPECT_TRUE(IsWindowVisible(session.frame));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+        << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);
 }
 
@@ -77,7 +78,8 @@ TEST(KyFindGStop, CancelledNewTaskThenClose)
     EXPECT_TRUE(session.Idle());
     EXPECT_TRUE(IsWindowVisible(session.frame));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+        << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);
 }
 
@@ -91,6 +93,6 @@ TEST(KyFindGStop, ClosingDuringATaskStopsItFirst)
     ASSERT_TRUE(WaitFor([&] { return ListRowCount(list) > 0; }, kStartMs));
     EXPECT_TRUE(ButtonEnabled(session.frame, kStopCommand));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }

@@ -156,11 +156,16 @@ LRESULT CMainFrame::OnToolMessage(WPARAM wParam, LPARAM)
     return 0;
 }
 
-// In a modal state the request is refused with a beep.
+// In a modal state the request is refused with a beep; so is one that no
+// starting task waits for, which nothing could take the answer of.
 void CMainFrame::AnswerDialogRequest()
 {
     Finder* finder = GetFinder();
     Finder::Job* job = finder != nullptr ? finder->GetCurrentJob() : nullptr;
+    if (job == nullptr || !finder->IsStarting()) {
+        ::MessageBeep(0);
+        return;
+    }
     bool accepted = false;
     if (InModalState()) {
         ::MessageBeep(0);

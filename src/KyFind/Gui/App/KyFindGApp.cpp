@@ -19,8 +19,9 @@
 namespace {
 
 const char kAppKey[] = "Software\\Kyvant\\Tools\\KyFindG";
-// What the program ends with: the task was handed to the finder, or the
-// dialog was cancelled (or the program could not start).
+// What the program ends with: 0 only when, started by the console finder,
+// the accepted task was handed to it; 1 otherwise (a cancelled dialog, a
+// program that could not start, and the interactive program).
 const int kExitDone = 0;
 const int kExitCancelled = 1;
 
@@ -94,7 +95,6 @@ BOOL CKyFindGApp::RunInteractive()
     CMainFrame* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
     if (!m_dialogAccepted || !frame)
         return FALSE;
-    m_exitCode = kExitDone;
     frame->RestoreLayout();
     frame->ShowWindow(SW_SHOW);
     frame->UpdateWindow();

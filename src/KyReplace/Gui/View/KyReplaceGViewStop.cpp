@@ -199,16 +199,20 @@ bool CKyReplaceGView::PauseAndAsk(InStop& stop)
     const MutexHold held(fileCheck);
     stop.DisableView();
     stop.StartWatchdog();
+    // An engine that ended may still have a packet on its way (a question,
+    // its pause): the packets are served first, and the job is finished
+    // only once none waits.
+    bool engineEnded = false;
     for (;;) {
         if (m_job->IsFinished())
             return true;
         if (m_job->IsPaused() || m_answerPending)
             break;
-        if (PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0) {
+        if (engineEnded && !SentMessageWaiting()) {
             m_job->SetFinished();
-            if (!SentMessageWaiting())
-                return true;
+            return true;
         }
+        engineEnded = PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0;
     }
     stop.CancelWatchdog();
     ShowStatus(IDS_KY_REPLACE_PAUSED);
