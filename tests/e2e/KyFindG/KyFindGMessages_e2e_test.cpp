@@ -94,7 +94,8 @@ TEST(KyFindGMessages, ABurstOfMessagesComesInFewBoxesAndEveryTextIsShownOrCounte
     EXPECT_EQ((std::vector<std::string>{"crlf.txt", "deep.txt", "lf.txt"}), names);
     EXPECT_EQ("4 matches in 3 files", StatusText(StatusBar(session.frame), kMatchPane));
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+        << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);
 }
 
@@ -153,7 +154,8 @@ TEST(KyFindGMessages, WhileABoxIsUpTheStatusTellsTheTruthAndClosingSaysItStops)
     HWND taskStatus = WaitForWindow(session.program.Pid(), "#32770", "Task Status", kTaskStatusMs);
     ASSERT_NE(nullptr, taskStatus);
     Click(Control(taskStatus, kEndTaskButton));
-    EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+        << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);
 }
 
@@ -199,6 +201,7 @@ TEST(KyFindGMessages, ResultsNamingMissingFilesAreAllListed)
     EXPECT_EQ("C:\\KyGone\\module99\\", rows.back().at(1));
     Screenshot(session.frame, kArtifacts, "12-missing-files-listed");
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+        << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);
 }
