@@ -174,7 +174,7 @@ TEST(KyDirGList, EnterOpensTheOneSelectedFileOnly)
     ASSERT_TRUE(WaitFor([&] { return SelectedNames(session.list) == Names_t{"open.bat"}; }, 5000));
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitFor(
-        [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+        [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, kStartMs));
 
     session.Close();
     EXPECT_EQ(0u, session.program.Wait(kStartMs));
