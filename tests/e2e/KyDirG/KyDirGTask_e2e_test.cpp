@@ -128,7 +128,8 @@ TEST(KyDirGTask, ClosingDuringATaskStopsIt)
     Session session;
     ASSERT_TRUE(session.Start({kSlowStream}));
     ASSERT_TRUE(WaitFor([&] { return ListRowCount(session.list) > 0; }, kStartMs));
-    EXPECT_EQ("Working...", StatusText(session.status, 0));
+    EXPECT_TRUE(WaitFor([&] { return StatusText(session.status, 0) == "Working..."; }, 5000))
+        << StatusText(session.status, 0);
     session.Close();
     EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
     kytest::RemoveTree(folder);

@@ -34,7 +34,8 @@ TEST(KyFindGStop, TaskStatusDialogEndsAFinderThatIgnoresStop)
     ASSERT_TRUE(WaitFor([&] { return ListRowCount(list) > 0; }, kStartMs))
         << "[" << StatusText(status, 0) << "] " << DescribeWindows(session.program.Pid());
     EXPECT_TRUE(WaitFor([&] { return ButtonEnabled(session.frame, kStopCommand); }, 5000));
-    EXPECT_EQ("Working...", StatusText(status, 0));
+    EXPECT_TRUE(WaitFor([&] { return StatusText(status, 0) == "Working..."; }, 5000))
+        << StatusText(status, 0);
 
     const DWORD stopped = GetTickCount();
     Command(session.frame, kStopCommand);
