@@ -13,34 +13,36 @@ export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,msh
 # The processes of this prefix (Wine's loader and server, every Windows
 # program and helper), known by their environment; nothing outside matches.
 prefix_processes() {
-  local dir exe
-  for dir in /proc/[0-9]*; do
+  local file dir exe
+  for file in $(grep -lsxzF "WINEPREFIX=$WINEPREFIX" /proc/[0-9]*/environ); do
+    dir=${file%/environ}
     exe=$(readlink "$dir/exe" 2>/dev/null) || continue
     case ${exe##*/} in
-      wine | wine64 | wine-preloader | wine64-preloader | wineserver*) ;;
-      *) continue ;;
+      wine | wine64 | wine-preloader | wine64-preloader | wineserver*) echo "${dir#/proc/}" ;;
     esac
-    if tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
-      echo "${dir#/proc/}"
-    fi
   done
 }
 
 # Ends every process of this prefix and its server ("wineserver -k" reaches
 # only the server of $WINEPREFIX), then waits until the server is gone.
+# Helpers whose server was ended alone (as earlier versions of this script
+# did) no server reaches any more: they are ended by their ids.
 end_prefix() {
   wineserver -k </dev/null >/dev/null 2>&1
   wineserver -w </dev/null >/dev/null 2>&1
+  local left
+  left=$(prefix_processes)
+  [ -z "$left" ] || kill -KILL $left 2>/dev/null
 }
 
 # Waits up to ten seconds for the prefix's processes to go; false, with
 # their names on standard error, when some stay.
 prefix_gone() {
   local left
-  for _ in $(seq 100); do
+  for _ in $(seq 50); do
     left=$(prefix_processes)
     [ -z "$left" ] && return 0
-    sleep 0.1
+    sleep 0.2
   done
   echo "test.sh: processes of $WINEPREFIX still running:" >&2
   for pid in $left; do

@@ -4,7 +4,8 @@
 # the suite running this check keeps its prefix and its server:
 #   - a server of the prefix left running by a console program started
 #     without a display is ended before the tests start, so the front-end
-#     case that needs the display passes;
+#     case that needs the display passes, and helpers left behind by a
+#     server ended alone are ended too;
 #   - Wine's helpers ran during the run, and no process of the prefix
 #     survives it.
 # With "--list PREFIX FILE" it only writes the command lines of the
@@ -13,16 +14,14 @@ set -u
 
 # The processes of the prefix, known by their environment.
 prefix_processes() {
-  local prefix=$1 dir exe
-  for dir in /proc/[0-9]*; do
+  local prefix=$1 file dir exe
+  for file in $(grep -lsxzF "WINEPREFIX=$prefix" /proc/[0-9]*/environ); do
+    dir=${file%/environ}
     exe=$(readlink "$dir/exe" 2>/dev/null) || continue
     case ${exe##*/} in
-      wine | wine64 | wine-preloader | wine64-preloader | wineserver*) ;;
-      *) continue ;;
+      wine | wine64 | wine-preloader | wine64-preloader | wineserver*)
+        echo "${dir#/proc/} $(tr '\0' ' ' 2>/dev/null <"$dir/cmdline")" ;;
     esac
-    if tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qxF "WINEPREFIX=$prefix"; then
-      echo "${dir#/proc/} $(tr '\0' ' ' <"$dir/cmdline" 2>/dev/null)"
-    fi
   done
 }
 
@@ -68,21 +67,35 @@ set_tests_properties(gui_mode PROPERTIES WORKING_DIRECTORY "$bin")
 add_test(helpers "bash" "$self" "--list" "$prefix" "$work/during.txt")
 EOF
 
-# As a user might leave it: a persistent server and a console program of
-# the suite, both started without a display.
-(
-  unset DISPLAY
-  export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wineserver -f -p </dev/null >/dev/null 2>&1 &
-  echo $! >"$work/stale.pid"
-  for _ in $(seq 300); do
-    dir=$(readlink "/proc/$!/cwd" 2>/dev/null) && [ -S "$dir/socket" ] && break
-    sleep 0.1
-  done
-  wine "$bin/KyFind.exe" </dev/null >"$work/console.out" 2>&1
-)
-stale=$(cat "$work/stale.pid")
+# A persistent server and a console program of the suite, both started
+# without a display, as a user might leave them; the server's pid is
+# written to the file.
+leave_server() {
+  (
+    unset DISPLAY
+    export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wineserver -f -p </dev/null >/dev/null 2>&1 &
+    echo $! >"$1"
+    for _ in $(seq 300); do
+      dir=$(readlink "/proc/$!/cwd" 2>/dev/null) && [ -S "$dir/socket" ] && break
+      sleep 0.1
+    done
+    wine "$bin/KyFind.exe" </dev/null >/dev/null 2>&1
+  )
+}
 running() { readlink "/proc/$1/exe" >/dev/null 2>&1; }
+
+# First helpers whose server was ended alone, by its pid (as test.sh once
+# did): no server reaches them any more. Then a server still running.
+leave_server "$work/orphaning.pid"
+kill "$(cat "$work/orphaning.pid")"
+for _ in $(seq 50); do
+  running "$(cat "$work/orphaning.pid")" || break
+  sleep 0.2
+done
+orphans=$(prefix_processes "$prefix" | cut -d' ' -f1)
+leave_server "$work/stale.pid"
+stale=$(cat "$work/stale.pid")
 check "the stale server runs before test.sh" running "$stale"
 
 "$work/test.sh" >"$work/test.out" 2>&1
@@ -91,6 +104,9 @@ log=$work/build/Testing/Temporary/LastTest.log
 check "test.sh exits with 0" [ $rc -eq 0 ]
 check "the front-end case ran and passed" grep -q "\[       OK \] GuiMode.HandsBackTheCommandLine" "$log"
 check "the stale server is gone" eval '! running "$stale"'
+for pid in $orphans; do
+  check "the helper $pid left without a server is gone" eval "! running $pid"
+done
 check "Wine's helpers ran during the run" grep -q "services.exe" "$work/during.txt"
 check "the run's own server ran during it" grep -q "wineserver" "$work/during.txt"
 left=$(prefix_processes "$prefix")
