@@ -46,7 +46,7 @@ prefix_gone() {
   done
   echo "test.sh: processes of $WINEPREFIX still running:" >&2
   for pid in $left; do
-    echo "  $pid $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)" >&2
+    echo "  $pid $(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline")" >&2
   done
   return 1
 }
@@ -66,12 +66,25 @@ trap 'exit 130' INT TERM
 end_prefix
 prefix_gone || exit 1
 
+# A virtual screen when there is no display: Xvfb picks a free display
+# number itself (two runs starting together cannot take the same one) and
+# names it once it accepts clients, before any Wine program starts.
 if [ -z "${DISPLAY:-}" ]; then
-  n=99
-  while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
-  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" </dev/null \
+    >/dev/null 2>&1 &
   started+=($!)
-  export DISPLAY=:$n
+  for _ in $(seq 300); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+  done
+  display=$(head -n 1 "$display_file")
+  rm -f "$display_file"
+  if [ -z "$display" ]; then
+    echo "test.sh: could not start a virtual screen (Xvfb)" >&2
+    exit 1
+  fi
+  export DISPLAY=:$display
 fi
 
 # A persistent server started apart from ctest, so Wine's helper processes
