@@ -218,6 +218,45 @@ inline HWND WaitForWindow(DWORD pid, const char* className, const char* title,
     return found;
 }
 
+// The text of a message box's static (id 0xFFFF); empty for another window.
+inline std::string BoxTextOf(HWND window);
+
+// A question the program may ask on its way up, and the button that
+// answers it.
+struct StartQuestion {
+    const char* textPart;
+    int button;
+};
+
+// Waits for the program's shown top-level window with the class and title
+// (either may be null) for as long as the program runs, up to the limit;
+// a message box whose text holds a question's part is answered on the way
+// (a slow start may raise one). Null when the program ended first or the
+// limit passed.
+inline HWND WaitForStartWindow(const Program& program, const char* className, const char* title,
+                               DWORD limitMs, const std::vector<StartQuestion>& questions = {})
+{
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : TopWindows(program.Pid())) {
+                if ((!className || ClassOf(window) == className) &&
+                    (!title || Text(window) == title)) {
+                    found = window;
+                    return true;
+                }
+                const std::string text = BoxTextOf(window);
+                for (const StartQuestion& q : questions) {
+                    if (!text.empty() && text.find(q.textPart) != std::string::npos)
+                        PostMessageA(window, WM_COMMAND, MAKEWPARAM(q.button, BN_CLICKED), 0);
+                }
+            }
+            return !program.Running();
+        },
+        limitMs);
+    return found;
+}
+
 // The descendant control with the id (the first in depth order); null for
 // none.
 inline HWND Control(HWND parent, int id)
@@ -283,11 +322,49 @@ inline void SetText(HWND control, const std::string& text)
                         SMTO_ABORTIFHUNG, 5000, nullptr);
 }
 
-// Makes the window the foreground one, so that real key presses reach it.
-inline bool Activate(HWND window)
+// Makes the window the foreground one, so that real key presses reach it;
+// asked again while it is not (a busy program may miss the first request).
+inline bool Activate(HWND window, DWORD timeoutMs = 10000)
 {
-    SetForegroundWindow(window);
-    return WaitFor([&] { return GetForegroundWindow() == window; }, 3000);
+    const DWORD kAskAgainMs = 500;
+    DWORD asked = GetTickCount() - kAskAgainMs;
+    return WaitFor(
+        [&] {
+            if (GetForegroundWindow() == window)
+                return true;
+            if (GetTickCount() - asked >= kAskAgainMs) {
+                SetForegroundWindow(window);
+                asked = GetTickCount();
+            }
+            return false;
+        },
+        timeoutMs);
+}
+
+// The window that has the keyboard focus in the window's thread; null for
+// none.
+inline HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+// Gives the dialog's control the focus (as Tab would) and waits until it
+// has it.
+inline bool FocusControl(HWND dialog, HWND control, DWORD timeoutMs = 5000)
+{
+    return WaitFor(
+        [&] {
+            if (FocusOf(dialog) == control)
+                return true;
+            SendMessageTimeoutA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE,
+                                SMTO_ABORTIFHUNG, 5000, nullptr);
+            return FocusOf(dialog) == control;
+        },
+        timeoutMs);
 }
 
 // Moves the mouse out of the way (menus opened under it pre-highlight
@@ -320,6 +397,19 @@ inline void PressKey(WORD vk, bool shift = false, bool control = false)
     if (control)
         key(VK_CONTROL, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// Presses the dialog's push button as a user does with Shift held: the
+// button gets the focus, then Shift, Enter and their releases go in as real
+// key presses. The program takes input in order, so Shift is down by the
+// time the button acts (a click posted after a key press could overtake
+// it). False when the dialog could not be activated or focused.
+inline bool PressWithShift(HWND dialog, HWND button)
+{
+    if (!button || !Activate(dialog) || !FocusControl(dialog, button))
+        return false;
+    PressKey(VK_RETURN, true);
+    return true;
 }
 
 // Types the text into the focused control as real key presses (letters,
@@ -376,6 +466,15 @@ inline Box WaitForBox(DWORD pid, DWORD timeoutMs = 20000)
         },
         timeoutMs);
     return box;
+}
+
+inline std::string BoxTextOf(HWND window)
+{
+    const int kMessageTextId = 0xFFFF;
+    if (ClassOf(window) != "#32770")
+        return "";
+    HWND text = GetDlgItem(window, kMessageTextId);
+    return text ? Text(text) : "";
 }
 
 // Presses the box's button (IDOK, IDYES, ...) and waits until the box is

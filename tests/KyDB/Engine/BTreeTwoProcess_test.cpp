@@ -60,8 +60,9 @@ TEST_F(SharedTree, ReadersShareAndAWriterGivesUp)
     ASSERT_EQ(BtLock(h_, kBtShared), 1);
     std::string out;
     ASSERT_EQ(RunPeer("bt-lock \"" + path_ + "\" 1", &out), 0) << out;
+    // Shared at once: well below the give-up time a refusal would take.
     int ms = std::atoi(out.c_str() + out.find("ms=") + 3);
-    EXPECT_LT(ms, 2000);
+    EXPECT_LT(ms, 5000);
     // The exclusive lock is tried for the layer's give-up time, then refused.
     ASSERT_EQ(RunPeer("bt-lock \"" + path_ + "\" 2", &out), 100 + kCbtLock) << out;
     ms = std::atoi(out.c_str() + out.find("ms=") + 3);

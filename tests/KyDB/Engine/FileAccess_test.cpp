@@ -77,9 +77,9 @@ TEST(FileAccess, LockRetriesUntilGiveUpTime)
         int tries, pause, giveUp;
         DWORD atLeast, below;
     } cases[] = {
-        {1, 1000, 10000, 0, 500},   // one attempt, no pause
-        {3, 100, 10000, 200, 2000}, // tries run out first
-        {250, 50, 300, 300, 3000},  // the give-up time ends it
+        {1, 1000, 10000, 0, 1000},  // one attempt, no pause
+        {3, 100, 10000, 200, 5000}, // tries run out first (not the give-up time)
+        {250, 50, 300, 300, 5000},  // the give-up time ends it (not 250 pauses)
     };
     for (const Case& c : cases) {
         DWORD start = GetTickCount();

@@ -50,7 +50,7 @@ TEST_F(MainFrameTest, StatusTextIsDeferredAndNoticesEndAtTheNextKey)
     findgtest::PumpUntil([] { return false; }, 300);
     frame->SetStatusText(IDS_KYFINDG_STOPPING, false);
     EXPECT_NE("Stopping...", PaneText(frame, 0)) << "shown only on the timer";
-    EXPECT_TRUE(findgtest::PumpUntil([&] { return PaneText(frame, 0) == "Stopping..."; }, 2000));
+    EXPECT_TRUE(findgtest::PumpUntil([&] { return PaneText(frame, 0) == "Stopping..."; }, 10000));
     frame->SetStatusText(AFX_IDS_IDLEMESSAGE, true);
     EXPECT_EQ("Ready", PaneText(frame, 0));
 
@@ -63,7 +63,7 @@ TEST_F(MainFrameTest, StatusTextIsDeferredAndNoticesEndAtTheNextKey)
     key.message = WM_KEYDOWN;
     frame->PreTranslateMessage(&key);
     EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), frame->GetStatusTextId());
-    EXPECT_TRUE(findgtest::PumpUntil([&] { return PaneText(frame, 0) == "Ready"; }, 2000));
+    EXPECT_TRUE(findgtest::PumpUntil([&] { return PaneText(frame, 0) == "Ready"; }, 10000));
 
     // A command through the frame ends a notice too.
     frame->SetStatusText(IDS_KYFINDG_PASSED_FIRST_MATCH, true);

@@ -89,3 +89,26 @@ TEST_F(GuiDriverTest, AnswersAndRecordsMessageBoxes)
     EXPECT_TRUE(WaitFor([&] { return StatusText(status, 0) == "Answer: Yes"; }, 3000));
     EXPECT_EQ(nullptr, WaitForBox(target_.Pid(), 100).window);
 }
+
+// A start waits for its window while the program runs, answering the
+// question asked on the way; a program that ends ends the wait at once.
+TEST(GuiDriverStart, WaitsWhileTheProgramRunsAndAnswersItsQuestion)
+{
+    const std::string target = kytest::ProgramFolder() + "KyDriverTarget.exe";
+    const StartQuestion yes{"anyway", IDYES};
+    Program accepted;
+    ASSERT_TRUE(accepted.Start(target, {"ask-first"}));
+    HWND window = WaitForStartWindow(accepted, "KyTestDriverTarget", "Driver Target", 60000, {yes});
+    ASSERT_NE(nullptr, window) << DescribeWindows(accepted.Pid());
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(7u, accepted.Wait(10000));
+
+    const StartQuestion no{"anyway", IDNO};
+    const DWORD kLimitMs = 120000;
+    Program refused;
+    ASSERT_TRUE(refused.Start(target, {"ask-first"}));
+    const DWORD started = GetTickCount();
+    EXPECT_EQ(nullptr, WaitForStartWindow(refused, "KyTestDriverTarget", nullptr, kLimitMs, {no}));
+    EXPECT_LT(GetTickCount() - started, kLimitMs / 2);
+    EXPECT_EQ(3u, refused.Wait(10000));
+}

@@ -8,16 +8,22 @@ using namespace dirge2e;
 
 namespace {
 
-// The task dialog of any process, with its process.
+// The task dialog of any process, with its process; a stale hand-off's
+// question on the way is answered.
 HWND WaitForAnyTaskDialog(DWORD& pid)
 {
     HWND found = nullptr;
     WaitFor(
         [&] {
+            for (HWND box = FindWindowExA(nullptr, nullptr, "#32770", nullptr); box;
+                 box = FindWindowExA(nullptr, box, "#32770", nullptr)) {
+                if (BoxTextOf(box).find(kStaleHandOff.textPart) != std::string::npos)
+                    PostMessageA(box, WM_COMMAND, MAKEWPARAM(kStaleHandOff.button, BN_CLICKED), 0);
+            }
             found = FindWindowA("#32770", kDialogTitle);
             return found != nullptr && IsWindowVisible(found);
         },
-        kStartMs);
+        kStartLimitMs);
     if (found)
         GetWindowThreadProcessId(found, &pid);
     return found;

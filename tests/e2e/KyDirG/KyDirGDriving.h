@@ -25,6 +25,12 @@ const int kListFileId = 1000;
 const int kUseIndexingServiceId = 1021;
 const int kCountPane = 2;
 const DWORD kStartMs = 30000;
+// How long a start may take at most: the first start in a new prefix on a
+// loaded machine is slow, and the waits end as soon as the program does.
+const DWORD kStartLimitMs = 120000;
+// The path page's question when the Explorer hand-off has grown old (a
+// slow start): the selection is still the one handed over.
+const kytest::gui::StartQuestion kStaleHandOff{"so much time has passed", IDYES};
 
 // Frame commands.
 const int kNewCommand = 57600;
@@ -124,17 +130,18 @@ inline void SetCheck(HWND dialog, int id, bool checked)
         kytest::gui::Send(box, BM_CLICK, 0, 0);
 }
 
-// The program's frame: its shown top-level window with a status bar.
-inline HWND WaitForFrame(DWORD pid, DWORD timeoutMs = kStartMs)
+// The program's frame: its shown top-level window with a status bar; null
+// when the program ends first or the time passes.
+inline HWND WaitForFrame(const kytest::gui::Program& program, DWORD timeoutMs = kStartLimitMs)
 {
     using namespace kytest::gui;
     HWND found = nullptr;
     WaitFor(
         [&] {
-            for (HWND window : TopWindows(pid))
+            for (HWND window : TopWindows(program.Pid()))
                 if (ClassOf(window) != "#32770" && ChildOfClass(window, "msctls_statusbar32"))
                     found = window;
-            return found != nullptr;
+            return found != nullptr || !program.Running();
         },
         timeoutMs);
     return found;
@@ -164,7 +171,10 @@ struct Session {
         using namespace kytest::gui;
         if (!program.Start(ProgramPath("KyDirG.exe"), {}, env))
             return false;
-        dialog = WaitForWindow(program.Pid(), "#32770", kDialogTitle, kStartMs);
+        dialog =
+            WaitForStartWindow(program, "#32770", kDialogTitle, kStartLimitMs, {kStaleHandOff});
+        if (!dialog)
+            ADD_FAILURE() << "no task dialog: " << DescribeWindows(program.Pid());
         return dialog != nullptr;
     }
     // The dialog keeps the last task's settings between runs: each case
@@ -179,9 +189,11 @@ struct Session {
         // The dialog's own OK (a page below may hold a control of id 1).
         Activate(dialog);
         Click(GetDlgItem(dialog, IDOK));
-        frame = WaitForFrame(program.Pid());
-        if (!frame)
+        frame = WaitForFrame(program);
+        if (!frame) {
+            ADD_FAILURE() << "no frame after the task dialog: " << DescribeWindows(program.Pid());
             return false;
+        }
         list = ListOf(frame);
         status = StatusOf(frame);
         return list && status;

@@ -120,7 +120,9 @@ TEST(KyDirGList, HeaderClicksSortWithTheFolderFirstOrLastAndKeepTheSelection)
     ClickHeader(session.list, Size);
     EXPECT_TRUE(WaitFor([&] { return Names(session.list).front() == "sub"; }, 5000));
     EXPECT_EQ("big.dat", Names(session.list).back());
-    EXPECT_EQ("2 objects selected", StatusText(session.status, 0));
+    EXPECT_TRUE(
+        WaitFor([&] { return StatusText(session.status, 0) == "2 objects selected"; }, 5000))
+        << StatusText(session.status, 0);
 
     session.Close();
     EXPECT_EQ(0u, session.program.Wait(kStartMs));
@@ -174,7 +176,7 @@ TEST(KyDirGList, EnterOpensTheOneSelectedFileOnly)
     ASSERT_TRUE(WaitFor([&] { return SelectedNames(session.list) == Names_t{"open.bat"}; }, 5000));
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitFor(
-        [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+        [&] { return GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, kStartMs));
 
     session.Close();
     EXPECT_EQ(0u, session.program.Wait(kStartMs));

@@ -101,7 +101,10 @@ TEST(KyDirGStart, AcceptedDialogListsTheTreeAsItIs)
     EXPECT_EQ(ExpectedListing(folder), ShownListing(session.list));
     for (const std::vector<std::string>& row : ReadListView(session.list))
         EXPECT_NE("", row[TypeColumn]) << row[Name];
-    EXPECT_EQ("5 objects", StatusText(session.status, kCountPane));
+    // The count pane follows at the frame's next idle update.
+    EXPECT_TRUE(
+        WaitFor([&] { return StatusText(session.status, kCountPane) == "5 objects"; }, 5000))
+        << StatusText(session.status, kCountPane);
     Screenshot(session.frame, kArtifacts, "02-listing");
 
     session.Close();
@@ -117,7 +120,9 @@ TEST(KyDirGStart, TheCountPaneGroupsThousands)
     const int madeUp = 1234;
     ASSERT_TRUE(session.Start({"KYTEST_TASK_LINK=slow=" + std::to_string(madeUp) + ",slow-ms=0"}));
     ASSERT_TRUE(session.Listed(madeUp + kFixtureRows)) << ListRowCount(session.list);
-    EXPECT_EQ("1,239 objects", StatusText(session.status, kCountPane));
+    EXPECT_TRUE(
+        WaitFor([&] { return StatusText(session.status, kCountPane) == "1,239 objects"; }, 5000))
+        << StatusText(session.status, kCountPane);
     session.Close();
     EXPECT_EQ(0u, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);

@@ -14,7 +14,7 @@ TEST(KyFindGStart, CancelledFirstDialogEndsWithoutAWindow)
 {
     Program program;
     ASSERT_TRUE(program.Start(ProgramPath("KyFindG.exe"), {}));
-    HWND dialog = WaitForWindow(program.Pid(), "#32770", kDialogTitle, kStartMs);
+    HWND dialog = WaitForStartWindow(program, "#32770", kDialogTitle, kStartLimitMs);
     ASSERT_NE(nullptr, dialog);
     EXPECT_EQ(std::vector<HWND>{dialog}, TopWindows(program.Pid()));
     Click(Control(dialog, IDCANCEL));
@@ -27,14 +27,15 @@ TEST(KyFindGStart, AcceptedDialogShowsTheFilesTheFinderFinds)
     HandOverPaths({folder});
     Program program;
     ASSERT_TRUE(program.Start(ProgramPath("KyFindG.exe"), {}));
-    HWND dialog = WaitForWindow(program.Pid(), "#32770", kDialogTitle, kStartMs);
-    ASSERT_NE(nullptr, dialog);
+    HWND dialog =
+        WaitForStartWindow(program, "#32770", kDialogTitle, kStartLimitMs, {kStaleHandOff});
+    ASSERT_NE(nullptr, dialog) << DescribeWindows(program.Pid());
     Screenshot(dialog, kArtifacts, "01-task-dialog");
     const std::vector<std::string> args = AcceptTaskDialog(program.Pid(), dialog, "alpha");
     ASSERT_FALSE(args.empty());
 
-    HWND frame = WaitForWindow(program.Pid(), nullptr, kFrameTitle, kStartMs);
-    ASSERT_NE(nullptr, frame);
+    HWND frame = WaitForStartWindow(program, nullptr, kFrameTitle, kStartLimitMs);
+    ASSERT_NE(nullptr, frame) << DescribeWindows(program.Pid());
     // The finder's message about the binary file.
     const Box binary = WaitForBox(program.Pid());
     EXPECT_NE(std::string::npos, binary.text.find("data.bin")) << binary.text;

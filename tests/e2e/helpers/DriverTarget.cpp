@@ -1,8 +1,11 @@
 // A small windowed program for the GUI driver's own tests: a list view, an
 // edit, buttons that copy the edit's text into the status bar and ask a
-// question in a message box, and an exit code of 7 when closed.
+// question in a message box, and an exit code of 7 when closed. Started with
+// "ask-first" it asks before its window shows, and ends with 3 at No.
 #include <windows.h>
 #include <commctrl.h>
+
+#include <cstring>
 
 namespace {
 
@@ -12,6 +15,7 @@ const int kList = 103;
 const int kStatus = 104;
 const int kCopyButton = 105;
 const int kExitCode = 7;
+const int kRefusedExitCode = 3;
 
 HWND g_status;
 
@@ -89,8 +93,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
+    if (strstr(commandLine, "ask-first") &&
+        MessageBoxA(nullptr, "Start the target anyway?", "Target Start", MB_YESNO) != IDYES)
+        return kRefusedExitCode;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     WNDCLASSA cls{};
