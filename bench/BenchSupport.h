@@ -9,9 +9,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace KyBench {
 
@@ -31,6 +33,17 @@ inline double Now()
 using kytest::ProgramFolder;
 using kytest::RemoveTree;
 using kytest::TempFolder;
+
+// The median of the rounds' values (the mean of the middle two for an even
+// count), 0 for none.
+inline double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
 
 // The file-walking tree: kTreeTop folders of kTreeLeaves folders of
 // kTreeFilesPerLeaf files each (100,000 files in 1,000 folders), the files

@@ -4,19 +4,35 @@
 namespace Kyvant {
 namespace StandIn {
 
+namespace {
+
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+bool EndsAFolder(char c)
+{
+    return IsSeparator(c) || c == ':';
+}
+
+} // namespace
+
+void SplitItemPath(const char* path, std::size_t length, DirItem& into)
+{
+    while (length > 1 && IsSeparator(path[length - 1]) && path[length - 2] != ':')
+        --length;
+    std::size_t cut = length;
+    while (cut > 0 && !EndsAFolder(path[cut - 1]))
+        --cut;
+    into.folder.assign(path, cut);
+    into.name.assign(path + cut, length - cut);
+}
+
 DirItem SplitItemPath(std::string path)
 {
-    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/') &&
-           path[path.size() - 2] != ':')
-        path.pop_back();
     DirItem item;
-    const std::size_t cut = path.find_last_of("\\/:");
-    if (cut == std::string::npos) {
-        item.name = path;
-    } else {
-        item.folder = path.substr(0, cut + 1);
-        item.name = path.substr(cut + 1);
-    }
+    SplitItemPath(path.data(), path.size(), item);
     return item;
 }
 

@@ -4,6 +4,7 @@
 
 #include "KyConTool/Args/FileNameIterator.h"
 
+#include <cstddef>
 #include <string>
 
 namespace Kyvant {
@@ -19,6 +20,8 @@ struct DirItem {
 // Splits a path behind its last '\', '/' or ':' (a folder path's own
 // trailing separator is dropped first, so a folder splits like a file).
 DirItem SplitItemPath(std::string path);
+// The same into an item's folder and name, which keep their storage.
+void SplitItemPath(const char* path, std::size_t length, DirItem& into);
 
 // What gets listed: receives the items in walk order.
 class DirItemSink {

@@ -15,6 +15,8 @@ namespace StandIn {
 
 enum class DirRecordId : std::uint8_t { Details = 0, Folder = 1, Name = 2 };
 
+// An item's records go to the sink in one write; an item that cannot be
+// framed writes nothing.
 class DirRecordWriter : public DirItemSink {
 public:
     explicit DirRecordWriter(ByteSink& sink);
@@ -24,12 +26,14 @@ public:
     void AddWithoutDetails(const std::string& folder, const std::string& name);
 
 private:
-    void WriteFolder(const std::string& folder);
-    void WriteText(DirRecordId id, const std::string& text);
+    void Write(const std::string& folder, const std::string& name,
+               const ky_filename_argv_iterator::FileDetails* details);
+    void AppendText(DirRecordId id, const std::string& text);
 
     ByteSink& sink_;
     std::string folder_;
     bool folderWritten_;
+    std::string records_; // the item's records, its storage kept
 };
 
 } // namespace StandIn

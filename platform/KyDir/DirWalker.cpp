@@ -21,6 +21,42 @@ std::string FolderKey(std::string path)
     return path;
 }
 
+using AttributesExFunction = BOOL(WINAPI*)(LPCSTR, GET_FILEEX_INFO_LEVELS, LPVOID);
+
+// Windows 95 lacks it.
+AttributesExFunction AttributesEx()
+{
+    static const AttributesExFunction function =
+        reinterpret_cast<AttributesExFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFileAttributesExA")));
+    return function;
+}
+
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+// A name without find data of its own (a drive, the root, a server or a
+// share, a device path) or one that the finder would take as a pattern.
+bool IsRootOrPattern(const std::string& name)
+{
+    if (name.empty() || name.back() == ':' || name.find_first_of("*?") != std::string::npos)
+        return true;
+    if (name.size() == 1 && IsSeparator(name[0]))
+        return true;
+    if (name.size() < 2 || !IsSeparator(name[0]) || !IsSeparator(name[1]))
+        return false;
+    const std::size_t server = name.find_first_of("\\/", 2);
+    return server == std::string::npos ||
+           name.find_first_of("\\/", server + 1) == std::string::npos;
+}
+
+unsigned long long Size(DWORD high, DWORD low)
+{
+    return (static_cast<unsigned long long>(high) << 32) | low;
+}
+
 } // namespace
 
 bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetails& out)
@@ -29,6 +65,16 @@ bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetai
     std::string name = path;
     while (name.size() > 1 && (name.back() == '\\' || name.back() == '/'))
         name.pop_back();
+    if (AttributesExFunction byName = AttributesEx()) {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!IsRootOrPattern(name) && byName(name.c_str(), GetFileExInfoStandard, &data)) {
+            out.attributes = data.dwFileAttributes;
+            out.lastWriteTime = data.ftLastWriteTime;
+            out.creationTime = data.ftCreationTime;
+            out.size = Size(data.nFileSizeHigh, data.nFileSizeLow);
+            return true;
+        }
+    }
     WIN32_FIND_DATAA data;
     const HANDLE found = FindFirstFileA(name.c_str(), &data);
     if (found == INVALID_HANDLE_VALUE) {
@@ -41,7 +87,7 @@ bool LookUpDetails(const std::string& path, ky_filename_argv_iterator::FileDetai
     out.attributes = data.dwFileAttributes;
     out.lastWriteTime = data.ftLastWriteTime;
     out.creationTime = data.ftCreationTime;
-    out.size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    out.size = Size(data.nFileSizeHigh, data.nFileSizeLow);
     return true;
 }
 
@@ -64,7 +110,8 @@ void DirWalker::Take(const ky_F& name, ky_filename_argv_iterator::FileDetails* d
                      bool isFolder)
 {
     KyConApp& app = KyConApp::Instance();
-    DirItem item = SplitItemPath(name.c_str());
+    DirItem& item = item_;
+    SplitItemPath(name.c_str(), name.length(), item);
     item.isFolder = isFolder;
     if (isFolder && (!IsNewSubFolder(item) || !includeFolders_))
         return;

@@ -30,6 +30,7 @@ private:
     bool includeFolders_;
     std::set<std::string> folders_; // upper-case, with a trailing separator
     DirItemSink& sink_;
+    DirItem item_; // the item being taken, its storage kept
 };
 
 // The find data of a file or folder from the file system; false when it is

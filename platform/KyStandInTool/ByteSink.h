@@ -16,7 +16,8 @@ public:
     void Write(const std::string& text) { Write(text.data(), text.size()); }
 };
 
-// Standard output, switched to binary mode so that bytes pass unchanged.
+// Standard output, switched to binary mode so that bytes pass unchanged,
+// and written in large blocks unless it is a console.
 class StdoutSink : public ByteSink {
 public:
     StdoutSink();

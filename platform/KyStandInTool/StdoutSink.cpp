@@ -10,10 +10,21 @@
 namespace Kyvant {
 namespace StandIn {
 
+namespace {
+
+// Into a pipe or a file the bytes go in large writes: the reader of a pipe
+// pays about the same for each read whatever it moves. A console keeps the
+// runtime's own buffering.
+const std::size_t kBufferSize = 65536;
+
+} // namespace
+
 StdoutSink::StdoutSink()
 {
     std::fflush(stdout);
     _setmode(_fileno(stdout), _O_BINARY);
+    if (!_isatty(_fileno(stdout)))
+        std::setvbuf(stdout, nullptr, _IOFBF, kBufferSize);
 }
 
 StdoutSink::~StdoutSink()

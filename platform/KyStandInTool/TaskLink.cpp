@@ -20,6 +20,11 @@ namespace StandIn {
 namespace {
 
 const DWORD kEventAccess = EVENT_ALL_ACCESS;
+// The results pipe holds several of the tool's 64 KB writes, so that the
+// tool keeps working while the front-end takes in what came before; the
+// message pipe has the system's default size.
+const DWORD kResultsPipeSize = 1 << 20;
+const DWORD kMessagePipeSize = 0;
 const unsigned kWaitObjects = 2;
 
 std::string Named(const TaskProtocol& protocol, const char* role)
@@ -95,8 +100,8 @@ bool TaskLink::AskForTask()
     if (m_switches.exitBeforeAsk)
         std::exit(0);
 
-    WriteWord(kTaskResultsPipe, ToWord(PipeToFrontEnd(m_resultsWrite)));
-    WriteWord(kTaskMessagePipe, ToWord(PipeToFrontEnd(m_messagesWrite)));
+    WriteWord(kTaskResultsPipe, ToWord(PipeToFrontEnd(m_resultsWrite, kResultsPipeSize)));
+    WriteWord(kTaskMessagePipe, ToWord(PipeToFrontEnd(m_messagesWrite, kMessagePipeSize)));
     if (m_protocol.announcesProcess && !m_switches.noProcessMessage) {
         HANDLE self = nullptr;
         if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), m_frontEnd, &self, 0, FALSE,
@@ -145,10 +150,10 @@ void TaskLink::WriteWord(TaskBlockWord word, DWORD value)
 
 // A new pipe: its read end goes to the front-end (the value returned is
 // valid there), its write end stays here.
-HANDLE TaskLink::PipeToFrontEnd(HANDLE& writeEnd)
+HANDLE TaskLink::PipeToFrontEnd(HANDLE& writeEnd, DWORD size)
 {
     HANDLE readEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, nullptr, 0))
+    if (!CreatePipe(&readEnd, &writeEnd, nullptr, size))
         throw os_error();
     HANDLE remote = nullptr;
     if (!DuplicateHandle(GetCurrentProcess(), readEnd, m_frontEnd, &remote, 0, FALSE,

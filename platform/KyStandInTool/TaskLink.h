@@ -48,7 +48,7 @@ public:
 private:
     DWORD ReadWord(TaskBlockWord word) const;
     void WriteWord(TaskBlockWord word, DWORD value);
-    HANDLE PipeToFrontEnd(HANDLE& writeEnd);
+    HANDLE PipeToFrontEnd(HANDLE& writeEnd, DWORD size);
     void Post(WPARAM wParam, LPARAM lParam);
     bool WaitOrFrontEndGone(HANDLE event);
     void StartGoAwayWatch();

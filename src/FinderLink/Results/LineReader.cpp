@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace Kyvant {
 namespace FinderLink {
@@ -48,7 +49,8 @@ void LineReader::ShowPrintable(char* first, char* last) const
 
 int LineReader::Run(ByteSource& source, LineSink& sink)
 {
-    char buffer[kBufferSize];
+    std::vector<char> storage(m_readSize);
+    char* const buffer = storage.data();
     std::string pending;
     unsigned carried = 0; // a '\r' held at the buffer's start
     for (;;) {

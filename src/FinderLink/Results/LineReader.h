@@ -36,7 +36,8 @@ public:
 class LineReader {
 public:
     // The longest read, and the least (room for a held '\r' and one byte).
-    static const unsigned kBufferSize = 4096;
+    // Reads are large: a pipe read costs about the same whatever it moves.
+    static const unsigned kBufferSize = 65536;
     static const unsigned kLeastReadSize = 2;
     // The byte shown in place of one that is not printable.
     static const char kUnprintable = static_cast<char>(0xB7);

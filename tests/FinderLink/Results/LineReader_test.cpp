@@ -18,6 +18,8 @@ using Kyvant::FinderLink::LineSink;
 namespace {
 
 const char kDot = static_cast<char>(0xB7);
+// The size of each read before the reads grew.
+const unsigned kOldReadSize = 4096;
 
 // Gives the text in reads that end at the cut positions (and never past
 // what the reader asks for).
@@ -71,10 +73,11 @@ public:
     std::vector<std::string> lines;
 };
 
-std::vector<std::string> Read(ByteSource& source, bool dropCR)
+std::vector<std::string> Read(ByteSource& source, bool dropCR,
+                              unsigned readSize = LineReader::kBufferSize)
 {
     Lines sink;
-    LineReader reader(dropCR);
+    LineReader reader(dropCR, readSize);
     EXPECT_EQ(1, reader.Run(source, sink));
     return sink.lines;
 }
@@ -169,19 +172,75 @@ TEST(LineReader, EveryByteValueIsKeptOrShownAsTheDot)
     }
 }
 
-// Long lines cross the reader's 4,096-byte buffer, with the CR of a CR LF
-// landing on its last byte and the carried CR shortening the next read.
+// Long lines cross the reader's buffer, with the CR of a CR LF landing on
+// its last byte and the carried CR shortening the next read.
 TEST(LineReader, LinesLongerThanTheBufferArriveWholeOnce)
 {
-    std::string stream;
-    std::vector<std::string> expected;
-    for (std::size_t length : {4094u, 4095u, 4096u, 1u, 8190u, 10000u, 4093u}) {
-        const std::string line(length, static_cast<char>('a' + length % 26));
-        stream += line + "\r\n";
-        expected.push_back(line);
+    for (unsigned size : {kOldReadSize, LineReader::kBufferSize}) {
+        SCOPED_TRACE("read size " + std::to_string(size));
+        std::string stream;
+        std::vector<std::string> expected;
+        for (std::size_t length :
+             {size - 2, size - 1, size, 1u, 2 * size - 2, 2 * size + 1808, size - 3}) {
+            const std::string line(length, static_cast<char>('a' + length % 26));
+            stream += line + "\r\n";
+            expected.push_back(line);
+        }
+        CutSource greedy(stream, {});
+        EXPECT_EQ(expected, Read(greedy, true, size));
     }
-    CutSource greedy(stream, {});
-    EXPECT_EQ(expected, Read(greedy, true));
+}
+
+// The reads were once 4,096 bytes; they are larger now, and every stream
+// still gives the same lines through either size, however the pipe hands
+// its bytes over: all at once, one byte per read, or in odd pieces.
+TEST(LineReader, TheOldAndTheLargeReadsGiveTheSameLines)
+{
+    const unsigned large = LineReader::kBufferSize;
+    std::string manyLines;
+    for (int i = 0; i < 6000; ++i)
+        manyLines += std::string(i % 37, static_cast<char>('a' + i % 26)) + (i % 3 ? "\r\n" : "\n");
+    const std::string nul(1, '\0');
+    const struct {
+        const char* what;
+        std::string stream;
+        std::size_t lines;
+    } cases[] = {
+        {"a line longer than the old reads", std::string(5000, 'a') + "\r\nb\n", 2},
+        {"a line longer than the large reads", std::string(large + 4500, 'c') + "\r\nend", 2},
+        {"CR LF split where an old read ends", std::string(kOldReadSize - 1, 'x') + "\r\nnext\r\n",
+         2},
+        {"CR LF split where a large read ends", std::string(large - 1, 'y') + "\r\nnext\r\n", 2},
+        {"lone CRs, one where an old read ends",
+         "a\rb\r\rc\r" + std::string(kOldReadSize - 8, 'z') + "\rq\n\r", 2},
+        {"a lone CR where a large read ends", std::string(large - 1, 'w') + "\r" + "q\rr\n", 1},
+        {"NUL bytes, across an old read's end",
+         "nul" + nul + "inside\n" + nul + nul + "\n" + std::string(kOldReadSize - 14, 'n') + nul +
+             nul + "\r" + nul + "\n",
+         3},
+        {"many short lines over several reads", manyLines + manyLines + manyLines, 18000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (bool dropCR : {true, false}) {
+            SCOPED_TRACE(dropCR ? "CR LF dropped" : "CR kept");
+            CutSource whole(c.stream, {});
+            const std::vector<std::string> lines = Read(whole, dropCR, kOldReadSize);
+            EXPECT_EQ(c.lines, lines.size());
+            std::vector<std::size_t> oddPieces;
+            for (std::size_t at = 1021; at < c.stream.size(); at += 4093)
+                oddPieces.push_back(at);
+            for (unsigned size : {kOldReadSize, large}) {
+                SCOPED_TRACE("read size " + std::to_string(size));
+                CutSource greedy(c.stream, {});
+                EXPECT_EQ(lines, Read(greedy, dropCR, size));
+                ByteByByteSource bytes(c.stream);
+                EXPECT_EQ(lines, Read(bytes, dropCR, size));
+                CutSource odd(c.stream, oddPieces);
+                EXPECT_EQ(lines, Read(odd, dropCR, size));
+            }
+        }
+    }
 }
 
 // The message pipe of the Dir link is read 1,023 bytes at a time: no read

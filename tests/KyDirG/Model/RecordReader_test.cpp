@@ -124,3 +124,77 @@ TEST(RecordReader, BadStreamsFailAfterTheItemsBeforeThem)
         EXPECT_EQ(c.error, error);
     }
 }
+
+// The chunks were once 8,152 bytes; they are larger now, and every stream
+// still gives the same items, and fails with the same error after them,
+// through either size, however the pipe hands its bytes over: all at once,
+// one byte per read, or in odd pieces.
+TEST(RecordReader, TheOldAndTheLargeChunksGiveTheSameItems)
+{
+    const unsigned oldSize = 8152;
+    const unsigned large = RecordReader::kChunkSize;
+    const std::string folder = FolderRecord("C:\\a\\");
+    const std::string details = DetailsRecord(MakeDetails(4, 2, 0x20));
+    const std::string start = folder + NameRecord("one");
+    // The stream and a folder record that fills it up to the length.
+    auto padTo = [](const std::string& stream, std::size_t length) {
+        return stream + FolderRecord(std::string(length - stream.size() - 2, 'p'));
+    };
+    std::string manyItems = folder;
+    for (int i = 0; i < 3000; ++i)
+        manyItems += (i % 2 ? details : std::string()) + NameRecord("file" + std::to_string(i));
+    const struct {
+        const char* what;
+        std::string stream;
+    } cases[] = {
+        {"a name longer than the old chunks",
+         folder + details + NameRecord(std::string(9000, 'n'))},
+        {"a folder record longer than a large chunk",
+         FolderRecord(std::string(RecordReader::kMaxTextLength, 'f')) + NameRecord("x")},
+        {"details split where an old chunk ends",
+         padTo(start, oldSize - 7) + details + NameRecord("d")},
+        {"details split where a large chunk ends",
+         padTo(start, large - 20) + details + NameRecord("d")},
+        {"a name's line end just past a large chunk", padTo(start, large - 1) + NameRecord("e")},
+        {"many items over several chunks", manyItems + manyItems + manyItems},
+        {"a name longer than the limit",
+         folder + NameRecord("a") + NameRecord(std::string(RecordReader::kMaxTextLength + 1, 'x'))},
+        {"a bad id where an old chunk ends", padTo(start, oldSize) + "\x07" + NameRecord("z")},
+        {"details cut by the end", padTo(start, large - 5) + details.substr(0, 30)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::size_t> everyByte, oddPieces;
+        for (std::size_t at = 1; at < c.stream.size(); ++at)
+            everyByte.push_back(at);
+        for (std::size_t at = 1021; at < c.stream.size(); at += 7919)
+            oddPieces.push_back(at);
+        std::string firstError;
+        Items first;
+        bool haveFirst = false;
+        for (unsigned size : {oldSize, large}) {
+            for (const std::vector<std::size_t>& cuts :
+                 {std::vector<std::size_t>(), everyByte, oddPieces}) {
+                SCOPED_TRACE("chunk size " + std::to_string(size) + ", " +
+                             std::to_string(cuts.size()) + " cuts");
+                CutSource source(c.stream, cuts);
+                ItemTexts sink;
+                RecordReader reader(size);
+                std::string error = "(none)";
+                try {
+                    reader.Run(source, sink);
+                } catch (const std::runtime_error& e) {
+                    error = e.what();
+                }
+                if (!haveFirst) {
+                    first = sink.items;
+                    firstError = error;
+                    haveFirst = true;
+                    EXPECT_FALSE(first.empty());
+                }
+                EXPECT_EQ(first, sink.items);
+                EXPECT_EQ(firstError, error);
+            }
+        }
+    }
+}

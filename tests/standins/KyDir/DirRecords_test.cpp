@@ -70,13 +70,17 @@ TEST(DirRecords, AnEmptyFolderIsStillAFolderRecord)
     EXPECT_EQ(sink.Text(), std::string("\x01\n\x02relative.txt\n"));
 }
 
+// Nothing of an item that cannot be framed is written, not even its folder
+// or details, so the next item still starts with its folder record.
 TEST(DirRecords, ATextWithALineEndCannotBeFramed)
 {
     StringSink sink;
     DirRecordWriter writer(sink);
     EXPECT_THROW(writer.Add(Item("C:\\x\\", "bad\nname", 0)), std::runtime_error);
-    EXPECT_EQ(sink.Text().find("bad"), std::string::npos);
     EXPECT_THROW(writer.AddWithoutDetails("C:\\odd\n", "a"), std::runtime_error);
+    EXPECT_EQ(sink.Text(), "");
+    writer.AddWithoutDetails("C:\\x\\", "good");
+    EXPECT_EQ(sink.Text(), std::string("\x01" "C:\\x\\\n" "\x02" "good\n"));
 }
 
 TEST(DirItems, PathsSplitBehindTheirLastSeparator)
@@ -98,6 +102,11 @@ TEST(DirItems, PathsSplitBehindTheirLastSeparator)
         const DirItem item = SplitItemPath(c.path);
         EXPECT_EQ(item.folder, c.folder);
         EXPECT_EQ(item.name, c.name);
+        // Into an item that held a longer path before.
+        DirItem reused = Item("C:\\a much longer folder\\", "and a longer name.txt", 0);
+        SplitItemPath(c.path, std::strlen(c.path), reused);
+        EXPECT_EQ(reused.folder, c.folder);
+        EXPECT_EQ(reused.name, c.name);
     }
 }
 

@@ -19,8 +19,9 @@ static_assert(sizeof(FileDetails) == RecordReader::kDetailsSize, "the details re
 
 ItemSink::~ItemSink() {}
 
-RecordReader::RecordReader()
-    : m_chunk(kChunkSize), m_at(nullptr), m_end(nullptr), m_details(), m_haveDetails(false)
+RecordReader::RecordReader(unsigned chunkSize)
+    : m_chunk(chunkSize < kLeastChunkSize ? kLeastChunkSize : chunkSize), m_at(nullptr),
+      m_end(nullptr), m_details(), m_haveDetails(false)
 {
 }
 
@@ -56,7 +57,7 @@ int RecordReader::Run(FinderLink::ByteSource& source, ItemSink& sink)
 
 bool RecordReader::NextChunk(FinderLink::ByteSource& source)
 {
-    const int got = source.Read(m_chunk.data(), kChunkSize);
+    const int got = source.Read(m_chunk.data(), static_cast<unsigned>(m_chunk.size()));
     if (got <= 0) {
         m_at = m_end = m_chunk.data();
         return false;

@@ -1,9 +1,11 @@
 // The results reader's parser of the Dir record stream. Each record starts
 // with an id byte: 0 and the 40-byte details of the next name, 1 and a
 // folder up to '\n', 2 and a name in the current folder up to '\n'. The
-// stream is read in chunks of 8,152 bytes; a record may cross chunks: the
-// rest of a details record is read exactly, a text is collected over as
-// many chunks as its '\n' needs (but no more than kMaxTextLength bytes).
+// stream is read in large chunks (a pipe read costs about the same whatever
+// it moves); a record may cross chunks: the rest of a details record is
+// read exactly, a text is collected over as many chunks as its '\n' needs
+// (but no more than kMaxTextLength bytes). The items do not depend on the
+// chunk size.
 #pragma once
 
 #include "FinderLink/Results/LineReader.h"
@@ -36,12 +38,15 @@ public:
 
 class RecordReader {
 public:
-    static const unsigned kChunkSize = 8152;
+    // The size of each chunk read, and the least a reader may be given.
+    static const unsigned kChunkSize = 65536;
+    static const unsigned kLeastChunkSize = 1;
     static const unsigned kDetailsSize = 40;
     // A folder or name still without its '\n' after this many bytes fails.
     static const unsigned kMaxTextLength = 65536;
 
-    RecordReader();
+    // Each read asks for chunkSize bytes (at least kLeastChunkSize).
+    explicit RecordReader(unsigned chunkSize = kChunkSize);
     RecordReader(const RecordReader&) = delete;
     RecordReader& operator=(const RecordReader&) = delete;
 
@@ -58,7 +63,7 @@ private:
     // The text up to the next '\n' (which is passed); it may cross chunks.
     void ReadText(FinderLink::ByteSource& source, const char*& text, unsigned& length);
 
-    std::vector<char> m_chunk;
+    std::vector<char> m_chunk; // its size is the chunk size
     const char* m_at;
     const char* m_end;
     std::string m_text; // a text that crosses chunks
