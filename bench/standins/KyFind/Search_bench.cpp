@@ -154,10 +154,11 @@ int main(int argc, char** argv)
     const std::string program = KyBench::ProgramFolder() + "KyFind.exe";
     const std::string files = root + "\\*.cpp|+";
     std::vector<Search> searches = {
-        {"literal (-nF buffer)", {"-nF", "--kyvant_ide_output", "-ebuffer"}},
-        {"ignoring case (-inG buffer)", {"-inG", "--kyvant_ide_output", "-ebuffer"}},
+        {"literal (-nF buffer)", {"-nF", "--kyvant_ide_output", "-ebuffer"}, {}},
+        {"ignoring case (-inG buffer)", {"-inG", "--kyvant_ide_output", "-ebuffer"}, {}},
         {"expression (-nG buffer\\[[0-9]*\\])",
-         {"-nG", "--kyvant_ide_output", "-ebuffer\\[[0-9]*\\]"}},
+         {"-nG", "--kyvant_ide_output", "-ebuffer\\[[0-9]*\\]"},
+         {}},
     };
     std::vector<double> walk;
     unsigned long walkedFiles = 0;
