@@ -56,17 +56,20 @@ void Entries::Insert(std::size_t at, const std::uint8_t* key, std::uint32_t leng
 
 void Entries::AddNode(const View& node)
 {
-    bool leaf = node.Leaf();
+    const bool leaf = node.Leaf();
     const int count = node.Count();
-    // Room for the node's entries and their key bytes, with some to spare for
-    // the entry callers often add next.
-    std::size_t keyBytes = 0;
-    for (int i = 0; i < count; ++i)
-        keyBytes += node.KeyLength(i);
+    if (count <= 0)
+        return;
+    // The node's key bytes are taken in one piece; each entry points at its
+    // key inside that copy, so keys the node shares stay shared.
+    const std::uint32_t low = node.Low();
+    const auto base = static_cast<std::uint32_t>(bytes_.size());
+    bytes_.reserve(bytes_.size() + (node.bs - low) + 64);
+    bytes_.insert(bytes_.end(), node.d + low, node.d + node.bs);
     list_.reserve(list_.size() + count + 1);
-    bytes_.reserve(bytes_.size() + keyBytes + 64);
     for (int i = 0; i < count; ++i)
-        Add(node.Key(i), node.KeyLength(i), node.Item(i), leaf ? 0 : node.Child(i));
+        list_.push_back(Entry{base + (node.KeyOffset(i) - low), node.KeyLength(i), node.Item(i),
+                              leaf ? 0 : node.Child(i)});
 }
 
 bool Entries::SameBytes(std::size_t i, std::size_t j) const
