@@ -4,6 +4,20 @@
 namespace Kyvant {
 namespace BtNode {
 
+namespace {
+
+// Keys are short: copied four bytes at a time in place rather than through
+// a call to the runtime's memcpy for each.
+void CopyKey(std::uint8_t* to, const std::uint8_t* from, std::uint32_t length)
+{
+    for (; length >= 4; length -= 4, to += 4, from += 4)
+        std::memcpy(to, from, 4);
+    for (; length > 0; --length)
+        *to++ = *from++;
+}
+
+} // namespace
+
 bool Validate(const std::uint8_t* d, std::uint32_t bs, std::int32_t highest, Expect expect)
 {
     std::int32_t first = Get32(d);
@@ -100,7 +114,8 @@ std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
 ByteTotals::ByteTotals(const Entries& entries, std::vector<std::uint32_t>& sums)
     : entries_(entries), sums_(sums)
 {
-    sums_.assign(entries.Size() + 1, 0);
+    sums_.resize(entries.Size() + 1);
+    sums_[0] = 0;
     for (std::size_t i = 0; i < entries.Size(); ++i)
         sums_[i + 1] = sums_[i] + (i > 0 && entries.SameBytes(i - 1, i) ? 0 : entries[i].length);
 }
@@ -139,7 +154,7 @@ void Build(std::uint8_t* d, std::uint32_t bs, bool leaf, std::int32_t leftmost, 
             offset = lastOffset;
         } else {
             low -= e.length;
-            std::memcpy(d + low, entries.Key(i), e.length);
+            CopyKey(d + low, entries.Key(i), e.length);
             offset = low;
         }
         lastOffset = offset;
