@@ -16,6 +16,18 @@ void CopyKey(std::uint8_t* to, const std::uint8_t* from, std::uint32_t length)
         *to++ = *from++;
 }
 
+// Neighbouring keys in a node share their first bytes far more often than
+// their last ones: comparing from the end answers sooner.
+bool SameKeyBytes(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t length)
+{
+    while (length > 0) {
+        --length;
+        if (a[length] != b[length])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool Validate(const std::uint8_t* d, std::uint32_t bs, std::int32_t highest, Expect expect)
@@ -88,16 +100,7 @@ void Entries::AddNode(const View& node)
 
 bool Entries::SameBytes(std::size_t i, std::size_t j) const
 {
-    if (list_[i].length != list_[j].length)
-        return false;
-    // Neighbouring keys mostly differ within their first bytes: a plain loop
-    // answers sooner than a library call.
-    const std::uint8_t* a = Key(i);
-    const std::uint8_t* b = Key(j);
-    for (std::uint32_t k = 0, n = list_[i].length; k < n; ++k)
-        if (a[k] != b[k])
-            return false;
-    return true;
+    return list_[i].length == list_[j].length && SameKeyBytes(Key(i), Key(j), list_[i].length);
 }
 
 std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
@@ -179,7 +182,7 @@ bool InsertInPlace(View node, int pos, const std::uint8_t* key, std::uint32_t le
     std::uint32_t slot = node.SlotSize();
     auto same = [&](int i) {
         return i >= 0 && i < count && node.KeyLength(i) == length &&
-               std::memcmp(node.Key(i), key, length) == 0;
+               SameKeyBytes(node.Key(i), key, length);
     };
     int shareWith = same(pos - 1) ? pos - 1 : (same(pos) ? pos : -1);
     std::uint32_t need = slot + (shareWith >= 0 ? 0 : length);
