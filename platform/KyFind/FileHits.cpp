@@ -2,8 +2,6 @@
 // line through the expressions, or over the whole text through them.
 #include "FileHits.h"
 
-#include <algorithm>
-
 namespace Kyvant {
 namespace StandIn {
 

@@ -4,7 +4,9 @@
 // recursion as deep as the text it looks at, so a long range is searched in
 // overlapping windows, so that no file or line is too long to search: a
 // match of up to kMaxMatchLength characters is always found whole, a longer
-// one may be found cut short or not at all.
+// one may be found cut short or not at all. Beside each expression, the
+// literal its matches contain (the whole pattern when it is plain text),
+// compared with the expressions' case folding.
 #pragma once
 
 #include "FindOptions.h"
