@@ -1,4 +1,5 @@
-// Finding the hits of one file, line by line or over the whole text.
+// Finding the hits of one file: by literals over the whole text, line by
+// line through the expressions, or over the whole text through them.
 #include "FileHits.h"
 
 namespace Kyvant {
@@ -6,19 +7,112 @@ namespace StandIn {
 
 namespace {
 
-void FindLineHits(const FileText& file, const PatternSet& patterns, bool inverted,
-                  std::size_t limit, std::vector<Hit>& out)
+const std::size_t npos = LiteralFinder::npos;
+
+// The next occurrence of each literal at or after a rising offset, each
+// looked for again only once the offset has passed it.
+class LiteralScan {
+public:
+    LiteralScan(const PatternSet& patterns, const std::string& text, bool wholeWords)
+        : patterns_(patterns), text_(text), wholeWords_(wholeWords),
+          next_(patterns.LiteralCount(), 0), from_(patterns.LiteralCount(), npos)
+    {
+    }
+
+    // The earliest occurrence at or after from (the longest of those that
+    // start together); npos when none is left.
+    std::size_t Next(std::size_t from, std::size_t& length)
+    {
+        std::size_t best = npos;
+        length = 0;
+        for (std::size_t k = 0; k < next_.size(); ++k) {
+            if (next_[k] != npos && (next_[k] < from || from_[k] > from)) {
+                next_[k] = wholeWords_
+                               ? patterns_.FindLiteral(k, text_, 0, from, text_.size())
+                               : patterns_.Literal(k).Find(text_.data(), from, text_.size());
+                from_[k] = from;
+            }
+            const std::size_t at = next_[k];
+            const std::size_t size = patterns_.Literal(k).Length();
+            if (at != npos && (at < best || (at == best && size > length))) {
+                best = at;
+                length = size;
+            }
+        }
+        return best;
+    }
+
+private:
+    const PatternSet& patterns_;
+    const std::string& text_;
+    bool wholeWords_;
+    std::vector<std::size_t> next_;
+    std::vector<std::size_t> from_; // where next_ was looked for from; npos: not yet
+};
+
+// Plain text, not inverted: the literals' occurrences are the matches, and
+// a line is looked at only where one lies. A literal holds no line end, and
+// the line end beside a line is no word character, so whole words can be
+// judged on the whole text.
+void FindLiteralHits(FileText& file, const PatternSet& patterns, bool wholeWords, std::size_t limit,
+                     std::vector<Hit>& out)
 {
-    for (std::size_t line = 0; line < file.LineCount() && out.size() < limit; ++line) {
-        const std::size_t begin = file.LineStart(line), end = file.LineEnd(line);
-        MatchSpan span;
-        const bool found = patterns.Find(file.Text(), begin, begin, end, span);
-        if (found != inverted)
-            out.push_back(Hit{line, line, found ? span.begin : begin});
+    const std::string& text = file.Text();
+    LiteralScan scan(patterns, text, wholeWords);
+    std::size_t from = 0, length = 0;
+    while (out.size() < limit) {
+        const std::size_t at = scan.Next(from, length);
+        if (at == npos)
+            break;
+        const Line line = file.LineAt(at);
+        out.push_back(Hit{line, line, at});
+        from = line.end + 1;
     }
 }
 
-void FindTextHits(const FileText& file, const PatternSet& patterns, std::size_t limit,
+// Expressions with literals, not inverted: only lines holding a literal
+// go through the expressions.
+void FindSkippingHits(FileText& file, const PatternSet& patterns, std::size_t limit,
+                      std::vector<Hit>& out)
+{
+    const std::string& text = file.Text();
+    LiteralScan scan(patterns, text, false);
+    std::size_t from = 0, length = 0;
+    while (out.size() < limit) {
+        const std::size_t at = scan.Next(from, length);
+        if (at == npos)
+            break;
+        const Line line = file.LineAt(at);
+        MatchSpan span;
+        if (patterns.Find(text, line.begin, line.begin, line.end, span))
+            out.push_back(Hit{line, line, span.begin});
+        from = line.end + 1;
+    }
+}
+
+// Every line in turn; a line without any literal cannot match.
+void FindEachLineHits(FileText& file, const PatternSet& patterns, bool inverted, std::size_t limit,
+                      std::vector<Hit>& out)
+{
+    const std::string& text = file.Text();
+    const bool plain = patterns.AllPlain();
+    const bool skip = patterns.AllHaveLiterals();
+    Line line = file.FirstLine();
+    do {
+        MatchSpan span;
+        bool found;
+        if (plain)
+            found = patterns.FindPlain(text, line.begin, line.begin, line.end, span);
+        else if (skip && !patterns.AnyLiteral(text, line.begin, line.end))
+            found = false;
+        else
+            found = patterns.Find(text, line.begin, line.begin, line.end, span);
+        if (found != inverted)
+            out.push_back(Hit{line, line, found ? span.begin : line.begin});
+    } while (out.size() < limit && file.Next(line, line));
+}
+
+void FindTextHits(FileText& file, const PatternSet& patterns, std::size_t limit,
                   std::vector<Hit>& out)
 {
     const std::string& text = file.Text();
@@ -28,27 +122,34 @@ void FindTextHits(const FileText& file, const PatternSet& patterns, std::size_t 
            patterns.Find(text, 0, from, text.size(), span)) {
         if (span.begin >= text.size() && !text.empty() && text.back() == '\n')
             break; // an empty match behind the last line end is on no line
-        const std::size_t first = file.LineOf(span.begin);
-        const std::size_t last = span.end > span.begin ? file.LineOf(span.end - 1) : first;
+        const Line first = file.LineAt(span.begin);
+        const Line last = span.end > span.begin ? file.LineAt(span.end - 1) : first;
         out.push_back(Hit{first, last, span.begin});
-        if (last + 1 >= file.LineCount())
+        Line next;
+        if (!file.Next(last, next))
             break;
-        from = file.LineStart(last + 1);
+        from = next.begin;
     }
 }
 
 } // namespace
 
-std::vector<Hit> FindHits(const FileText& file, const PatternSet& patterns,
-                          const FindOptions& options, std::size_t limit)
+std::vector<Hit> FindHits(FileText& file, const PatternSet& patterns, const FindOptions& options,
+                          std::size_t limit)
 {
     std::vector<Hit> hits;
-    if (file.LineCount() == 0)
+    if (!file.HasLines())
         return hits;
-    if (options.lineMode)
-        FindLineHits(file, patterns, options.inverted, limit, hits);
-    else
+    if (!options.lineMode)
         FindTextHits(file, patterns, limit, hits);
+    else if (options.inverted)
+        FindEachLineHits(file, patterns, true, limit, hits);
+    else if (patterns.AllPlain())
+        FindLiteralHits(file, patterns, options.wholeWords, limit, hits);
+    else if (patterns.AllHaveLiterals())
+        FindSkippingHits(file, patterns, limit, hits);
+    else
+        FindEachLineHits(file, patterns, false, limit, hits);
     return hits;
 }
 

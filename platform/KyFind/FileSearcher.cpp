@@ -12,8 +12,14 @@
 namespace Kyvant {
 namespace StandIn {
 
-FileSearcher::FileSearcher(const FindOptions& options, const PatternSet& patterns,
-                           ByteSink& sink)
+namespace {
+
+// A size the walk reports beyond this is not reserved up front.
+const unsigned long long kLargestSizeHint = 256ull << 20;
+
+} // namespace
+
+FileSearcher::FileSearcher(const FindOptions& options, const PatternSet& patterns, ByteSink& sink)
     : options_(options), patterns_(patterns), sink_(sink)
 {
 }
@@ -24,35 +30,39 @@ void FileSearcher::Process(const ky_F& name, ky_filename_argv_iterator::FileDeta
     if (isFolder)
         return;
     try {
-        Search(name, details != nullptr);
+        Search(name, details);
     } catch (const KyConApp::NonFatalError&) {
         // reported and counted in the exit code; on with the next file
     }
 }
 
-void FileSearcher::Search(const ky_F& name, bool hasDetails)
+void FileSearcher::Search(const ky_F& name, const ky_filename_argv_iterator::FileDetails* details)
 {
     KyConApp& app = KyConApp::Instance();
-    if (!hasDetails && !app.GuiCheckIfFsObjectExists(name, false, false))
+    if (!details && !app.GuiCheckIfFsObjectExists(name, false, false))
         return;
-    if (hasDetails)
+    if (details)
         app.GuiStartFile(name);
-    const FileText file(ReadAll(name), options_.keepCR);
-    const std::size_t limit =
-        options_.namesOnly ? 1 : std::numeric_limits<std::size_t>::max();
+    FileText file(ReadAll(name, details ? details->size : 0), options_.keepCR,
+                  options_.lineNumbers);
+    const std::size_t limit = options_.namesOnly ? 1 : std::numeric_limits<std::size_t>::max();
     const std::vector<Hit> hits = FindHits(file, patterns_, options_, limit);
     sink_.Write(FormatHits(name.c_str(), file, hits, options_));
 }
 
 // A binary file (NUL bytes in its first block) is searched only when binary
 // files are asked for; otherwise the application object reports and skips it.
-std::string FileSearcher::ReadAll(const ky_F& name) const
+// The bytes go into one buffer made as large as the walk says the file is.
+std::string FileSearcher::ReadAll(const ky_F& name, unsigned long long sizeHint) const
 {
     const unsigned flags = options_.searchBinaryFiles
                                ? InFile::kNoChecks | InFile::kRelaxed | InFile::kNoBinaryTest
                                : InFile::kNoChecks;
     InFile in(name, flags);
-    std::string bytes(in.BufferBegin(), in.BufferEnd());
+    std::string bytes;
+    if (sizeHint < kLargestSizeHint)
+        bytes.reserve(static_cast<std::size_t>(sizeHint));
+    bytes.append(in.BufferBegin(), in.BufferEnd());
     while (in.Read())
         bytes.append(in.BufferBegin(), in.BufferEnd());
     return bytes;

@@ -22,8 +22,8 @@ public:
                  bool isFolder) override;
 
 private:
-    void Search(const ky_F& name, bool hasDetails);
-    std::string ReadAll(const ky_F& name) const;
+    void Search(const ky_F& name, const ky_filename_argv_iterator::FileDetails* details);
+    std::string ReadAll(const ky_F& name, unsigned long long sizeHint) const;
 
     const FindOptions& options_;
     const PatternSet& patterns_;

@@ -1,43 +1,91 @@
-// Line ends and line starts of a searched file.
+// Line ends and line bounds of a searched file.
 #include "FileText.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace Kyvant {
 namespace StandIn {
 
-FileText::FileText(const std::string& bytes, bool keepCR)
+namespace {
+
+// Drops every CR that comes before a LF, moving the bytes between in place.
+void DropCrBeforeLf(std::string& bytes)
 {
-    text_.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (!keepCR && bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            continue;
-        text_ += bytes[i];
+    char* data = &bytes[0];
+    const std::size_t size = bytes.size();
+    std::size_t read = 0, write = 0;
+    for (;;) {
+        const void* cr = size > read ? std::memchr(data + read, '\r', size - read) : nullptr;
+        const std::size_t at = cr ? static_cast<const char*>(cr) - data : size;
+        const bool dropped = cr && at + 1 < size && data[at + 1] == '\n';
+        const std::size_t keep = (cr && !dropped ? at + 1 : at) - read;
+        if (write != read && keep)
+            std::memmove(data + write, data + read, keep);
+        write += keep;
+        read = cr ? at + 1 : size;
+        if (!cr)
+            break;
     }
-    // A last line without '\n' is a line; a '\n' at the very end starts none.
-    if (!text_.empty())
-        starts_.push_back(0);
-    for (std::size_t i = 0; i < text_.size(); ++i) {
-        if (text_[i] == '\n' && i + 1 < text_.size())
-            starts_.push_back(i + 1);
-    }
+    bytes.resize(write);
 }
 
-std::size_t FileText::LineEnd(std::size_t line) const
+} // namespace
+
+FileText::FileText(std::string bytes, bool keepCR, bool countLines)
+    : text_(std::move(bytes)), countLines_(countLines)
 {
-    const std::size_t next = line + 1 < starts_.size() ? starts_[line + 1] : text_.size();
-    return next > starts_[line] && text_[next - 1] == '\n' ? next - 1 : next;
+    if (!keepCR && !text_.empty())
+        DropCrBeforeLf(text_);
 }
 
-std::size_t FileText::LineOf(std::size_t offset) const
+std::size_t FileText::EndFrom(std::size_t offset) const
 {
-    const auto after = std::upper_bound(starts_.begin(), starts_.end(), offset);
-    return after == starts_.begin() ? 0 : static_cast<std::size_t>(after - starts_.begin()) - 1;
+    const void* nl = offset < text_.size()
+                         ? std::memchr(text_.data() + offset, '\n', text_.size() - offset)
+                         : nullptr;
+    return nl ? static_cast<const char*>(nl) - text_.data() : text_.size();
 }
 
-std::string FileText::LineText(std::size_t line) const
+Line FileText::FirstLine() const
 {
-    return text_.substr(starts_[line], LineEnd(line) - starts_[line]);
+    return Line{0, 0, EndFrom(0)};
+}
+
+Line FileText::LineAt(std::size_t offset)
+{
+    const std::size_t size = text_.size();
+    if (offset >= size)
+        offset = size > 0 && text_[size - 1] == '\n' ? size - 1 : size;
+    const char* data = text_.data();
+    std::size_t begin = offset;
+    while (begin > cursor_.begin && data[begin - 1] != '\n')
+        --begin;
+    Line line{0, begin, EndFrom(offset)};
+    if (countLines_)
+        line.number = cursor_.number + static_cast<std::size_t>(
+                                           std::count(data + cursor_.begin, data + begin, '\n'));
+    cursor_ = line;
+    return line;
+}
+
+bool FileText::Next(const Line& line, Line& out) const
+{
+    if (line.end + 1 >= text_.size())
+        return false;
+    out = Line{line.number + 1, line.end + 1, EndFrom(line.end + 1)};
+    return true;
+}
+
+bool FileText::Previous(const Line& line, Line& out) const
+{
+    if (line.begin == 0)
+        return false;
+    std::size_t begin = line.begin - 1;
+    while (begin > 0 && text_[begin - 1] != '\n')
+        --begin;
+    out = Line{line.number - 1, begin, line.begin - 1};
+    return true;
 }
 
 } // namespace StandIn

@@ -27,31 +27,68 @@ struct RawLetters {
 void TakeLetter(int letter, FindOptions& out, RawLetters& raw, bool& perl)
 {
     switch (letter) {
-    case 'i': out.ignoreCase = true; break;
-    case 'w': out.wholeWords = true; break;
-    case 'v': out.inverted = true; break;
-    case 'C': out.context = true; break;
-    case 's': out.dotMatchesNewline = true; break;
-    case 'x': out.legible = true; break;
-    case 'F': out.flavor = PatternFlavor::Literal; break;
-    case 'G': out.flavor = PatternFlavor::Basic; break;
-    case 'E': out.flavor = PatternFlavor::Extended; break;
+    case 'i':
+        out.ignoreCase = true;
+        break;
+    case 'w':
+        out.wholeWords = true;
+        break;
+    case 'v':
+        out.inverted = true;
+        break;
+    case 'C':
+        out.context = true;
+        break;
+    case 's':
+        out.dotMatchesNewline = true;
+        break;
+    case 'x':
+        out.legible = true;
+        break;
+    case 'F':
+        out.flavor = PatternFlavor::Literal;
+        break;
+    case 'G':
+        out.flavor = PatternFlavor::Basic;
+        break;
+    case 'E':
+        out.flavor = PatternFlavor::Extended;
+        break;
     case 'e':
-    case 'p': out.patterns.push_back(optarg ? optarg : ""); break;
+    case 'p':
+        out.patterns.push_back(optarg ? optarg : "");
+        break;
     case 'z':
         if (std::string(optarg ? optarg : "") != kPerlEngine)
             throw std::runtime_error(std::string("Unknown engine: ") + (optarg ? optarg : ""));
         perl = true;
         break;
-    case 'n': raw.n = true; break;
-    case 'l': raw.l = true; break;
-    case 'a': raw.a = true; break;
-    case 'U': raw.U = true; break;
-    case 'I': raw.I = true; break;
-    case 'L': raw.L = true; break;
-    case 'Y': raw.Y = true; break;
-    case 'Z': raw.Z = true; break;
-    default: break; // 'h', 'P', 'r': accepted, nothing to do
+    case 'n':
+        raw.n = true;
+        break;
+    case 'l':
+        raw.l = true;
+        break;
+    case 'a':
+        raw.a = true;
+        break;
+    case 'U':
+        raw.U = true;
+        break;
+    case 'I':
+        raw.I = true;
+        break;
+    case 'L':
+        raw.L = true;
+        break;
+    case 'Y':
+        raw.Y = true;
+        break;
+    case 'Z':
+        raw.Z = true;
+        break;
+    default:
+        break; // 'h', 'P', 'r': accepted, nothing to do
     }
 }
 

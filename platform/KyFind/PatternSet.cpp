@@ -1,6 +1,7 @@
 // Compiling KyFind's patterns for std::regex and finding matches.
 #include "PatternSet.h"
 
+#include "PatternLiteral.h"
 #include "PerlPattern.h"
 
 #include <algorithm>
@@ -29,10 +30,14 @@ std::string EscapeLiteral(const std::string& text)
 std::regex::flag_type GrammarOf(PatternFlavor flavor)
 {
     switch (flavor) {
-    case PatternFlavor::Basic: return std::regex::basic;
-    case PatternFlavor::Extended: return std::regex::extended;
-    case PatternFlavor::Perl: return std::regex::ECMAScript | std::regex::multiline;
-    case PatternFlavor::Literal: break;
+    case PatternFlavor::Basic:
+        return std::regex::basic;
+    case PatternFlavor::Extended:
+        return std::regex::extended;
+    case PatternFlavor::Perl:
+        return std::regex::ECMAScript | std::regex::multiline;
+    case PatternFlavor::Literal:
+        break;
     }
     return std::regex::ECMAScript;
 }
@@ -40,10 +45,12 @@ std::regex::flag_type GrammarOf(PatternFlavor flavor)
 std::string SourceOf(const std::string& pattern, const FindOptions& options)
 {
     switch (options.flavor) {
-    case PatternFlavor::Literal: return EscapeLiteral(pattern);
+    case PatternFlavor::Literal:
+        return EscapeLiteral(pattern);
     case PatternFlavor::Perl:
         return TranslatePerlPattern(pattern, options.legible, options.dotMatchesNewline);
-    default: return pattern;
+    default:
+        return pattern;
     }
 }
 
@@ -66,6 +73,72 @@ PatternSet::PatternSet(const FindOptions& options) : wholeWords_(options.wholeWo
             throw std::runtime_error("Invalid pattern \"" + pattern + "\": " + e.what());
         }
     }
+    TakeLiterals(options);
+}
+
+// The literals compare characters as the expressions do: through the
+// case folding of the expressions' locale when case is ignored.
+void PatternSet::TakeLiterals(const FindOptions& options)
+{
+    FoldTable fold = IdentityFold();
+    if (options.ignoreCase && !regexes_.empty()) {
+        const auto& ctype = std::use_facet<std::ctype<char>>(regexes_.front().getloc());
+        for (std::size_t c = 0; c < fold.size(); ++c)
+            fold[c] = static_cast<unsigned char>(ctype.tolower(static_cast<char>(c)));
+    }
+    bool plain = true;
+    std::vector<LiteralFinder> finders;
+    for (const std::string& pattern : options.patterns) {
+        const PatternLiteral literal =
+            LiteralOf(pattern, SourceOf(pattern, options), options.flavor);
+        if (literal.text.empty())
+            return;
+        plain = plain && literal.plain && literal.text.size() <= kMaxMatchLength;
+        finders.emplace_back(literal.text, fold);
+    }
+    finders_.swap(finders);
+    allPlain_ = plain && !finders_.empty();
+}
+
+std::size_t PatternSet::FindLiteral(std::size_t k, const std::string& text, std::size_t rangeBegin,
+                                    std::size_t from, std::size_t rangeEnd) const
+{
+    const LiteralFinder& finder = finders_[k];
+    const std::size_t length = finder.Length();
+    for (;;) {
+        const std::size_t at = finder.Find(text.data(), from, rangeEnd);
+        if (at == LiteralFinder::npos || !wholeWords_)
+            return at;
+        const bool wordBefore = at > rangeBegin && IsWordChar(text[at - 1]);
+        const bool wordAfter = at + length < rangeEnd && IsWordChar(text[at + length]);
+        if (!wordBefore && !wordAfter)
+            return at;
+        from = at + 1;
+    }
+}
+
+bool PatternSet::FindPlain(const std::string& text, std::size_t rangeBegin, std::size_t from,
+                           std::size_t rangeEnd, MatchSpan& out) const
+{
+    bool found = false;
+    for (std::size_t k = 0; k < finders_.size(); ++k) {
+        const std::size_t at = FindLiteral(k, text, rangeBegin, from, rangeEnd);
+        if (at == LiteralFinder::npos)
+            continue;
+        const std::size_t end = at + finders_[k].Length();
+        if (!found || at < out.begin || (at == out.begin && end > out.end))
+            out = MatchSpan{at, end};
+        found = true;
+    }
+    return found;
+}
+
+bool PatternSet::AnyLiteral(const std::string& text, std::size_t begin, std::size_t end) const
+{
+    for (const LiteralFinder& finder : finders_)
+        if (finder.Find(text.data(), begin, end) != LiteralFinder::npos)
+            return true;
+    return false;
 }
 
 bool PatternSet::Find(const std::string& text, std::size_t rangeBegin, std::size_t from,
@@ -92,8 +165,7 @@ bool PatternSet::FindInWindow(const std::string& text, std::size_t rangeBegin, s
         MatchSpan span;
         if (!FindOne(re, text, rangeBegin, from, windowEnd, rangeEnd, span))
             continue;
-        if (!found || span.begin < out.begin ||
-            (span.begin == out.begin && span.end > out.end))
+        if (!found || span.begin < out.begin || (span.begin == out.begin && span.end > out.end))
             out = span;
         found = true;
     }

@@ -14,30 +14,45 @@ const char kGroupPrefix[] = "::";
 const char kPositionTag[] = "x";
 
 void AppendLine(std::string& out, const std::string& fileName, const FileText& file,
-                std::size_t line, std::size_t position, bool lineNumbers)
+                const Line& line, std::size_t position, bool lineNumbers)
 {
     out += fileName;
     out += '(';
-    out += std::to_string(lineNumbers ? line + 1 : 0);
+    out += std::to_string(lineNumbers ? line.number + 1 : 0);
     out += "):";
     out += kPositionTag;
     out += '(';
     out += std::to_string(position);
     out += "):";
-    out += file.LineText(line);
+    out.append(file.Text(), line.begin, line.end - line.begin);
     out += '\n';
 }
 
-void AppendHit(std::string& out, const std::string& fileName, const FileText& file,
-               const Hit& hit, const FindOptions& options)
+// The hit's lines with up to `context` lines before and after.
+std::vector<Line> LinesOf(const FileText& file, const Hit& hit, std::size_t context)
 {
-    const std::size_t context = options.context ? kContextLines : 0;
-    const std::size_t first = hit.firstLine >= context ? hit.firstLine - context : 0;
-    const std::size_t last = std::min(hit.lastLine + context, file.LineCount() - 1);
-    if (last > first)
-        out += kGroupPrefix + std::to_string(last - first + 1) + '\n';
-    for (std::size_t line = first; line <= last; ++line) {
-        const std::size_t position = line == hit.firstLine ? hit.position : file.LineStart(line);
+    std::vector<Line> lines;
+    Line line = hit.first;
+    for (std::size_t i = 0; i < context && file.Previous(line, line); ++i)
+        lines.push_back(line);
+    std::reverse(lines.begin(), lines.end());
+    line = hit.first;
+    lines.push_back(line);
+    while (line.begin < hit.last.begin && file.Next(line, line))
+        lines.push_back(line);
+    for (std::size_t i = 0; i < context && file.Next(line, line); ++i)
+        lines.push_back(line);
+    return lines;
+}
+
+void AppendHit(std::string& out, const std::string& fileName, const FileText& file, const Hit& hit,
+               const FindOptions& options)
+{
+    const std::vector<Line> lines = LinesOf(file, hit, options.context ? kContextLines : 0);
+    if (lines.size() > 1)
+        out += kGroupPrefix + std::to_string(lines.size()) + '\n';
+    for (const Line& line : lines) {
+        const std::size_t position = line.begin == hit.first.begin ? hit.position : line.begin;
         AppendLine(out, fileName, file, line, position, options.lineNumbers);
     }
 }
@@ -51,7 +66,7 @@ std::string FormatHits(const std::string& fileName, const FileText& file,
     if (hits.empty())
         return out;
     if (options.namesOnly) {
-        AppendLine(out, fileName, file, hits.front().firstLine, hits.front().position,
+        AppendLine(out, fileName, file, hits.front().first, hits.front().position,
                    options.lineNumbers);
         return out;
     }

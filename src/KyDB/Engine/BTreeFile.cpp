@@ -427,7 +427,19 @@ std::uint8_t* GetNode(BTreeFile* f, std::int32_t block, BtNode::Expect expect)
         KYDB_BT_FAIL(kCbtGetBlock);
         return nullptr;
     }
-    if (!BtNode::Validate(d, f->bs, f->cr.highest, expect)) {
+    // A node checked before and unchanged since is sound within the file as
+    // it was then, and the file only grows: only its kind is looked at again.
+    bool sound;
+    if (PoolBlockChecked(d)) {
+        const bool leaf = BtNode::Get32(d) == BtNode::kLeafMark;
+        sound = !(expect == BtNode::Expect::Leaf && !leaf) &&
+                !(expect == BtNode::Expect::Inner && leaf);
+    } else {
+        sound = BtNode::Validate(d, f->bs, f->cr.highest, expect);
+        if (sound)
+            PoolMarkChecked(d);
+    }
+    if (!sound) {
         PoolReleaseBlock(f->pool, d, ReleaseMode::Unchanged);
         KYDB_BT_FAIL(kCbtCorrupt);
         return nullptr;

@@ -4,6 +4,32 @@
 namespace Kyvant {
 namespace BtNode {
 
+namespace {
+
+// Keys are short: copied four bytes at a time in place rather than through
+// a call to the runtime's memcpy for each.
+void CopyKey(std::uint8_t* to, const std::uint8_t* from, std::uint32_t length)
+{
+    for (; length >= 4; length -= 4, to += 4, from += 4)
+        std::memcpy(to, from, 4);
+    for (; length > 0; --length)
+        *to++ = *from++;
+}
+
+// Neighbouring keys in a node share their first bytes far more often than
+// their last ones: comparing from the end answers sooner.
+bool SameKeyBytes(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t length)
+{
+    while (length > 0) {
+        --length;
+        if (a[length] != b[length])
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool Validate(const std::uint8_t* d, std::uint32_t bs, std::int32_t highest, Expect expect)
 {
     std::int32_t first = Get32(d);
@@ -56,31 +82,25 @@ void Entries::Insert(std::size_t at, const std::uint8_t* key, std::uint32_t leng
 
 void Entries::AddNode(const View& node)
 {
-    bool leaf = node.Leaf();
+    const bool leaf = node.Leaf();
     const int count = node.Count();
-    // Room for the node's entries and their key bytes, with some to spare for
-    // the entry callers often add next.
-    std::size_t keyBytes = 0;
-    for (int i = 0; i < count; ++i)
-        keyBytes += node.KeyLength(i);
+    if (count <= 0)
+        return;
+    // The node's key bytes are taken in one piece; each entry points at its
+    // key inside that copy, so keys the node shares stay shared.
+    const std::uint32_t low = node.Low();
+    const auto base = static_cast<std::uint32_t>(bytes_.size());
+    bytes_.reserve(bytes_.size() + (node.bs - low) + 64);
+    bytes_.insert(bytes_.end(), node.d + low, node.d + node.bs);
     list_.reserve(list_.size() + count + 1);
-    bytes_.reserve(bytes_.size() + keyBytes + 64);
     for (int i = 0; i < count; ++i)
-        Add(node.Key(i), node.KeyLength(i), node.Item(i), leaf ? 0 : node.Child(i));
+        list_.push_back(Entry{base + (node.KeyOffset(i) - low), node.KeyLength(i), node.Item(i),
+                              leaf ? 0 : node.Child(i)});
 }
 
 bool Entries::SameBytes(std::size_t i, std::size_t j) const
 {
-    if (list_[i].length != list_[j].length)
-        return false;
-    // Neighbouring keys mostly differ within their first bytes: a plain loop
-    // answers sooner than a library call.
-    const std::uint8_t* a = Key(i);
-    const std::uint8_t* b = Key(j);
-    for (std::uint32_t k = 0, n = list_[i].length; k < n; ++k)
-        if (a[k] != b[k])
-            return false;
-    return true;
+    return list_[i].length == list_[j].length && SameKeyBytes(Key(i), Key(j), list_[i].length);
 }
 
 std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
@@ -97,7 +117,8 @@ std::uint32_t Entries::NodeBytes(std::size_t a, std::size_t b, bool leaf) const
 ByteTotals::ByteTotals(const Entries& entries, std::vector<std::uint32_t>& sums)
     : entries_(entries), sums_(sums)
 {
-    sums_.assign(entries.Size() + 1, 0);
+    sums_.resize(entries.Size() + 1);
+    sums_[0] = 0;
     for (std::size_t i = 0; i < entries.Size(); ++i)
         sums_[i + 1] = sums_[i] + (i > 0 && entries.SameBytes(i - 1, i) ? 0 : entries[i].length);
 }
@@ -136,7 +157,7 @@ void Build(std::uint8_t* d, std::uint32_t bs, bool leaf, std::int32_t leftmost, 
             offset = lastOffset;
         } else {
             low -= e.length;
-            std::memcpy(d + low, entries.Key(i), e.length);
+            CopyKey(d + low, entries.Key(i), e.length);
             offset = low;
         }
         lastOffset = offset;
@@ -161,7 +182,7 @@ bool InsertInPlace(View node, int pos, const std::uint8_t* key, std::uint32_t le
     std::uint32_t slot = node.SlotSize();
     auto same = [&](int i) {
         return i >= 0 && i < count && node.KeyLength(i) == length &&
-               std::memcmp(node.Key(i), key, length) == 0;
+               SameKeyBytes(node.Key(i), key, length);
     };
     int shareWith = same(pos - 1) ? pos - 1 : (same(pos) ? pos : -1);
     std::uint32_t need = slot + (shareWith >= 0 ? 0 : length);

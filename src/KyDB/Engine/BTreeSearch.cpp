@@ -26,6 +26,8 @@ int DefaultCompare(const std::uint8_t* a, std::uint32_t al, const std::uint8_t* 
     std::uint32_t n = al < bl ? al : bl;
     for (std::uint32_t i = 0; i < n; ++i) {
         unsigned x = a[i], y = b[i];
+        if (x == y)
+            continue; // equal bytes fold alike
         if (x >= 'A' && x <= 'Z')
             x += 32;
         if (y >= 'A' && y <= 'Z')

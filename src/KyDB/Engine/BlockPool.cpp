@@ -21,7 +21,8 @@ struct PoolBlock {
     std::int32_t number; // -1 when empty
     std::uint32_t fileBlockSize;
     bool dirty;
-    bool orphan; // purged while pinned: out of its chain, emptied when unpinned
+    bool orphan;  // purged while pinned: out of its chain, emptied when unpinned
+    bool checked; // the data passed the caller's check and has not changed since
     std::uint32_t flushMark;
     std::uint32_t magic;
     std::uint8_t* data;
@@ -140,6 +141,7 @@ void MakeEmpty(PoolBlock* b)
     b->number = -1;
     b->dirty = false;
     b->orphan = false;
+    b->checked = false;
     b->hashNext = nullptr;
 }
 
@@ -247,6 +249,7 @@ std::uint8_t* Install(PoolFile* file, PoolBlock* b, std::int32_t number)
     b->fileBlockSize = file->blockSize;
     b->pins = 1;
     b->dirty = false;
+    b->checked = false;
     unsigned k = Bucket(pool, b->handle, number);
     b->hashNext = pool->buckets[k];
     pool->buckets[k] = b;
@@ -507,6 +510,8 @@ int PoolReleaseBlock(PoolFile* file, std::uint8_t* data, ReleaseMode mode)
         return 1;
     }
     MoveToTail(pool, b);
+    if (mode != ReleaseMode::Unchanged)
+        b->checked = false;
     if (mode == ReleaseMode::Changed) {
         MarkDirty(file, b);
     } else if (mode == ReleaseMode::WriteNow) {
@@ -554,6 +559,18 @@ int PoolFlushFile(PoolFile* file)
     file->pending = 0;
     g_error = kPoolOk;
     return 1;
+}
+
+bool PoolBlockChecked(const std::uint8_t* data)
+{
+    const PoolBlock* b = FromData(const_cast<std::uint8_t*>(data));
+    return b && b->checked && !b->orphan;
+}
+
+void PoolMarkChecked(std::uint8_t* data)
+{
+    if (PoolBlock* b = FromData(data))
+        b->checked = true;
 }
 
 int PoolHasDirtyBlocks(PoolFile* file)

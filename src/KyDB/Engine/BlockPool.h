@@ -51,6 +51,11 @@ KYDB_API std::uint8_t* PoolGetBlock(PoolFile* file, std::int32_t block);
 KYDB_API std::uint8_t* PoolNewBlock(PoolFile* file, std::int32_t block);
 KYDB_API int PoolReleaseBlock(PoolFile* file, std::uint8_t* data, ReleaseMode mode);
 KYDB_API int PoolFlushFile(PoolFile* file);
+// Whether the block's data has been marked as checked since it was last
+// read, zero-filled or released as changed (a node found sound need not be
+// looked through again until it changes).
+KYDB_API bool PoolBlockChecked(const std::uint8_t* data);
+KYDB_API void PoolMarkChecked(std::uint8_t* data);
 KYDB_API int PoolHasDirtyBlocks(PoolFile* file);
 KYDB_API int PoolPurgeFile(PoolFile* file);
 
