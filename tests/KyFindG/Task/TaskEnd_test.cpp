@@ -23,7 +23,10 @@ const DWORD kDialogMs = 20000;
 // The watchdog's delays, shortened for the test's lifetime.
 class ShortWatchdogTicks {
 public:
-    ShortWatchdogTicks() { Kyvant::ProcessKiller::SetTickIntervals(100, 300); }
+    explicit ShortWatchdogTicks(unsigned periodicMs = 300)
+    {
+        Kyvant::ProcessKiller::SetTickIntervals(100, periodicMs);
+    }
     ~ShortWatchdogTicks() { Kyvant::ProcessKiller::SetTickIntervals(500, 10000); }
 };
 
@@ -134,6 +137,34 @@ TEST_F(TaskEndTest, AFinderThatRunsOnAfterItsResultsIsWaitedForAndEndedByTaskSta
         EXPECT_FALSE(finder.IsStarting());
         EXPECT_EQ(nullptr, FindWindowA("#32770", "Task Status"));
     }
+}
+
+// Stop's watchdog goes on while the end waits for the finder: the finder
+// ignores the request, ends its results long before the watchdog's second
+// tick and runs on; that tick offers to end it.
+TEST_F(TaskEndTest, StopOfAFinderThatRunsOnAfterItsResultsOffersTaskStatus)
+{
+    const unsigned kSecondTickMs = 4000;
+    ShortWatchdogTicks ticks(kSecondTickMs);
+    SetVariable(kSwitchesVariable, "slow=400,slow-ms=1,ignore-goaway,linger=60000");
+    frame->Script(Accept(Args({"-nG", "--kyvant_ide_output", "-ealpha"}, {"a.txt"})));
+    ASSERT_TRUE(finder.Start());
+    HANDLE tool = nullptr;
+    ASSERT_TRUE(DuplicateHandle(
+        GetCurrentProcess(), finder.GetCurrentJob()->GetProcess().get(), GetCurrentProcess(), &tool,
+        SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE, FALSE, 0));
+    {
+        OutsideUser user(frame->m_hWnd, tool);
+        finder.Stop();
+        EXPECT_TRUE(user.dialogShown);
+        EXPECT_TRUE(user.frameAnswered);
+    }
+    EXPECT_EQ(nullptr, finder.GetCurrentJob());
+    EXPECT_EQ(101u, finder.GetModel().GetFileCount()) << "every result came before the end";
+    DWORD code = 0;
+    GetExitCodeProcess(tool, &code);
+    EXPECT_EQ(kTerminatedCode, code);
+    CloseHandle(tool);
 }
 
 TEST_F(TaskEndTest, StopEndsATaskWhoseEndMessageWasRefused)
