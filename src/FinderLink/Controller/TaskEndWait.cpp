@@ -75,8 +75,9 @@ void TaskController::ServeUntilJobEnded(unsigned jobSerial)
         const HANDLE pending = PendingEnd(jobSerial);
         if (!pending)
             return;
+        // A quit waiting for the outer loop is no message to serve.
         MSG queued;
-        if (PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE))
+        if (PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE) && queued.message != WM_QUIT)
             continue;
         if (MsgWaitForMultipleObjects(1, &pending, FALSE, INFINITE, QS_ALLINPUT) == WAIT_FAILED)
             return; // nothing to wait on: the job's own end takes over
