@@ -14,6 +14,11 @@ namespace FinderLink {
 
 TaskJob::~TaskJob() {}
 
+TaskReaders* TaskJob::GetReaders()
+{
+    return nullptr;
+}
+
 TaskController::Registration::Registration(TaskController& controller, TaskJob* job)
     : m_controller(controller), m_job(job)
 {

@@ -31,8 +31,9 @@ public:
     virtual bool IsDone() const = 0;
     // The tool's process as its start gave it.
     virtual HANDLE GetStartedProcess() const = 0;
-    // The job's reader threads.
-    virtual TaskReaders& GetReaders() = 0;
+    // The job's reader threads, whose end the job's end waits for; null:
+    // none to wait for.
+    virtual TaskReaders* GetReaders();
 };
 
 class TaskController : public ProcessKiller::User {

@@ -34,7 +34,8 @@ HANDLE TaskController::PendingEnd(unsigned jobSerial) const
 {
     if (jobSerial != m_jobSerial || !m_job)
         return nullptr;
-    return m_job->GetReaders().PendingEnd();
+    TaskReaders* readers = m_job->GetReaders();
+    return readers ? readers->PendingEnd() : nullptr;
 }
 
 // A job that has ended ends at once. Otherwise the watchdog is started,
@@ -127,9 +128,10 @@ void TaskController::OnEndWatchTick()
     if (m_ending)
         return; // the end is under way
     TaskJob* job = StartedJob();
-    if (!job)
+    TaskReaders* readers = job ? job->GetReaders() : nullptr;
+    if (!readers)
         return;
-    const TaskReaders::RefusedEnd end = job->GetReaders().TakeRefusedEnd();
+    const TaskReaders::RefusedEnd end = readers->TakeRefusedEnd();
     if (!end.refused)
         return;
     if (end.window && IsWindow(end.window))
