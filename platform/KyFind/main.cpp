@@ -6,5 +6,7 @@
 int main(int argc, char** argv)
 {
     Kyvant::StandIn::KyFindApp app;
-    return Kyvant::StandIn::RunStandIn(app, argc, argv);
+    const int code = Kyvant::StandIn::RunStandIn(app, argc, argv);
+    app.EndTask();
+    return code;
 }

@@ -26,6 +26,12 @@ bool LinkedConApp::RunGuiTarget(const char* const* argv)
     return true;
 }
 
+void LinkedConApp::EndTask()
+{
+    if (m_link)
+        m_link->Linger();
+}
+
 void LinkedConApp::WriteTestResults(const TaskLinkSwitches&) {}
 
 } // namespace StandIn

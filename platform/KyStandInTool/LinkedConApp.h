@@ -27,6 +27,9 @@ public:
 
     // This run is a front-end's task, connected to its pipes.
     bool InTask() const { return m_link != nullptr; }
+    // The end of a task's run: the task link lingers when its switches say
+    // so. Nothing outside a task.
+    void EndTask();
 
 protected:
     // After the link is connected: the switches' made-up results on standard

@@ -194,6 +194,19 @@ void TaskLink::StartGoAwayWatch()
     CloseHandle(thread);
 }
 
+void TaskLink::Linger()
+{
+    if (m_switches.lingerMs == 0)
+        return;
+    std::fflush(stdout);
+    _close(1);
+    if (!m_switches.keepStderr) {
+        std::fflush(stderr);
+        _close(2);
+    }
+    Sleep(m_switches.lingerMs);
+}
+
 void TaskLink::WriteTestMessages()
 {
     for (unsigned i = 1; i <= m_switches.messages; ++i) {

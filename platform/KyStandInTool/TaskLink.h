@@ -42,6 +42,11 @@ public:
     // the process (unless a switch says otherwise). The switches' messages
     // come first.
     void Connect();
+    // After the work, when the switches ask for it: the task's output is
+    // closed (standard error only without keep-stderr) and the tool stays
+    // for the lingering time, so the front-end sees the results' end while
+    // the tool still runs.
+    void Linger();
 
     const TaskLinkSwitches& GetSwitches() const { return m_switches; }
 

@@ -61,6 +61,10 @@ TaskLinkSwitches TaskLinkSwitches::Parse(const char* text)
             switches.splitName = true;
         else if (name == "replay" && !value.empty())
             switches.replay = value;
+        else if (name == "linger")
+            switches.lingerMs = Number(word, value);
+        else if (name == "keep-stderr")
+            switches.keepStderr = true;
         else
             throw std::runtime_error("Unknown task link switch: " + word);
     }

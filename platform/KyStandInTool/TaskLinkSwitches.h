@@ -16,6 +16,9 @@
 //                       name record come in many small writes
 //   replay=PATH         the finder: the bytes of the file as results, before
 //                       the work
+//   linger=MS           after the work, close standard output and standard
+//                       error, then stay MS milliseconds before ending
+//   keep-stderr         with linger: standard error stays open while it stays
 #pragma once
 
 #include <string>
@@ -34,6 +37,8 @@ struct TaskLinkSwitches {
     bool badRecord = false;
     bool splitName = false;
     std::string replay;
+    unsigned lingerMs = 0;
+    bool keepStderr = false;
 
     // From the variable; unknown words throw std::runtime_error.
     static TaskLinkSwitches FromEnvironment();

@@ -14,6 +14,11 @@ namespace FinderLink {
 
 TaskJob::~TaskJob() {}
 
+TaskReaders* TaskJob::GetReaders()
+{
+    return nullptr;
+}
+
 TaskController::Registration::Registration(TaskController& controller, TaskJob* job)
     : m_controller(controller), m_job(job)
 {
@@ -27,14 +32,15 @@ TaskController::Registration::~Registration()
 }
 
 TaskController::TaskController(CWnd* resultPanes)
-    : m_stopping(false), m_discarding(false), m_starting(false), m_closeAfterStart(nullptr),
-      m_resultPanes(resultPanes), m_currentJob(nullptr)
+    : m_stopping(false), m_discarding(false), m_starting(false), m_ending(false), m_jobSerial(0),
+      m_endWatch(0), m_closeAfterStart(nullptr), m_resultPanes(resultPanes), m_currentJob(nullptr)
 {
 }
 
 TaskController::~TaskController()
 {
     DestroyJob();
+    StopEndWatch();
 }
 
 TaskJob* TaskController::StartedJob() const
@@ -50,7 +56,7 @@ bool TaskController::IsRunning() const
 
 bool TaskController::PutOffCloseWhileStarting(HWND window)
 {
-    if (!m_starting)
+    if (!IsStarting())
         return false;
     m_closeAfterStart = window;
     return true;
@@ -66,7 +72,7 @@ void TaskController::ClosePutOffWindow()
 
 bool TaskController::RunStart(const std::function<bool()>& start)
 {
-    if (m_starting) {
+    if (IsStarting()) {
         MessageBeep(0);
         return false;
     }
@@ -100,12 +106,17 @@ bool TaskController::StartReportingErrors(const std::function<bool()>& start)
 
 void TaskController::AdoptJob(TaskJob* job)
 {
+    if (m_job && m_job.get() != job)
+        DestroyJob();
     m_job.reset(job);
+    ++m_jobSerial;
+    if (job)
+        StartEndWatch();
 }
 
 void TaskController::Stop()
 {
-    if (m_stopping || !IsRunning())
+    if (m_stopping || m_ending || !IsRunning())
         return;
     FlagScope stopping(m_stopping);
     ProcessKiller::Manager watchdog(*this);
@@ -119,8 +130,7 @@ void TaskController::Stop()
 void TaskController::PumpUntilJobGone()
 {
     CWinApp* app = AfxGetApp();
-    CWnd* busy = m_resultPanes ? m_resultPanes : AfxGetMainWnd();
-    const HWND busyWindow = busy ? busy->m_hWnd : nullptr;
+    const HWND busyWindow = BusyWindow();
     LONG idle = 0;
     while (m_currentJob) {
         if (UserEx::PumpMessagesDiscardingInputMessages(busyWindow)) {
@@ -136,6 +146,13 @@ void TaskController::PumpUntilJobGone()
     }
 }
 
+// The window whose input the waits drop.
+HWND TaskController::BusyWindow() const
+{
+    CWnd* busy = m_resultPanes ? m_resultPanes : AfxGetMainWnd();
+    return busy ? busy->m_hWnd : nullptr;
+}
+
 bool TaskController::EndFinishedJob()
 {
     TaskJob* job = StartedJob();
@@ -147,7 +164,15 @@ bool TaskController::EndFinishedJob()
 
 void TaskController::DestroyJob()
 {
+    if (m_job) {
+        const unsigned serial = m_jobSerial;
+        WaitForJobEnd(serial);
+        if (serial != m_jobSerial)
+            return; // an end inside the wait destroyed it already
+    }
+    StopEndWatch();
     m_job.reset();
+    ++m_jobSerial;
     m_toolProcess.close();
 }
 
@@ -172,9 +197,10 @@ HANDLE TaskController::GetProcessHandle()
     return job ? job->GetStartedProcess() : nullptr;
 }
 
+// Also while a job's end waits for a tool that does not exit.
 bool TaskController::PromptNow()
 {
-    return IsRunning();
+    return IsRunning() || m_ending;
 }
 
 void TaskController::OnProcessTerminated() {}

@@ -2,8 +2,10 @@
 // and Dir front-ends share. It owns the one task job and knows the current
 // one (a job registers itself while it starts), shows the start's errors,
 // stops a running task under the process watchdog while serving messages,
-// ends the job whose results reader finished, keeps the process handle a
-// tool announces, and describes the task to the watchdog.
+// ends the job whose results reader finished (also when its end message
+// could not be posted), waits for the job's tool and readers serving
+// messages under the watchdog, keeps the process handle a tool announces,
+// and describes the task to the watchdog.
 #pragma once
 
 #include "KyGuiTool/Watchdog/ProcessKiller.h"
@@ -17,6 +19,8 @@
 namespace Kyvant {
 namespace FinderLink {
 
+class TaskReaders;
+
 // What the controller asks of a task's job.
 class TaskJob {
 public:
@@ -27,6 +31,9 @@ public:
     virtual bool IsDone() const = 0;
     // The tool's process as its start gave it.
     virtual HANDLE GetStartedProcess() const = 0;
+    // The job's reader threads, whose end the job's end waits for; null:
+    // none to wait for.
+    virtual TaskReaders* GetReaders();
 };
 
 class TaskController : public ProcessKiller::User {
@@ -55,19 +62,21 @@ public:
     // finished.
     bool IsRunning() const;
     bool IsStopping() const { return m_stopping; }
-    // A task's start is under way: its job is being made, the task dialog
-    // may be open, messages are served until the dialog has ended.
-    bool IsStarting() const { return m_starting; }
+    // A task's start is under way (its job is being made, the task dialog
+    // may be open, messages are served until the dialog has ended), or a
+    // job's end waits, serving messages, for its tool and readers: no new
+    // task may start and the window may not close meanwhile.
+    bool IsStarting() const { return m_starting || m_ending; }
 
-    // While a start is under way the window must not close (the start runs
-    // on the frame's, the document's and this controller's behalf): the
-    // close is then put off, and WM_CLOSE is posted to the window once the
-    // start is through. False when no start is under way.
+    // While a start or a job's end is under way the window must not close
+    // (they run on the frame's, the document's and this controller's
+    // behalf): the close is then put off, and WM_CLOSE is posted to the
+    // window once they are through. False when neither is under way.
     bool PutOffCloseWhileStarting(HWND window);
 
     // Asks the running task to go away and waits, serving messages, until
     // its end has destroyed the job; the watchdog offers to end a tool that
-    // does not react.
+    // does not react. Nothing while a job's end already waits.
     void Stop();
     // The tool's own process handle, sent by it: kept for End Task; the
     // handle kept before is closed.
@@ -83,16 +92,18 @@ public:
     void OnWatchdogEnded() override;
 
 protected:
-    // Sets a flag for the lifetime of the object.
+    // Sets a flag for the lifetime of the object; it then has its earlier
+    // value again.
     class FlagScope {
     public:
-        explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-        ~FlagScope() { m_flag = false; }
+        explicit FlagScope(bool& flag) : m_flag(flag), m_before(flag) { m_flag = true; }
+        ~FlagScope() { m_flag = m_before; }
         FlagScope(const FlagScope&) = delete;
         FlagScope& operator=(const FlagScope&) = delete;
 
     private:
         bool& m_flag;
+        bool m_before;
     };
 
     // The job being started or running; null when there is none.
@@ -101,14 +112,18 @@ protected:
     // the protocol prefix; the result is then false. A start asked for while
     // one is under way (from its message loop) beeps and gives false.
     bool RunStart(const std::function<bool()>& start);
-    // The controller owns the job from now on (one made before is gone).
+    // The controller owns the job from now on (one made before is gone);
+    // a watch delivers its end message when the results reader could not
+    // post it.
     void AdoptJob(TaskJob* job);
     // The end message of the results reader: destroys the current job when
     // it is through; false when the message ended nothing (it came from an
     // earlier task, or while the next one starts).
     bool EndFinishedJob();
-    // The job goes; the tool has exited then, so the handle it announced
-    // names nothing to end any more.
+    // The job goes once its readers and its tool have ended: until then
+    // messages are served (input to the result panes dropped) and, from
+    // 500 ms on, the watchdog offers to end the tool. The handle the tool
+    // announced names nothing to end any more afterwards.
     void DestroyJob();
 
     bool m_stopping;
@@ -119,10 +134,22 @@ private:
     // (its registration comes first) is not asked anything yet.
     TaskJob* StartedJob() const;
     bool StartReportingErrors(const std::function<bool()>& start);
+    HWND BusyWindow() const;
     void PumpUntilJobGone();
     void ClosePutOffWindow();
+    // The job's end (TaskEndWait.cpp).
+    HANDLE PendingEnd(unsigned jobSerial) const;
+    void WaitForJobEnd(unsigned jobSerial);
+    void ServeUntilJobEnded(unsigned jobSerial);
+    void StartEndWatch();
+    void StopEndWatch();
+    void OnEndWatchTick();
+    static void CALLBACK EndWatchTick(HWND, UINT, UINT_PTR id, DWORD);
 
     bool m_starting;
+    bool m_ending;          // a job's end waits for its tool and readers
+    unsigned m_jobSerial;   // counts the jobs adopted and destroyed
+    UINT_PTR m_endWatch;    // the thread timer of the end watch, 0 none
     HWND m_closeAfterStart; // the window whose close waits for the start
     CWnd* m_resultPanes;
     TaskJob* m_currentJob;          // set and cleared by the job's registration

@@ -5,6 +5,7 @@
 
 #include "FinderLink/Results/LineReader.h"
 #include "FinderLink/Task/PostText.h"
+#include "FinderLink/Task/TaskEndPost.h"
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyGuiTool/App/AppResource.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
@@ -25,17 +26,31 @@ HANDLE HandleOf(DWORD word)
     return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word));
 }
 
+LONG ReadLong(const volatile LONG& value)
+{
+    return __sync_val_compare_and_swap(const_cast<volatile LONG*>(&value), 0, 0);
+}
+
+// A handle that no longer names a live thread or process (or that cannot
+// be waited on) holds nothing up.
+bool StillRunning(HANDLE handle)
+{
+    return handle && WaitForSingleObject(handle, 0) == WAIT_TIMEOUT;
+}
+
+void SetGo(const Win32::Event& go)
+{
+    try {
+        go.Set();
+    } catch (...) {
+    }
+}
+
 // Sets the Go event when Go is left, by any way.
 class GoSetter {
 public:
     explicit GoSetter(const Win32::Event& go) : m_go(go) {}
-    ~GoSetter()
-    {
-        try {
-            m_go.Set();
-        } catch (...) {
-        }
-    }
+    ~GoSetter() { SetGo(m_go); }
     GoSetter(const GoSetter&) = delete;
     GoSetter& operator=(const GoSetter&) = delete;
 
@@ -73,17 +88,15 @@ void TaskReaders::ThreadDeleter::operator()(CWinThread* thread) const
 }
 
 TaskReaders::TaskReaders(TaskProcess& process, ReaderClient& client)
-    : m_process(process), m_client(client), m_frame(process.GetFrame()), m_done(0)
+    : m_process(process), m_client(client), m_frame(process.GetFrame()), m_done(0),
+      m_result(kReadFailed), m_endRefused(0)
 {
 }
 
 TaskReaders::~TaskReaders()
 {
     // A task dropped before Go must not leave the tool waiting for it.
-    try {
-        m_process.GetGo().Set();
-    } catch (...) {
-    }
+    SetGo(m_process.GetGo());
     for (CWinThread* reader : {m_resultsReader.get(), m_messageReader.get()}) {
         if (reader)
             WaitForSingleObject(reader->m_hThread, INFINITE);
@@ -121,7 +134,28 @@ bool TaskReaders::Go()
 
 bool TaskReaders::IsDone() const
 {
-    return __sync_val_compare_and_swap(const_cast<volatile LONG*>(&m_done), 0, 0) != 0;
+    return ReadLong(m_done) != 0;
+}
+
+TaskReaders::RefusedEnd TaskReaders::TakeRefusedEnd()
+{
+    RefusedEnd end = {false, m_frame, m_process.GetProtocol().taskEndMessage, 0};
+    if (__sync_val_compare_and_swap(&m_endRefused, 1, 0) == 1) {
+        end.refused = true;
+        end.result = static_cast<WPARAM>(ReadLong(m_result));
+    }
+    return end;
+}
+
+HANDLE TaskReaders::PendingEnd()
+{
+    if (WaitForSingleObject(m_process.GetGo().get(), 0) == WAIT_TIMEOUT)
+        SetGo(m_process.GetGo());
+    for (CWinThread* reader : {m_resultsReader.get(), m_messageReader.get()}) {
+        if (reader && StillRunning(reader->m_hThread))
+            return reader->m_hThread;
+    }
+    return !m_process.empty() && StillRunning(m_process.get()) ? m_process.get() : nullptr;
 }
 
 // The pipes' read ends become ours with the descriptors; a handle that no
@@ -184,8 +218,12 @@ int TaskReaders::ReadResults()
         ReportUnknownError();
         Drain(m_results.Get());
     }
+    __sync_lock_test_and_set(&m_result, result);
     __sync_lock_test_and_set(&m_done, 1);
-    PostMessageA(m_frame, m_process.GetProtocol().taskEndMessage, static_cast<WPARAM>(result), 0);
+    // A refused post is no lost end: the controller's watch delivers it.
+    if (!PostTaskEnd(m_frame, m_process.GetProtocol().taskEndMessage, static_cast<WPARAM>(result),
+                     0))
+        __sync_lock_test_and_set(&m_endRefused, 1);
     return result;
 }
 

@@ -2,9 +2,10 @@
 // pipes whose read ends the console tool put into the task block. Go starts
 // them when the task dialog was accepted and releases the tool in any case;
 // the results reader hands its pipe to the front-end and posts the task-end
-// message when it is through; the message reader posts each line as a text.
-// Errors are posted as texts unless the task was asked to go away.
-// Destroying the object joins both threads and closes the descriptors.
+// message when it is through (a refused post is kept for the UI thread to
+// deliver); the message reader posts each line as a text. Errors are posted
+// as texts unless the task was asked to go away. Destroying the object joins
+// both threads and closes the descriptors.
 #pragma once
 
 #include "FinderLink/Task/CrtDescriptor.h"
@@ -49,6 +50,20 @@ public:
     // The results reader has finished (its end message is on its way).
     bool IsDone() const;
 
+    // The task-end message the results reader could not post.
+    struct RefusedEnd {
+        bool refused;
+        HWND window;
+        UINT message;
+        WPARAM result;
+    };
+    // Taken once: later calls find none.
+    RefusedEnd TakeRefusedEnd();
+    // What the end of the task still waits for: the first of the results
+    // reader, the message reader and the tool that has not ended; null once
+    // all have. A tool that never got Go is released first.
+    HANDLE PendingEnd();
+
 private:
     struct ThreadDeleter {
         void operator()(CWinThread* thread) const;
@@ -69,6 +84,8 @@ private:
     ReaderClient& m_client;
     HWND m_frame; // where the readers post
     volatile LONG m_done;
+    volatile LONG m_result;     // the results reader's, final once m_done is set
+    volatile LONG m_endRefused; // 1 while a refused end message waits for delivery
     CrtDescriptor m_results;
     CrtDescriptor m_messages;
     ThreadPtr m_resultsReader;

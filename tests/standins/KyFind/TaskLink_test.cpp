@@ -188,6 +188,12 @@ TEST(TaskLink, SwitchWords)
     EXPECT_FALSE(s.badRecord);
     EXPECT_EQ("Z:\\r.txt", s.replay);
     EXPECT_FALSE(s.exitBeforeAsk);
-    for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x", "replay="})
+    EXPECT_EQ(0u, s.lingerMs);
+    EXPECT_FALSE(s.keepStderr);
+    const TaskLinkSwitches lingering = TaskLinkSwitches::Parse("linger=60000,keep-stderr");
+    EXPECT_EQ(60000u, lingering.lingerMs);
+    EXPECT_TRUE(lingering.keepStderr);
+    for (const char* bad :
+         {"slowly", "messages=", "messages=3x", "slow=-1x", "replay=", "linger", "linger=5s"})
         EXPECT_THROW(TaskLinkSwitches::Parse(bad), std::runtime_error) << bad;
 }

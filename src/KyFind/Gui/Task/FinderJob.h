@@ -38,6 +38,7 @@ public:
     void Stop() override;
     bool IsDone() const override { return m_readers.IsDone(); }
     HANDLE GetStartedProcess() const override { return m_process.get(); }
+    Kyvant::FinderLink::TaskReaders* GetReaders() override { return &m_readers; }
 
     KyFindProcess& GetProcess() { return m_process; }
 

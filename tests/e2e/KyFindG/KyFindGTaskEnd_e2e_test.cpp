@@ -1,0 +1,74 @@
+// The end of KyFindG's task when the finder goes on running after its
+// results (with its message pipe closed, or still open): every file is
+// listed, the window answers and repaints while it waits for the finder,
+// the Task Status dialog offers to end it, and End Task brings "Ready".
+#include "KyFindG/KyFindGDriving.h"
+
+using namespace kytest::gui;
+using namespace findge2e;
+
+namespace {
+
+const int kEndTaskButton = 1022;
+const int kFixtureRows = 3; // the fixture's files with "alpha"
+// The watchdog starts with the wait: its first tick comes after 500 ms, the
+// Task Status dialog at the next, 10 s later.
+const DWORD kTaskStatusMs = 15000;
+const DWORD kAnswerMs = 2000;
+
+struct Lingering {
+    const char* switches;
+    const char* shot;
+};
+
+const Lingering kLingering[] = {
+    {"KYTEST_TASK_LINK=linger=60000", "20-waiting-for-the-finder"},
+    {"KYTEST_TASK_LINK=linger=60000,keep-stderr", "21-waiting-for-the-finder-messages"},
+};
+
+bool Answers(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result) != 0;
+}
+
+// Whether the window and the list, invalidated whole, paint themselves again.
+bool Repaints(HWND frame, HWND list)
+{
+    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return WaitFor(
+        [&] {
+            return !GetUpdateRect(frame, nullptr, FALSE) && !GetUpdateRect(list, nullptr, FALSE);
+        },
+        kAnswerMs);
+}
+
+} // namespace
+
+TEST(KyFindGTaskEnd, AFinderThatRunsOnAfterItsResultsIsEndedThroughTaskStatus)
+{
+    for (const Lingering& lingering : kLingering) {
+        SCOPED_TRACE(lingering.switches);
+        const std::string folder = WriteFixture(false);
+        HandOverPaths({folder});
+        Session session;
+        ASSERT_TRUE(session.Start("alpha", {lingering.switches}));
+        HWND list = FileList(session.frame);
+        ASSERT_TRUE(WaitFor([&] { return ListRowCount(list) == kFixtureRows; }, kStartMs));
+        // The results have ended; the window waits for the finder and serves
+        // its messages meanwhile.
+        EXPECT_TRUE(Answers(session.frame));
+        EXPECT_TRUE(Repaints(session.frame, list));
+        Screenshot(session.frame, kArtifacts, lingering.shot);
+        HWND taskStatus =
+            WaitForWindow(session.program.Pid(), "#32770", "Task Status", kTaskStatusMs);
+        ASSERT_NE(nullptr, taskStatus) << DescribeWindows(session.program.Pid());
+        Screenshot(taskStatus, kArtifacts, std::string(lingering.shot) + "-task-status");
+        Click(Control(taskStatus, kEndTaskButton));
+        EXPECT_TRUE(session.Idle());
+        EXPECT_EQ(kFixtureRows, ListRowCount(list));
+        session.Close();
+        EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+        kytest::RemoveTree(folder);
+    }
+}
