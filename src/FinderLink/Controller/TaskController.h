@@ -62,6 +62,9 @@ public:
     // finished.
     bool IsRunning() const;
     bool IsStopping() const { return m_stopping; }
+    // A finished job's end waits for its tool and readers: the task still
+    // counts as working for what the window says.
+    bool IsEnding() const { return m_ending; }
     // A task's start is under way (its job is being made, the task dialog
     // may be open, messages are served until the dialog has ended), or a
     // job's end waits, serving messages, for its tool and readers: no new

@@ -62,6 +62,10 @@ TEST(KyDirGTaskEnd, ADirProgramThatRunsOnAfterItsListingIsEndedThroughTaskStatus
             WaitForWindow(session.program.Pid(), "#32770", "Task Status", kTaskStatusMs);
         ASSERT_NE(nullptr, taskStatus) << DescribeWindows(session.program.Pid());
         Screenshot(taskStatus, kArtifacts, std::string(lingering.shot) + "-task-status");
+        // Still working for the user while the tool runs on.
+        EXPECT_TRUE(
+            WaitFor([&] { return StatusText(session.status, 0) == "Working..."; }, kStartMs))
+            << StatusText(session.status, 0);
         Click(Control(taskStatus, kEndTaskButton));
         EXPECT_TRUE(session.Idle());
         EXPECT_EQ(kFixtureRows, ListRowCount(session.list));

@@ -64,11 +64,16 @@ TEST(KyFindGTaskEnd, AFinderThatRunsOnAfterItsResultsIsEndedThroughTaskStatus)
             WaitForWindow(session.program.Pid(), "#32770", "Task Status", kTaskStatusMs);
         ASSERT_NE(nullptr, taskStatus) << DescribeWindows(session.program.Pid());
         Screenshot(taskStatus, kArtifacts, std::string(lingering.shot) + "-task-status");
+        // Still working for the user while the tool runs on.
+        EXPECT_TRUE(WaitFor([&] { return StatusText(StatusBar(session.frame), 0) == "Working..."; },
+                            kAnswerMs))
+            << StatusText(StatusBar(session.frame), 0);
         Click(Control(taskStatus, kEndTaskButton));
         EXPECT_TRUE(session.Idle());
         EXPECT_EQ(kFixtureRows, ListRowCount(list));
         session.Close();
-        EXPECT_EQ(0u, session.program.Wait(kStartMs)) << DescribeWindows(session.program.Pid());
+        EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs))
+            << DescribeWindows(session.program.Pid());
         kytest::RemoveTree(folder);
     }
 }

@@ -55,7 +55,8 @@ CString CMainFrame::CountText(unsigned long long items)
 void CMainFrame::SetStatus(UINT id, bool now)
 {
     Finder* finder = GetFinder();
-    if (id == AFX_IDS_IDLEMESSAGE && finder != nullptr && finder->IsRunning())
+    if (id == AFX_IDS_IDLEMESSAGE && finder != nullptr &&
+        (finder->IsRunning() || finder->IsEnding()))
         id = IDS_STATUS_WORKING;
     if (id == m_statusId)
         return;

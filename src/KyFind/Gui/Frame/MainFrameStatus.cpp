@@ -59,7 +59,7 @@ void CMainFrame::OnTaskStarted(bool running)
 
 void CMainFrame::SetStatusText(UINT id, bool atOnce)
 {
-    if (id == AFX_IDS_IDLEMESSAGE && TaskRunning())
+    if (id == AFX_IDS_IDLEMESSAGE && (TaskRunning() || (m_finder && m_finder->IsEnding())))
         id = IDS_KYFINDG_WORKING;
     if (id == m_statusId)
         return;
