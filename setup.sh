@@ -7,8 +7,10 @@ cd "$(dirname "$0")"
 root=$PWD
 build=$root/build
 
+# fonts-wine holds Wine's own fonts, among them the symbol font that draws
+# the buttons of window captions.
 packages=(cmake ninja-build g++-mingw-w64-i686-posix mingw-w64-tools binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth googletest imagemagick)
+          wine wine32:i386 fonts-wine xvfb xauth googletest imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
