@@ -63,6 +63,15 @@ if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
   touch "$WINEPREFIX/.unmanaged-windows"
 fi
 
+# This Wine build does not read the fonts of fonts-wine from its data folder:
+# the prefix's font folder gets them, the caption buttons' symbol font among
+# them.
+wine_fonts=/usr/share/wine/fonts
+prefix_fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ -d "$wine_fonts" ] && [ -d "$prefix_fonts" ] && [ ! -f "$prefix_fonts/marlett.ttf" ]; then
+  cp -n "$wine_fonts"/* "$prefix_fonts"/
+fi
+
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$root" -B "$build" -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
