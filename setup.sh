@@ -64,12 +64,12 @@ if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
 fi
 
 # This Wine build does not read the fonts of fonts-wine from its data folder:
-# the prefix's font folder gets them, the caption buttons' symbol font among
-# them.
-wine_fonts=/usr/share/wine/fonts
+# the prefix's font folder gets the symbol font that draws the caption
+# buttons (only it, so that no other text changes its font).
+symbol_font=/usr/share/wine/fonts/marlett.ttf
 prefix_fonts=$WINEPREFIX/drive_c/windows/Fonts
-if [ -d "$wine_fonts" ] && [ -d "$prefix_fonts" ] && [ ! -f "$prefix_fonts/marlett.ttf" ]; then
-  cp -n "$wine_fonts"/* "$prefix_fonts"/
+if [ -f "$symbol_font" ] && [ -d "$prefix_fonts" ] && [ ! -f "$prefix_fonts/marlett.ttf" ]; then
+  cp "$symbol_font" "$prefix_fonts/"
 fi
 
 if [ ! -f "$build/build.ninja" ]; then
