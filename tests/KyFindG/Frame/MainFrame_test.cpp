@@ -316,4 +316,7 @@ TEST_F(MainFrameTest, MatchListColumnWidthsComeBackWithTheLayout)
     frame->RestoreLayout();
     EXPECT_EQ(123, matches.GetColumnWidth(text));
     EXPECT_EQ(45, matches.GetColumnWidth(line));
+    // The layout saved on close keeps widths fit for the later cases.
+    matches.SetColumnWidth(text, 400);
+    matches.SetColumnWidth(line, 60);
 }
