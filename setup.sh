@@ -8,9 +8,11 @@ root=$PWD
 build=$root/build
 
 # mingw-w64-i686-dev holds the thread library's static archive and the DLL
-# start-up code that src/StaticRuntime rebuilds libwinpthread-1.dll from.
+# start-up code that src/StaticRuntime rebuilds libwinpthread-1.dll from;
+# fonts-wine holds Wine's own fonts, among them the symbol font that draws
+# the buttons of window captions.
 packages=(cmake ninja-build g++-mingw-w64-i686-posix mingw-w64-i686-dev mingw-w64-tools
-          binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth googletest imagemagick)
+          binutils-mingw-w64-i686 wine wine32:i386 fonts-wine xvfb xauth googletest imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -61,6 +63,15 @@ if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
     </dev/null >/dev/null 2>&1 || true
   wineserver -w </dev/null >/dev/null 2>&1 || true
   touch "$WINEPREFIX/.unmanaged-windows"
+fi
+
+# This Wine build does not read the fonts of fonts-wine from its data folder:
+# the prefix's font folder gets the symbol font that draws the caption
+# buttons (only it, so that no other text changes its font).
+symbol_font=/usr/share/wine/fonts/marlett.ttf
+prefix_fonts=$WINEPREFIX/drive_c/windows/Fonts
+if [ -f "$symbol_font" ] && [ -d "$prefix_fonts" ] && [ ! -f "$prefix_fonts/marlett.ttf" ]; then
+  cp "$symbol_font" "$prefix_fonts/"
 fi
 
 if [ ! -f "$build/build.ninja" ]; then

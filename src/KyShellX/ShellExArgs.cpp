@@ -1,4 +1,5 @@
-// The Explorer hand-off: the selection written to a temporary file, named with a time stamp under the tool's key.
+// The Explorer hand-off: the selection written to a temporary file, named with a time stamp under
+// the tool's key.
 #include "KyShellX/ShellExt.h"
 
 #include "KyShellX/Prompt.h"
@@ -77,6 +78,17 @@ Kyvant::ky_F DroppedName(HDROP drop, UINT index)
     return name;
 }
 
+// The file and the time stamp under the tool's hand-off key.
+void WriteHandOffValues(const Kyvant::ky_S& keyName, const Kyvant::ky_F& fileName)
+{
+    Kyvant::RegKey key(HKEY_CURRENT_USER, keyName.c_str());
+    Kyvant::WriteRegistryString(key.get(), "PathsFile", fileName);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    Kyvant::WriteRegistryDWORD(key.get(), "TimeLo", now.dwLowDateTime);
+    Kyvant::WriteRegistryDWORD(key.get(), "TimeHi", now.dwHighDateTime);
+}
+
 } // namespace
 
 void CShellExt::WriteSelection(const Kyvant::ky_F& fileName, HDROP drop, UINT count)
@@ -101,12 +113,13 @@ HRESULT CShellExt::WriteShellExArgs(const Kyvant::ky_S& keyName)
         try {
             const Kyvant::ky_F fileName = NewTempFileName();
             WriteSelection(fileName, drop, count);
-            Kyvant::RegKey key(HKEY_CURRENT_USER, keyName.c_str());
-            Kyvant::WriteRegistryString(key.get(), "PathsFile", fileName);
-            FILETIME now;
-            GetSystemTimeAsFileTime(&now);
-            Kyvant::WriteRegistryDWORD(key.get(), "TimeLo", now.dwLowDateTime);
-            Kyvant::WriteRegistryDWORD(key.get(), "TimeHi", now.dwHighDateTime);
+            try {
+                WriteHandOffValues(keyName, fileName);
+            } catch (...) {
+                // No tool will ever read the file: it goes.
+                DeleteFileA(fileName.c_str());
+                throw;
+            }
             result = S_OK;
         } catch (const std::exception& e) {
             KyShellX::Warn(std::string(kSaveFailed) + e.what());

@@ -79,13 +79,12 @@ TEST_P(Commands, StartTheToolOrKyStartWithTheHandOffUnderTheToolsKey)
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, Commands,
-    ::testing::Values(CommandCase{":KyTab.exe", "KyStart.exe \"KyTab.exe\"", "KyTabG"},
-                      CommandCase{":KyAttrib.exe", "KyStart.exe \"KyAttrib.exe\"", "KyAttribG"},
-                      CommandCase{"C:\\tasks\\big.kyfnd", "KyStart.exe \"C:\\tasks\\big.kyfnd\"",
-                                  "KyFindG"},
-                      CommandCase{"C:\\tasks\\tabs.KYTAB", "KyStart.exe \"C:\\tasks\\tabs.KYTAB\"",
-                                  "KyTabG"},
-                      CommandCase{":kyfindg.exe", "kyfindg.exe", "KyFindG"}));
+    ::testing::Values(
+        CommandCase{":KyTab.exe", "KyStart.exe \"KyTab.exe\"", "KyTabG"},
+        CommandCase{":KyAttrib.exe", "KyStart.exe \"KyAttrib.exe\"", "KyAttribG"},
+        CommandCase{"C:\\tasks\\big.kyfnd", "KyStart.exe \"C:\\tasks\\big.kyfnd\"", "KyFindG"},
+        CommandCase{"C:\\tasks\\tabs.KYTAB", "KyStart.exe \"C:\\tasks\\tabs.KYTAB\"", "KyTabG"},
+        CommandCase{":kyfindg.exe", "kyfindg.exe", "KyFindG"}));
 
 class UnknownForms : public Handoff, public ::testing::WithParamInterface<const char*> {};
 
@@ -143,8 +142,8 @@ TEST_F(Handoff, CommandWithoutMenuFails)
 // position runs even when the stored names have gaps.
 TEST_F(Handoff, OffsetsArePositionsInTheListRead)
 {
-    kytest::WriteToolValues({{"0", "Find|:KyFindG.exe"}, {"2", "Tab|:KyTab.exe"},
-                             {"7", "Attrib|:KyAttrib.exe"}});
+    kytest::WriteToolValues(
+        {{"0", "Find|:KyFindG.exe"}, {"2", "Tab|:KyTab.exe"}, {"7", "Attrib|:KyAttrib.exe"}});
     kytest::ExplorerHost host;
     EXPECT_EQ(S_OK, host.Run({"C:\\a.txt"}, 1));
     const std::string log = WaitForStart();
@@ -183,10 +182,55 @@ TEST_F(Handoff, TempFileThatCannotBeMadeIsReportedAndStartsNothing)
     SetEnvironmentVariableA("TEMP", temp[0] ? temp : nullptr);
 
     EXPECT_EQ(E_FAIL, hr);
-    EXPECT_EQ("Kyvant Tools\t" + std::to_string(MB_OK | MB_ICONWARNING) +
-                  "\tAn error occurred while saving the file list:\\n\\nFailed to create tempfile\n",
-              kytest::ReadFile(PromptLog()));
+    EXPECT_EQ(
+        "Kyvant Tools\t" + std::to_string(MB_OK | MB_ICONWARNING) +
+            "\tAn error occurred while saving the file list:\\n\\nFailed to create tempfile\n",
+        kytest::ReadFile(PromptLog()));
     EXPECT_FALSE(HandOffExists("KyFindG"));
+    EXPECT_TRUE(WaitForStart(300).empty());
+}
+
+// The names of the hand-off files now in the temporary folder.
+std::vector<std::string> HandOffFiles()
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE find = FindFirstFileA((kytest::TempFolder() + "kyf*.tmp").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.push_back(found.cFileName);
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+    return names;
+}
+
+// A volatile tool key takes no lasting subkey, so the hand-off key cannot be
+// made after the file of paths was written: the file must not stay behind.
+TEST_F(Handoff, FileOfPathsGoesWhenTheHandOffValuesCannotBeWritten)
+{
+    const std::string toolKey = std::string(kytest::kToolsKey) + "\\KyTabG";
+    RegDeleteKeyA(HKEY_CURRENT_USER, toolKey.c_str());
+    HKEY key = nullptr;
+    DWORD made = 0;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, toolKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, &made));
+    RegCloseKey(key);
+    ASSERT_EQ(static_cast<DWORD>(REG_CREATED_NEW_KEY), made);
+    kytest::WriteToolList({"Tab|:KyTab.exe"});
+    const std::vector<std::string> before = HandOffFiles();
+    kytest::ExplorerHost host;
+    const HRESULT hr = host.Run({"C:\\a.txt"}, 0);
+    const std::vector<std::string> after = HandOffFiles();
+    RegDeleteKeyA(HKEY_CURRENT_USER, toolKey.c_str());
+
+    EXPECT_EQ(E_FAIL, hr);
+    const std::string expected = "Kyvant Tools\t" + std::to_string(MB_OK | MB_ICONWARNING) +
+                                 "\tAn error occurred while saving the file list:\\n\\n";
+    const std::string prompts = kytest::ReadFile(PromptLog());
+    EXPECT_EQ(0u, prompts.find(expected)) << prompts;
+    EXPECT_EQ(before, after) << "no file of paths is left";
     EXPECT_TRUE(WaitForStart(300).empty());
 }
 

@@ -3,7 +3,6 @@
 
 #include <io.h>
 
-#include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,40 +10,21 @@
 namespace Kyvant {
 namespace FinderLink {
 
-namespace {
-
-const unsigned kFirstPlainPrintable = 0x20;
-const unsigned kLastPlainPrintable = 0x7E;
-const unsigned kFirstLocaleByte = 0x80;
-
-} // namespace
-
 int DescriptorSource::Read(char* buffer, unsigned count)
 {
     return _read(m_fd, buffer, count);
 }
 
-// The C runtime's locale tables call a tab printable (it is a blank); in a
-// result row it would be a gap of no set width, so control bytes are never
-// printable and the locale decides only above ASCII.
 LineReader::LineReader(bool dropCR, unsigned readSize)
     : m_dropCR(dropCR), m_readSize(readSize < kLeastReadSize ? kLeastReadSize
                                    : readSize > kBufferSize  ? kBufferSize
                                                              : readSize)
 {
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        const bool plain = byte >= kFirstPlainPrintable && byte <= kLastPlainPrintable;
-        const bool byLocale = byte >= kFirstLocaleByte && std::isprint(static_cast<int>(byte)) != 0;
-        m_printable[byte] = plain || byLocale;
-    }
 }
 
 void LineReader::ShowPrintable(char* first, char* last) const
 {
-    for (char* p = first; p != last; ++p) {
-        if (!m_printable[static_cast<unsigned char>(*p)])
-            *p = kUnprintable;
-    }
+    m_legible.MarkIllegible(first, last);
 }
 
 int LineReader::Run(ByteSource& source, LineSink& sink)

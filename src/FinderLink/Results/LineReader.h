@@ -1,8 +1,11 @@
 // The line reader of the task pipes: cuts a stream of bytes into lines at
 // '\n' (dropping the '\r' of a CR LF unless told to keep it), shows every
-// byte that is not printable as 0xB7, and hands each line to a sink. A line
-// may be cut anywhere by the reads, even between '\r' and '\n'.
+// byte that is not legible as 0xB7 (tabs stay, for the views to expand), and
+// hands each line to a sink. A line may be cut anywhere by the reads, even
+// between '\r' and '\n'.
 #pragma once
+
+#include "KyStd/Strings/LegibleText.h"
 
 namespace Kyvant {
 namespace FinderLink {
@@ -39,12 +42,12 @@ public:
     // Reads are large: a pipe read costs about the same whatever it moves.
     static const unsigned kBufferSize = 65536;
     static const unsigned kLeastReadSize = 2;
-    // The byte shown in place of one that is not printable.
-    static const char kUnprintable = static_cast<char>(0xB7);
+    // The byte shown in place of one that is not legible.
+    static const char kUnprintable = static_cast<char>(LegibleText::kMark);
 
-    // Printable are 0x20 to 0x7E and the bytes from 0x80 up for which
-    // isprint of the C runtime's current locale, read now, is true. Each
-    // read asks for at most readSize bytes (kept within the limits above).
+    // Legible bytes are those of LegibleText, with the C runtime's current
+    // locale read now. Each read asks for at most readSize bytes (kept within
+    // the limits above).
     explicit LineReader(bool dropCR, unsigned readSize = kBufferSize);
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -58,7 +61,7 @@ private:
 
     bool m_dropCR;
     unsigned m_readSize;
-    bool m_printable[256];
+    LegibleText::Table m_legible;
 };
 
 } // namespace FinderLink

@@ -34,6 +34,13 @@ public:
     // A new row for insertion: the row description's.
     virtual CLB_Row* CreateRow();
 
+    // The items are rows, not texts: the list's text functions do not apply.
+    const char* ItemText(int item) const = delete;
+    template <class... Args>
+    void StoreContents(Args&&...) = delete;
+    template <class... Args>
+    void LoadContents(Args&&...) = delete;
+
     Vector& as_vec() { return *this; }
     // The row and the cell; std::out_of_range when there is none.
     CLB_Row& GetRow(unsigned row);

@@ -17,8 +17,7 @@ const UINT WM_KY_LIST_ITEM_MOVED = WM_APP + 0x99;
 const UINT WM_KY_LIST_CLOSE_EDITOR = WM_APP + 0x9B; // posted to itself
 const UINT WM_KY_LIST_EDIT_UNCHANGED = WM_APP + 0x9C;
 
-class KYGUI_API KyEditableListBox : public KyDragListBox
-{
+class KYGUI_API KyEditableListBox : public KyDragListBox {
 public:
     using SelectType = KYB_Editor::SelectType;
     using Text = Kyvant::ky_BSB<char>;
@@ -53,7 +52,8 @@ public:
     virtual void DrawItemBackground(CDC& dc, const CRect& rect, int item, DRAWITEMSTRUCT& dis);
     virtual void DrawItemContents(CDC& dc, const CRect& rect, int item, DRAWITEMSTRUCT& dis);
     virtual void DrawItemFocus(CDC& dc, const CRect& rect, int item, DRAWITEMSTRUCT& dis);
-    virtual void DrawTextItem(CDC& dc, const CRect& rect, const char* text, DRAWITEMSTRUCT& dis, UINT format);
+    virtual void DrawTextItem(CDC& dc, const CRect& rect, const char* text, DRAWITEMSTRUCT& dis,
+                              UINT format);
     virtual void StoreContents(const Kyvant::output_sequencer<Text>& seq);
     virtual void LoadContents(const Kyvant::input_sequencer<Text>& seq, bool addEmptyRow);
 
@@ -83,12 +83,12 @@ protected:
     afx_msg void OnDestroy();
     afx_msg BOOL OnSelChange();
     afx_msg LRESULT OnCloseEditor(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDeleteItemCommand();
     afx_msg void OnNewItemCommand();
     DECLARE_MESSAGE_MAP()
 
 protected:
-
     // Sends the parent one of the notifications.
     void Notify(UINT message, int item);
     // The item to select after an edit was saved.

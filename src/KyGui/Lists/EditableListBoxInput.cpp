@@ -21,20 +21,21 @@ int Distance(int a, int b)
 } // namespace
 
 BEGIN_MESSAGE_MAP(KyEditableListBox, KyDragListBox)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_MOUSEMOVE()
-    ON_WM_KEYDOWN()
-    ON_WM_CHAR()
-    ON_WM_SETFOCUS()
-    ON_WM_VSCROLL()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_DESTROY()
-    ON_CONTROL_REFLECT_EX(LBN_SELCHANGE, OnSelChange)
-    ON_MESSAGE(WM_KY_LIST_CLOSE_EDITOR, OnCloseEditor)
-    ON_COMMAND(ID_KY_LIST_DELETE_ITEM, OnDeleteItemCommand)
-    ON_COMMAND(ID_KY_LIST_NEW_ITEM, OnNewItemCommand)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEMOVE()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_WM_SETFOCUS()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
+ON_WM_DESTROY()
+ON_CONTROL_REFLECT_EX(LBN_SELCHANGE, OnSelChange)
+ON_MESSAGE(WM_KY_LIST_CLOSE_EDITOR, OnCloseEditor)
+ON_MESSAGE(WM_CAPTURECHANGED, OnCaptureChanged)
+ON_COMMAND(ID_KY_LIST_DELETE_ITEM, OnDeleteItemCommand)
+ON_COMMAND(ID_KY_LIST_NEW_ITEM, OnNewItemCommand)
 END_MESSAGE_MAP()
 
 void KyEditableListBox::OnLButtonDown(UINT nFlags, CPoint point)
@@ -60,8 +61,8 @@ void KyEditableListBox::OnLButtonDown(UINT nFlags, CPoint point)
 
 void KyEditableListBox::OnMouseMove(UINT nFlags, CPoint point)
 {
-    if (m_clickPending
-        && (Distance(point.x, m_clickX) >= g_moveThresholdX || Distance(point.y, m_clickY) >= g_moveThresholdY)) {
+    if (m_clickPending && (Distance(point.x, m_clickX) >= g_moveThresholdX ||
+                           Distance(point.y, m_clickY) >= g_moveThresholdY)) {
         CancelPendingClick();
         m_resendingButtonDown = true;
         SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(m_clickX, m_clickY));
@@ -69,6 +70,15 @@ void KyEditableListBox::OnMouseMove(UINT nFlags, CPoint point)
     }
     (void)nFlags;
     Default();
+}
+
+// Another window took the mouse: a pending click is over, so that no later
+// move replays its button-down.
+LRESULT KyEditableListBox::OnCaptureChanged(WPARAM, LPARAM lParam)
+{
+    if (reinterpret_cast<HWND>(lParam) != m_hWnd)
+        m_clickPending = false;
+    return Default();
 }
 
 void KyEditableListBox::OnLButtonUp(UINT nFlags, CPoint point)
@@ -151,14 +161,24 @@ BOOL KyEditableListBox::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     return KyDragListBox::OnMouseWheel(nFlags, zDelta, pt);
 }
 
+// When the list refuses the text, the edit stays open and the wheel works
+// again; the wheel message posted with this close is dropped, or it would
+// only try the same close once more.
 LRESULT KyEditableListBox::OnCloseEditor(WPARAM, LPARAM)
 {
-    if (Editing()) {
-        CRect old;
-        GetItemRect(m_editIndex, &old);
+    if (!Editing())
+        return 0;
+    CRect old;
+    GetItemRect(m_editIndex, &old);
+    try {
         StopEditing(true, true, true);
-        InvalidateRect(&old);
+    } catch (...) {
+        m_wheelClosePending = false;
+        MSG reposted;
+        ::PeekMessageA(&reposted, m_hWnd, WM_MOUSEWHEEL, WM_MOUSEWHEEL, PM_REMOVE);
+        throw;
     }
+    InvalidateRect(&old);
     return 0;
 }
 

@@ -16,7 +16,8 @@ const UINT VerbBufferSize = 80;
 
 UINT WINAPI_TrackPopup(HMENU menu, UINT flags, POINT screenPoint, HWND owner)
 {
-    return static_cast<UINT>(::TrackPopupMenu(menu, flags, screenPoint.x, screenPoint.y, 0, owner, nullptr));
+    return static_cast<UINT>(
+        ::TrackPopupMenu(menu, flags, screenPoint.x, screenPoint.y, 0, owner, nullptr));
 }
 
 TrackPopupFunction& TrackFunction()
@@ -59,8 +60,9 @@ void ReleaseAndClear(I*& p)
 
 bool IsOwnMultiCommand(UINT command)
 {
-    return (command >= ID_KY_OWN_FIRST && command <= ID_KY_OWN_LAST) || command == ID_KY_OPEN_CONTAINING_FOLDER ||
-           command == ID_EDIT_CLEAR || command == ID_EDIT_COPY || command == ID_EDIT_CUT;
+    return (command >= ID_KY_OWN_FIRST && command <= ID_KY_OWN_LAST) ||
+           command == ID_KY_OPEN_CONTAINING_FOLDER || command == ID_EDIT_CLEAR ||
+           command == ID_EDIT_COPY || command == ID_EDIT_CUT;
 }
 
 class MenuHolder {
@@ -84,8 +86,9 @@ TrackPopupFunction SetTrackPopupFunction(TrackPopupFunction f)
 }
 
 IContextMenuHost::IContextMenuHost(CWnd& owner, bool ownEditCommands, bool openContainingFolder)
-    : m_owner(owner), m_ownEditCommands(ownEditCommands), m_openContainingFolder(openContainingFolder),
-      m_menu(nullptr), m_menu2(nullptr), m_menu3(nullptr), m_data(nullptr)
+    : m_owner(owner), m_ownEditCommands(ownEditCommands),
+      m_openContainingFolder(openContainingFolder), m_menu(nullptr), m_menu2(nullptr),
+      m_menu3(nullptr), m_data(nullptr)
 {
 }
 
@@ -94,14 +97,20 @@ IContextMenuHost::~IContextMenuHost()
     ResetInterfaces();
 }
 
+// A menu that fails a query is not kept.
 void IContextMenuHost::SetInterfaces(IContextMenu* menu, IDataObject* data)
 {
     ResetInterfaces();
     if (menu != nullptr) {
         menu->AddRef();
         m_menu = menu;
-        m_menu2 = QueryOptional<IContextMenu2>(menu, IID_IContextMenu2);
-        m_menu3 = QueryOptional<IContextMenu3>(menu, IID_IContextMenu3);
+        try {
+            m_menu2 = QueryOptional<IContextMenu2>(menu, IID_IContextMenu2);
+            m_menu3 = QueryOptional<IContextMenu3>(menu, IID_IContextMenu3);
+        } catch (...) {
+            ResetInterfaces();
+            throw;
+        }
     }
     if (data != nullptr) {
         data->AddRef();
@@ -122,7 +131,8 @@ void IContextMenuHost::ResetInterfaces()
     ReleaseAndClear(m_data);
 }
 
-HRESULT IContextMenuHost::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId, UINT flags)
+HRESULT IContextMenuHost::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
+                                           UINT flags)
 {
     if (m_menu == nullptr)
         _com_issue_error(E_POINTER);
@@ -136,7 +146,8 @@ HRESULT IContextMenuHost::InvokeCommand(CMINVOKECOMMANDINFO* info)
     return m_menu->InvokeCommand(info);
 }
 
-bool IContextMenuHost::HandleContextMenuMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+bool IContextMenuHost::HandleContextMenuMsg(UINT message, WPARAM wParam, LPARAM lParam,
+                                            LRESULT& result)
 {
     switch (message) {
     case WM_DRAWITEM:
@@ -193,7 +204,8 @@ void IContextMenuHost::AddOpenContainingFolder(HMENU menu)
     char text[VerbBufferSize] = {};
     ::LoadStringA(KyGuiModule(), IDS_KY_OPEN_CONTAINING_FOLDER, text, VerbBufferSize);
     ::InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING, ID_KY_OPEN_CONTAINING_FOLDER, text);
-    if (::GetMenuItemCount(menu) > 1 && (::GetMenuState(menu, 1, MF_BYPOSITION) & MF_SEPARATOR) == 0)
+    if (::GetMenuItemCount(menu) > 1 &&
+        (::GetMenuState(menu, 1, MF_BYPOSITION) & MF_SEPARATOR) == 0)
         ::InsertMenuA(menu, 1, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
 }
 
@@ -219,7 +231,8 @@ bool IContextMenuHost::DoContextMenu(POINT point)
             if (own.offset != offset)
                 continue;
             char verb[VerbBufferSize] = {};
-            if (SUCCEEDED(m_menu->GetCommandString(offset, GCS_VERBA, nullptr, verb, VerbBufferSize)) &&
+            if (SUCCEEDED(
+                    m_menu->GetCommandString(offset, GCS_VERBA, nullptr, verb, VerbBufferSize)) &&
                 lstrcmpiA(verb, own.verb) == 0) {
                 SendToFrame(own.command);
                 return true;

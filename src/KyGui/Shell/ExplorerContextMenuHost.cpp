@@ -57,12 +57,14 @@ private:
 
 } // namespace
 
-ExplorerContextMenuHost::ExplorerContextMenuHost(CWnd& owner, bool ownEditCommands, bool openContainingFolder)
+ExplorerContextMenuHost::ExplorerContextMenuHost(CWnd& owner, bool ownEditCommands,
+                                                 bool openContainingFolder)
     : IContextMenuHost(owner, ownEditCommands, openContainingFolder), m_explorerOwner(owner)
 {
 }
 
-bool ExplorerContextMenuHost::DoExplorerContextMenu(const input_sequencer<FsObj>& selection, POINT point)
+bool ExplorerContextMenuHost::DoExplorerContextMenu(const input_sequencer<FsObj>& selection,
+                                                    POINT point)
 {
     CommonRootGuids guids(CommonRootGuids::ShellExContextMenuHandlers);
     unsigned listBytes = 0;
@@ -70,10 +72,12 @@ bool ExplorerContextMenuHost::DoExplorerContextMenu(const input_sequencer<FsObj>
         return false;
     IDataObject* data = CreateDropFilesDataObject(MakeDropFilesBlock(selection, listBytes));
     Releaser dataReleaser(data);
-    MultiContextMenu* menu = MultiContextMenu::Create(guids, nullptr, data, nullptr);
-    SetInterfaces(static_cast<IContextMenu3*>(menu), data);
-    menu->Release();
+    // The creation reference goes with this scope whatever happens, and with
+    // the menu every handler it loaded.
+    IContextMenu3* menu = MultiContextMenu::Create(guids, nullptr, data, nullptr);
+    Releaser menuReleaser(menu);
     InterfacesReset reset(*this);
+    SetInterfaces(menu, data);
     return DoMultiContextMenu(selection, point);
 }
 
@@ -82,10 +86,11 @@ bool ExplorerContextMenuHost::DoExplorerContextMenu(const wchar_t* path, POINT p
     HWND owner = m_explorerOwner.GetSafeHwnd();
     IShellFolder* desktop = GetDesktopFolder();
     PidlHolder pidl(GetPidl(desktop, path, owner));
-    IContextMenu* menu = static_cast<IContextMenu*>(GetUIObjectOf(desktop, pidl.get(), IID_IContextMenu, owner));
+    IContextMenu* menu =
+        static_cast<IContextMenu*>(GetUIObjectOf(desktop, pidl.get(), IID_IContextMenu, owner));
     Releaser menuReleaser(menu);
-    SetInterfaces(menu, nullptr);
     InterfacesReset reset(*this);
+    SetInterfaces(menu, nullptr);
     return DoContextMenu(point);
 }
 

@@ -69,7 +69,10 @@ void MultiContextMenu::Handler::ReleaseAll()
     init = nullptr;
 }
 
-MultiContextMenu::MultiContextMenu(const CommonRootGuids& guids) : m_refs(1), m_menu(nullptr), m_guids(&guids) {}
+MultiContextMenu::MultiContextMenu(const CommonRootGuids& guids)
+    : m_refs(1), m_menu(nullptr), m_guids(&guids)
+{
+}
 
 MultiContextMenu::~MultiContextMenu()
 {
@@ -77,26 +80,13 @@ MultiContextMenu::~MultiContextMenu()
         h.ReleaseAll();
 }
 
-MultiContextMenu* MultiContextMenu::Create(const CommonRootGuids& guids, LPCITEMIDLIST folder, IDataObject* data,
-                                           HKEY classKey)
+MultiContextMenu* MultiContextMenu::Create(const CommonRootGuids& guids, LPCITEMIDLIST folder,
+                                           IDataObject* data, HKEY classKey)
 {
     MultiContextMenu* merged = new MultiContextMenu(guids);
-    for (const ky_I& guid : guids.Result()) {
-        CLSID clsid;
-        wchar_t wide[64] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, guid.c_str(), -1, wide, 63);
-        if (FAILED(::CLSIDFromString(wide, &clsid)))
-            continue;
-        void* init = nullptr;
-        if (FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit, &init)))
-            continue;
-        Handler handler;
-        handler.guid = guid;
-        handler.init = static_cast<IShellExtInit*>(init);
-        merged->m_handlers.push_back(handler);
-    }
     HRESULT hr = S_OK;
     try {
+        merged->LoadHandlers();
         hr = merged->InitializeHandlers(folder, data, classKey);
     } catch (...) {
         merged->Release();
@@ -107,6 +97,29 @@ MultiContextMenu* MultiContextMenu::Create(const CommonRootGuids& guids, LPCITEM
         _com_issue_error(hr);
     }
     return merged;
+}
+
+// A handler is kept from its creation on, so that releasing the menu
+// releases it whatever fails later.
+void MultiContextMenu::LoadHandlers()
+{
+    for (const ky_I& guid : m_guids->Result()) {
+        CLSID clsid;
+        wchar_t wide[64] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, guid.c_str(), -1, wide, 63);
+        if (FAILED(::CLSIDFromString(wide, &clsid)))
+            continue;
+        m_handlers.emplace_back();
+        Handler& handler = m_handlers.back();
+        handler.guid = guid;
+        void* init = nullptr;
+        if (FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                      &init))) {
+            m_handlers.pop_back();
+            continue;
+        }
+        handler.init = static_cast<IShellExtInit*>(init);
+    }
 }
 
 HRESULT MultiContextMenu::InitializeHandlers(LPCITEMIDLIST folder, IDataObject* data, HKEY classKey)
@@ -121,7 +134,8 @@ HRESULT MultiContextMenu::InitializeHandlers(LPCITEMIDLIST folder, IDataObject* 
                 h.menu = Query<IContextMenu>(h.menu3, IID_IContextMenu);
             } else {
                 h.menu2 = Query<IContextMenu2>(h.init, IID_IContextMenu2);
-                h.menu = Query<IContextMenu>(h.menu2 ? static_cast<IUnknown*>(h.menu2) : h.init, IID_IContextMenu);
+                h.menu = Query<IContextMenu>(h.menu2 ? static_cast<IUnknown*>(h.menu2) : h.init,
+                                             IID_IContextMenu);
             }
             keep = h.menu != nullptr;
         }
@@ -174,7 +188,8 @@ STDMETHODIMP MultiContextMenu::Initialize(LPCITEMIDLIST folder, IDataObject* dat
     }
 }
 
-bool MultiContextMenu::AddItems(Handler& h, HMENU menu, UINT index, UINT& nextId, UINT lastId, UINT flags)
+bool MultiContextMenu::AddItems(Handler& h, HMENU menu, UINT index, UINT& nextId, UINT lastId,
+                                UINT flags)
 {
     std::vector<HMENU> before;
     CollectSubmenus(menu, before);
@@ -193,7 +208,8 @@ bool MultiContextMenu::AddItems(Handler& h, HMENU menu, UINT index, UINT& nextId
     return true;
 }
 
-STDMETHODIMP MultiContextMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId, UINT flags)
+STDMETHODIMP MultiContextMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
+                                                UINT flags)
 {
     m_menu = menu;
     UINT ownFirst = NoId;
@@ -243,8 +259,8 @@ STDMETHODIMP MultiContextMenu::InvokeCommand(CMINVOKECOMMANDINFO* info)
     return h->menu->InvokeCommand(&forwarded);
 }
 
-STDMETHODIMP MultiContextMenu::GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer,
-                                                UINT size)
+STDMETHODIMP MultiContextMenu::GetCommandString(UINT_PTR offset, UINT type, UINT* reserved,
+                                                LPSTR buffer, UINT size)
 {
     if (buffer != nullptr && size > 0)
         buffer[0] = '\0';
@@ -294,7 +310,8 @@ STDMETHODIMP MultiContextMenu::HandleMenuMsg(UINT message, WPARAM wParam, LPARAM
     return h != nullptr ? h->menu2->HandleMenuMsg(message, wParam, lParam) : S_OK;
 }
 
-STDMETHODIMP MultiContextMenu::HandleMenuMsg2(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+STDMETHODIMP MultiContextMenu::HandleMenuMsg2(UINT message, WPARAM wParam, LPARAM lParam,
+                                              LRESULT* result)
 {
     if (message == WM_MENUCHAR) {
         Handler* h = HandlerOfSubmenu(reinterpret_cast<HMENU>(lParam), true);

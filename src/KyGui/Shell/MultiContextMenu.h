@@ -16,8 +16,8 @@ class KYGUI_API MultiContextMenu : public IContextMenu3, public IShellExtInit {
 public:
     // Creates the handlers of the guids' result and initialises them; one
     // reference for the caller. A failing initialisation raises _com_error.
-    static MultiContextMenu* Create(const CommonRootGuids& guids, LPCITEMIDLIST folder, IDataObject* data,
-                                    HKEY classKey);
+    static MultiContextMenu* Create(const CommonRootGuids& guids, LPCITEMIDLIST folder,
+                                    IDataObject* data, HKEY classKey);
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
@@ -26,12 +26,15 @@ public:
     // IShellExtInit
     STDMETHODIMP Initialize(LPCITEMIDLIST folder, IDataObject* data, HKEY classKey) override;
     // IContextMenu
-    STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId, UINT flags) override;
+    STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
+                                  UINT flags) override;
     STDMETHODIMP InvokeCommand(CMINVOKECOMMANDINFO* info) override;
-    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer, UINT size) override;
+    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer,
+                                  UINT size) override;
     // IContextMenu2, IContextMenu3
     STDMETHODIMP HandleMenuMsg(UINT message, WPARAM wParam, LPARAM lParam) override;
-    STDMETHODIMP HandleMenuMsg2(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    STDMETHODIMP HandleMenuMsg2(UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT* result) override;
 
     unsigned HandlerCount() const { return static_cast<unsigned>(m_handlers.size()); }
 
@@ -51,6 +54,8 @@ private:
 
     explicit MultiContextMenu(const CommonRootGuids& guids);
     virtual ~MultiContextMenu();
+    // Creates a handler for each identifier of the guids' result.
+    void LoadHandlers();
     HRESULT InitializeHandlers(LPCITEMIDLIST folder, IDataObject* data, HKEY classKey);
     bool AddItems(Handler& handler, HMENU menu, UINT index, UINT& nextId, UINT lastId, UINT flags);
     Handler* HandlerOfId(UINT id);

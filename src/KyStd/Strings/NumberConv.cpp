@@ -118,7 +118,9 @@ unsigned long long ToUnsigned(const C* s, C** end, int radix)
 }
 
 // The whole text must be the number: the parser has to stop at the end of
-// the string (not at an embedded NUL) after consuming something.
+// the string (not at an embedded NUL) after consuming something, else
+// EINVAL; the parser's own errno (ERANGE) counts only then. A parser that
+// stops at a byte from 0x80 up may leave another errno behind.
 template <class V, class Parse>
 V ParseWhole(const char* text, unsigned length, Parse parse)
 {
@@ -126,9 +128,11 @@ V ParseWhole(const char* text, unsigned length, Parse parse)
     errno = 0;
     V v = parse(text, &end);
     int err = errno;
-    if (err == 0 && end != text && end == text + length)
-        return v;
-    throw rtl_error(err != 0 ? err : EINVAL);
+    if (end == text || end != text + length)
+        throw rtl_error(EINVAL);
+    if (err != 0)
+        throw rtl_error(err);
+    return v;
 }
 
 } // namespace

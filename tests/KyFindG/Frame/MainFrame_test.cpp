@@ -7,8 +7,11 @@
 
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/Finder/Finder.h"
+#include "KyFind/Gui/MatchList/FileMatchListView.h"
 #include "KyFind/Gui/Model/FinderModel.h"
+#include "KyGuiTool/App/KyGuiApp.h"
 #include "KyGuiTool/ResultList/ResultListResource.h"
+#include "KyStd/Registry/RegValues.h"
 #include "common/ProgramFolder.h"
 #include "common/WindowPng.h"
 #include "devenv/DevEnvOpening.h"
@@ -281,4 +284,39 @@ TEST_F(MainFrameTest, CancelledNewTaskLeavesTheFrameUsable)
     EXPECT_EQ(0u, finder->GetModel().GetFileCount());
     frame->SendMessage(WM_CLOSE);
     findgtest::PumpPending();
+}
+
+// The match list's two column widths go with the pane layout: saved on
+// close, and read back as 16-bit widths; a column without a stored width
+// keeps its own.
+TEST_F(MainFrameTest, MatchListColumnWidthsComeBackWithTheLayout)
+{
+    CListCtrl& matches = frame->GetMatchListView()->GetListCtrl();
+    const int text = FileMatchListView::TextColumn;
+    const int line = FileMatchListView::LineColumn;
+    matches.SetColumnWidth(text, 333);
+    matches.SetColumnWidth(line, 77);
+    frame->SaveLayout();
+    const Kyvant::RegKey pane(KyGuiApp::Instance().GetRegKey(), "Window\\LineListPane");
+    EXPECT_EQ(333u, Kyvant::GetRegistryDWORD(pane.get(), "WLineText", 0));
+    EXPECT_EQ(77u, Kyvant::GetRegistryDWORD(pane.get(), "WLineNo", 0));
+
+    Kyvant::WriteRegistryDWORD(pane.get(), "WLineText", 0x10000 + 250);
+    Kyvant::WriteRegistryDWORD(pane.get(), "WLineNo", 0xABCD0000 + 60);
+    matches.SetColumnWidth(text, 100);
+    matches.SetColumnWidth(line, 100);
+    frame->RestoreLayout();
+    EXPECT_EQ(250, matches.GetColumnWidth(text));
+    EXPECT_EQ(60, matches.GetColumnWidth(line));
+
+    pane.DeleteValue("WLineText");
+    pane.DeleteValue("WLineNo");
+    matches.SetColumnWidth(text, 123);
+    matches.SetColumnWidth(line, 45);
+    frame->RestoreLayout();
+    EXPECT_EQ(123, matches.GetColumnWidth(text));
+    EXPECT_EQ(45, matches.GetColumnWidth(line));
+    // The layout saved on close keeps widths fit for the later cases.
+    matches.SetColumnWidth(text, 400);
+    matches.SetColumnWidth(line, 60);
 }

@@ -65,12 +65,15 @@ TEST_F(ResultModel, LinesThatAreNoMatch)
 TEST_F(ResultModel, NumberFieldThatIsNoWholeNumberThrows)
 {
     const struct {
-        const char* line;
+        std::string line;
         int error;
     } cases[] = {
         {"C:\\f.txt(1x):x(3):t", EINVAL},
         {"C:\\f.txt(12):x(3y):t", EINVAL},
         {"C:\\f.txt(99999999999):x(3):t", ERANGE},
+        {std::string("C:\\f.txt(1\0):x(3):t", 19), EINVAL},  // a NUL byte
+        {"C:\\f.txt(1\xB7):x(3):t", EINVAL},                  // as the line reader shows a NUL
+        {"C:\\f.txt(12):x(\xB7):t", EINVAL},
     };
     for (const auto& c : cases) {
         try {
@@ -78,6 +81,7 @@ TEST_F(ResultModel, NumberFieldThatIsNoWholeNumberThrows)
             ADD_FAILURE() << "no error for " << c.line;
         } catch (const Kyvant::rtl_error& e) {
             EXPECT_EQ(c.error, e.code()) << c.line;
+            EXPECT_STREQ(Kyvant::rtl_error(c.error).what(), e.what()) << c.line;
         }
     }
     EXPECT_EQ(0u, model.GetFileCount());

@@ -35,8 +35,8 @@ TEST(MatchListTabs, ExpandToTheNextMultipleOfTheTabSize)
 
 class MatchList : public PanesTest {
 protected:
-    // One file with three matches; the second line of the model gets a tab
-    // (the finder's results show a tab as a dot).
+    // One file with three matches, and one more line given to the model
+    // with a tab.
     void RunWithTab()
     {
         MakeFile("t.txt", "alpha 1\nalpha 2\nalpha 3\n");
@@ -88,6 +88,21 @@ TEST_F(MatchList, ShowsTextWithTabsExpandedAndTheLineRightAligned)
     int order[2] = {};
     MatchRows().SendMessage(LVM_GETCOLUMNORDERARRAY, 2, reinterpret_cast<LPARAM>(order));
     EXPECT_EQ(FileMatchListView::LineColumn, order[0]) << "Line is shown first";
+}
+
+// The finder's lines keep their tabs, which the list expands by the tab
+// size; other control bytes arrive as dots.
+TEST_F(MatchList, TabsFromTheFinderAreExpandedAndControlBytesAreDots)
+{
+    MakeFile("t.txt", "#define ONE\talpha\n\tindented alpha\nab\tx\x01 alpha\n");
+    RunTask({"t.txt"});
+    Kyvant::ListViewEx::SetCurSel(FileRows(), 0);
+    PumpPending();
+    ASSERT_EQ(3, MatchRows().GetItemCount());
+    EXPECT_EQ("#define ONE     alpha", MatchCell(0, FileMatchListView::TextColumn));
+    EXPECT_EQ("        indented alpha", MatchCell(1, FileMatchListView::TextColumn));
+    EXPECT_EQ("ab      x\xB7 alpha", MatchCell(2, FileMatchListView::TextColumn));
+    Snapshot("KyFindG-match-list-tabs");
 }
 
 TEST_F(MatchList, EnterAndDoubleClickMakeTheCurrentMatchAndActivateTheFileView)

@@ -14,11 +14,48 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 using namespace GridTest;
 
 namespace {
+
+// Whether the list's text functions can be called on a list of type L.
+template <class L, class = void>
+struct HasItemText : std::false_type {
+};
+template <class L>
+struct HasItemText<L, std::void_t<decltype(std::declval<const L&>().ItemText(0))>>
+    : std::true_type {
+};
+template <class L, class = void>
+struct CanStoreTexts : std::false_type {
+};
+template <class L>
+struct CanStoreTexts<
+    L, std::void_t<decltype(std::declval<L&>().StoreContents(
+           std::declval<const Kyvant::output_sequencer<KyEditableListBox::Text>&>()))>>
+    : std::true_type {
+};
+template <class L, class = void>
+struct CanLoadTexts : std::false_type {
+};
+template <class L>
+struct CanLoadTexts<
+    L, std::void_t<decltype(std::declval<L&>().LoadContents(
+           std::declval<const Kyvant::input_sequencer<KyEditableListBox::Text>&>(), true))>>
+    : std::true_type {
+};
+
+// The grid's items are rows: reading or writing them as texts does not compile.
+static_assert(HasItemText<KyEditableListBox>::value && CanStoreTexts<KyEditableListBox>::value &&
+                  CanLoadTexts<KyEditableListBox>::value,
+              "the text list keeps its text functions");
+static_assert(!HasItemText<KyCellListBox>::value, "no item text on the grid");
+static_assert(!CanStoreTexts<KyCellListBox>::value, "no text store on the grid");
+static_assert(!CanLoadTexts<KyCellListBox>::value, "no text load on the grid");
 
 // A row that counts its destructions and can be told to fail its next clones.
 class CountedRow : public CLB_Row {

@@ -16,7 +16,8 @@
 
 namespace {
 
-const DWORD kEditableStyle = LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER;
+const DWORD kEditableStyle =
+    LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER;
 const UINT kEnter = 13;
 const UINT kEscape = 27;
 
@@ -61,8 +62,7 @@ void TypeAndEnter(KyEditableListBox& list, const char* text)
     ::SendMessageA(edit, WM_CHAR, kEnter, 1);
 }
 
-class EditableListBoxTest : public ::testing::Test
-{
+class EditableListBoxTest : public ::testing::Test {
 protected:
     void Open(KyEditableListBox& list, const Strings& items, bool addEmptyRow = true)
     {
@@ -83,8 +83,7 @@ protected:
     ListTestDialog m_dialog{kEditableStyle};
 };
 
-class RefusingList : public KyEditableListBox
-{
+class RefusingList : public KyEditableListBox {
 public:
     void ValidateText(int, const char* text) override
     {
@@ -120,7 +119,8 @@ TEST_F(EditableListBoxTest, ToolbarHasTheEditButtonsAndTips)
     CRect rect;
     bar.GetWindowRect(&rect);
     EXPECT_EQ(rect.Width(), 94);
-    const UINT expected[] = {ID_KY_LIST_NEW_ITEM, ID_KY_LIST_DELETE_ITEM, ID_KY_LIST_MOVE_DOWN, ID_KY_LIST_MOVE_UP};
+    const UINT expected[] = {ID_KY_LIST_NEW_ITEM, ID_KY_LIST_DELETE_ITEM, ID_KY_LIST_MOVE_DOWN,
+                             ID_KY_LIST_MOVE_UP};
     const char* tips[] = {"New Item", "Delete Item", "Move Item Down", "Move Item Up"};
     ASSERT_EQ(bar.GetButtonCount(), 4);
     HWND tip = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
@@ -155,7 +155,8 @@ TEST_F(EditableListBoxTest, F2OpensAnEditorWithTheTextSelected)
     EXPECT_STREQ(cls, "Edit");
     EXPECT_EQ(EditorText(list), "a");
     DWORD start = 9, end = 9;
-    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 1u);
     list.UpdateWindow();
@@ -164,17 +165,14 @@ TEST_F(EditableListBoxTest, F2OpensAnEditorWithTheTextSelected)
 }
 
 // How an edit of item 0 of a, b ends, and what the parent hears.
-struct EndCase
-{
+struct EndCase {
     const char* name;
     const char* text; // null: Esc
     std::vector<UINT> messages;
     Strings stored;
 };
 
-class EditEnds : public EditableListBoxTest, public ::testing::WithParamInterface<EndCase>
-{
-};
+class EditEnds : public EditableListBoxTest, public ::testing::WithParamInterface<EndCase> {};
 
 TEST_P(EditEnds, NotifyTheParent)
 {
@@ -323,7 +321,8 @@ TEST_F(EditableListBoxTest, WheelWhileEditingSavesThenScrolls)
     ::SetWindowTextA(EditorWindow(list), "zero");
     const LPARAM where = MAKELPARAM(10, 10);
     list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), where);
-    list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), where); // swallowed
+    list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                     where); // swallowed
     EXPECT_TRUE(list.Editing());
     EXPECT_EQ(list.GetTopIndex(), 0);
     PumpPending();
@@ -346,4 +345,62 @@ TEST_F(EditableListBoxTest, RefusedTextIsShownOnceAndTheOldTextStays)
     EXPECT_EQ(theApp.m_boxes.back().text, "The text bad is not allowed.");
     EXPECT_STREQ(list.ItemText(0), "a");
     EXPECT_TRUE(m_dialog.m_notes.empty());
+}
+
+// A refused text leaves the edit open, and the wheel tries again: once the
+// text is acceptable the next turn saves it and scrolls.
+TEST_F(EditableListBoxTest, WheelAfterARefusedTextClosesTheEditOnceTheTextIsGood)
+{
+    RefusingList list;
+    Open(list, {});
+    std::vector<Text> many;
+    for (int i = 0; i < 40; ++i)
+        many.push_back(Text(std::to_string(i).c_str()));
+    list.LoadContents(Kyvant::forward_input_sequencer<std::vector<Text>>(many), true);
+    list.SetCurSel(0);
+    PressKey(list.m_hWnd, VK_F2);
+    ASSERT_TRUE(list.Editing());
+    ::SetWindowTextA(EditorWindow(list), "bad");
+    const size_t boxes = theApp.m_boxes.size();
+    const LPARAM where = MAKELPARAM(10, 10);
+    const WPARAM down = MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA));
+    list.SendMessage(WM_MOUSEWHEEL, down, where);
+    PumpPending();
+    ASSERT_EQ(theApp.m_boxes.size(), boxes + 1)
+        << "refused once, not again by the wheel's own turn";
+    ASSERT_TRUE(list.Editing());
+    EXPECT_EQ(list.GetTopIndex(), 0);
+
+    ::SetWindowTextA(EditorWindow(list), "zero");
+    list.SendMessage(WM_MOUSEWHEEL, down, where);
+    PumpPending();
+    EXPECT_FALSE(list.Editing());
+    EXPECT_STREQ(list.ItemText(0), "zero");
+    EXPECT_GT(list.GetTopIndex(), 0);
+    EXPECT_EQ(theApp.m_boxes.size(), boxes + 1);
+}
+
+// A click on the current item waits with the mouse captured; when another
+// window takes the mouse the click is over, and a later move replays no
+// button-down: nothing is selected and no drag starts.
+TEST_F(EditableListBoxTest, LostCaptureEndsAPendingClick)
+{
+    KyEditableListBox list;
+    Open(list, {"a", "b", "c"});
+    list.SetCurSel(1);
+    const POINT at = ItemCenter(list, 1);
+    list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    ASSERT_EQ(::GetCapture(), list.m_hWnd) << "the click waits";
+    m_dialog.SetCapture();
+    ::ReleaseCapture();
+    list.SetCurSel(0);
+    const int selChanges = m_dialog.m_selChanges;
+
+    list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(at.x + 5, at.y));
+    PumpPending();
+    EXPECT_EQ(list.GetCurSel(), 0);
+    EXPECT_EQ(m_dialog.m_selChanges, selChanges);
+    EXPECT_NE(::GetCapture(), list.m_hWnd);
+    list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_FALSE(list.Editing());
 }

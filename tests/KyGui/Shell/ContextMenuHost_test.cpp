@@ -1,4 +1,5 @@
-// The merged menu of several objects and the single-object menu, driven through a scripted track call.
+// The merged menu of several objects and the single-object menu, driven through a scripted track
+// call.
 #include "KyGui/Shell/ContextMenuHost.h"
 #include "KyGui/Shell/MultiContextMenu.h"
 #include "KyGui/Shell/ShellIds.h"
@@ -26,8 +27,8 @@ const char GNoMenu[] = "{2F0A1004-0000-4000-8000-000000000028}";
 
 // What the scripted track call saw and what it chooses.
 struct Track {
-    std::vector<std::string> items;  // "-" for a separator
-    UINT choose = 0;                 // a command id, or the item at choosePosition
+    std::vector<std::string> items; // "-" for a separator
+    UINT choose = 0;                // a command id, or the item at choosePosition
     int choosePosition = -1;
 };
 Track g_track;
@@ -68,8 +69,8 @@ protected:
         ::OleInitialize(nullptr);
         m_old = Kyvant::Shell::SetTrackPopupFunction(ScriptedTrack);
         g_track = Track();
-        ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "ky28 owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                     nullptr, nullptr));
+        ASSERT_TRUE(m_owner.CreateEx(0, AfxRegisterWndClass(0), "ky28 owner", WS_OVERLAPPEDWINDOW,
+                                     0, 0, 200, 100, nullptr, nullptr));
     }
     void TearDown() override
     {
@@ -88,7 +89,8 @@ public:
         wchar_t wide[64];
         ::MultiByteToWideChar(CP_ACP, 0, guid, -1, wide, 64);
         ::CLSIDFromString(wide, &m_clsid);
-        ::CoRegisterClassObject(m_clsid, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie);
+        ::CoRegisterClassObject(m_clsid, factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                &m_cookie);
     }
     ~Registered() { ::CoRevokeClassObject(m_cookie); }
 
@@ -112,7 +114,12 @@ TEST_F(ShellMenuTest, SingleMenuOwnDeleteGoesToTheOwner)
         {"own delete", true, false, 18, {ID_EDIT_CLEAR}, -1},
         {"shell delete", false, false, 18, {}, 17},
         {"other item", true, false, 3, {}, 2},
-        {"containing folder", false, true, ID_KY_OPEN_CONTAINING_FOLDER, {ID_KY_OPEN_CONTAINING_FOLDER}, -1},
+        {"containing folder",
+         false,
+         true,
+         ID_KY_OPEN_CONTAINING_FOLDER,
+         {ID_KY_OPEN_CONTAINING_FOLDER},
+         -1},
     };
     for (const Case& c : cases) {
         m_owner.commands.clear();
@@ -154,7 +161,8 @@ public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override
     {
         *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IContextMenu && iid != IID_IContextMenu2 && iid != IID_IContextMenu3)
+        if (iid != IID_IUnknown && iid != IID_IContextMenu && iid != IID_IContextMenu2 &&
+            iid != IID_IContextMenu3)
             return E_NOINTERFACE;
         *out = static_cast<IContextMenu3*>(this);
         return S_OK;
@@ -182,14 +190,14 @@ TEST_F(ShellMenuTest, MenuMessagesReachTheMenuWhileItIsSet)
     OwnerDrawnMenu menu;
     IContextMenuHost host(m_owner, false, false);
     LRESULT result = 99;
-    EXPECT_FALSE(host.HandleContextMenuMsg(WM_DRAWITEM, 0, 0, result));  // no menu yet
+    EXPECT_FALSE(host.HandleContextMenuMsg(WM_DRAWITEM, 0, 0, result)); // no menu yet
     host.SetInterfaces(&menu, nullptr);
     struct Case {
         UINT message;
         bool handled;
         LRESULT result;
     } cases[] = {
-        {WM_DRAWITEM, true, TRUE},     {WM_MEASUREITEM, true, TRUE}, {WM_INITMENUPOPUP, true, 0},
+        {WM_DRAWITEM, true, TRUE},    {WM_MEASUREITEM, true, TRUE}, {WM_INITMENUPOPUP, true, 0},
         {WM_MENUCHAR, true, 0x10002}, {WM_COMMAND, false, 99},
     };
     for (const Case& c : cases) {
@@ -227,26 +235,81 @@ struct MultiFixture {
 TEST_F(ShellMenuTest, MergedMenuOrderAndRouting)
 {
     MultiFixture f;
-    std::vector<FsObj> objects = {FsObj(ky_F("C:\\x\\one.kyt28m"), 0), FsObj(ky_F("C:\\y\\two.kyt28m"), 0)};
+    std::vector<FsObj> objects = {FsObj(ky_F("C:\\x\\one.kyt28m"), 0),
+                                  FsObj(ky_F("C:\\y\\two.kyt28m"), 0)};
     Kyvant::forward_input_sequencer<std::vector<FsObj>> selection(objects);
     ExplorerContextMenuHost host(m_owner, false, false);
-    g_track.choosePosition = 1;  // the second type item
+    g_track.choosePosition = 1; // the second type item
     EXPECT_TRUE(host.DoExplorerContextMenu(selection, POINT{1, 1}));
-    const std::vector<std::string> expected = {"type0", "type1", "-",       "all0", "-",     "Cu&t",
-                                               "&Copy", "-",     "&Delete", "-",    "P&roperties"};
+    const std::vector<std::string> expected = {
+        "type0", "type1", "-", "all0", "-", "Cu&t", "&Copy", "-", "&Delete", "-", "P&roperties"};
     EXPECT_EQ(expected, g_track.items);
     EXPECT_EQ(1, f.typeLog.invoked);
-    EXPECT_EQ((std::vector<std::string>{"C:\\x\\one.kyt28m", "C:\\y\\two.kyt28m"}), f.typeLog.paths);
+    EXPECT_EQ((std::vector<std::string>{"C:\\x\\one.kyt28m", "C:\\y\\two.kyt28m"}),
+              f.typeLog.paths);
     EXPECT_EQ(1, f.refuseLog.initializeCalls);
 
-    g_track.choosePosition = 3;  // the all-objects item
+    g_track.choosePosition = 3; // the all-objects item
     EXPECT_TRUE(host.DoExplorerContextMenu(selection, POINT{1, 1}));
     EXPECT_EQ(0, f.allLog.invoked);
 
     m_owner.commands.clear();
-    g_track.choosePosition = 8;  // own Delete
+    g_track.choosePosition = 8; // own Delete
     EXPECT_TRUE(host.DoExplorerContextMenu(selection, POINT{1, 1}));
     EXPECT_EQ(std::vector<UINT>{ID_EDIT_CLEAR}, m_owner.commands);
+}
+
+// A handler that fails the question for IContextMenu3 with an unexpected
+// error, which ends the set-up of the merged menu.
+class FailingQueryMenu : public TestContextMenu {
+public:
+    FailingQueryMenu() : TestContextMenu("failing", 1, nullptr) {}
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override
+    {
+        if (iid == IID_IContextMenu3 || iid == IID_IContextMenu2) {
+            *out = nullptr;
+            return E_UNEXPECTED;
+        }
+        return TestContextMenu::QueryInterface(iid, out);
+    }
+};
+
+class FailingQueryFactory : public TestMenuFactory {
+public:
+    FailingQueryFactory() : TestMenuFactory("failing", 1, nullptr) {}
+    STDMETHODIMP CreateInstance(IUnknown*, REFIID iid, void** out) override
+    {
+        FailingQueryMenu* menu = new FailingQueryMenu;
+        const HRESULT hr = menu->QueryInterface(iid, out);
+        menu->Release();
+        return hr;
+    }
+};
+
+TEST_F(ShellMenuTest, FailedSetUpReleasesTheMenuAndEveryHandler)
+{
+    const int before = TestContextMenu::Live();
+    {
+        MultiFixture f;
+        FailingQueryFactory failingFactory;
+        const char GFailing[] = "{2F0A1005-0000-4000-8000-000000000028}";
+        Registered r5{GFailing, &failingFactory};
+        f.reg.AddHandler("KyTest28.Menu", "failing", GFailing);
+        std::vector<FsObj> objects = {FsObj(ky_F("C:\\x\\one.kyt28m"), 0)};
+        Kyvant::forward_input_sequencer<std::vector<FsObj>> selection(objects);
+        ExplorerContextMenuHost host(m_owner, false, false);
+        EXPECT_THROW(host.DoExplorerContextMenu(selection, POINT{1, 1}), _com_error);
+        EXPECT_EQ(before, TestContextMenu::Live()) << "every handler loaded is released";
+        EXPECT_TRUE(g_track.items.empty()) << "no menu was shown";
+    }
+
+    // A menu whose set-up fails is not kept by the host.
+    FailingQueryMenu* menu = new FailingQueryMenu;
+    IContextMenuHost host(m_owner, false, false);
+    EXPECT_THROW(host.SetInterfaces(menu, nullptr), _com_error);
+    EXPECT_EQ(0u, menu->Release()) << "the host holds no reference";
+    EXPECT_EQ(before, TestContextMenu::Live());
+    EXPECT_THROW(host.QueryContextMenu(nullptr, 0, 1, 2, 0), _com_error) << "no menu is set";
 }
 
 TEST_F(ShellMenuTest, MergedMenuVerbsOutsideRangesAndStringVerbs)
@@ -254,11 +317,13 @@ TEST_F(ShellMenuTest, MergedMenuVerbsOutsideRangesAndStringVerbs)
     MultiFixture f;
     std::vector<FsObj> objects = {FsObj(ky_F("C:\\one.kyt28m"), 0)};
     Kyvant::forward_input_sequencer<std::vector<FsObj>> selection(objects);
-    Kyvant::Shell::CommonRootGuids guids(Kyvant::Shell::CommonRootGuids::ShellExContextMenuHandlers);
+    Kyvant::Shell::CommonRootGuids guids(
+        Kyvant::Shell::CommonRootGuids::ShellExContextMenuHandlers);
     guids.IntersectGuidsOfFileExt(".kyt28m");
     guids.Finalize();
-    Kyvant::Shell::MultiContextMenu* menu = Kyvant::Shell::MultiContextMenu::Create(guids, nullptr, nullptr, nullptr);
-    EXPECT_EQ(2u, menu->HandlerCount());  // the refusing and the menu-less ones are left out
+    Kyvant::Shell::MultiContextMenu* menu =
+        Kyvant::Shell::MultiContextMenu::Create(guids, nullptr, nullptr, nullptr);
+    EXPECT_EQ(2u, menu->HandlerCount()); // the refusing and the menu-less ones are left out
     HMENU popup = ::CreatePopupMenu();
     ::AppendMenuA(popup, MF_STRING, 500, "own");
     const HRESULT hr = menu->QueryContextMenu(popup, 0, 1, 0x7FFF, CMF_EXPLORE);

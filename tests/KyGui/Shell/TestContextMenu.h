@@ -1,4 +1,5 @@
-// A scripted context-menu handler for the shell menu tests: it logs what it is given and adds a set number of items.
+// A scripted context-menu handler for the shell menu tests: it logs what it is given and adds a set
+// number of items.
 #pragma once
 
 #include <windows.h>
@@ -8,21 +9,29 @@
 #include <vector>
 
 struct TestMenuLog {
-    std::vector<std::string> paths;  // the CF_HDROP list Initialize received
+    std::vector<std::string> paths; // the CF_HDROP list Initialize received
     int initializeCalls = 0;
-    int invoked = -1;                // the offset InvokeCommand received
-    UINT firstId = 0;                // the first id QueryContextMenu received
+    int invoked = -1; // the offset InvokeCommand received
+    UINT firstId = 0; // the first id QueryContextMenu received
 };
 
 class TestContextMenu : public IContextMenu, public IShellExtInit {
 public:
     TestContextMenu(const char* label, int items, TestMenuLog* log, bool refuseInit = false,
                     bool hasMenu = true, std::vector<std::string> verbs = {})
-        : m_refs(1), m_label(label), m_items(items), m_log(log), m_refuseInit(refuseInit), m_hasMenu(hasMenu),
-          m_verbs(verbs)
+        : m_refs(1), m_label(label), m_items(items), m_log(log), m_refuseInit(refuseInit),
+          m_hasMenu(hasMenu), m_verbs(verbs)
     {
+        ++Live();
     }
-    virtual ~TestContextMenu() {}
+    virtual ~TestContextMenu() { --Live(); }
+
+    // How many handlers exist now.
+    static int& Live()
+    {
+        static int live = 0;
+        return live;
+    }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override
     {
@@ -84,7 +93,8 @@ public:
             m_log->invoked = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
         return S_OK;
     }
-    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT*, LPSTR buffer, UINT size) override
+    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT*, LPSTR buffer,
+                                  UINT size) override
     {
         if (type != GCS_VERBA || offset >= m_verbs.size())
             return E_INVALIDARG;
@@ -105,7 +115,8 @@ private:
 // A class object that makes TestContextMenu handlers, for CoRegisterClassObject.
 class TestMenuFactory : public IClassFactory {
 public:
-    TestMenuFactory(const char* label, int items, TestMenuLog* log, bool refuseInit = false, bool hasMenu = true)
+    TestMenuFactory(const char* label, int items, TestMenuLog* log, bool refuseInit = false,
+                    bool hasMenu = true)
         : m_label(label), m_items(items), m_log(log), m_refuseInit(refuseInit), m_hasMenu(hasMenu)
     {
     }
@@ -125,7 +136,8 @@ public:
         *out = nullptr;
         if (outer != nullptr)
             return CLASS_E_NOAGGREGATION;
-        TestContextMenu* menu = new TestContextMenu(m_label.c_str(), m_items, m_log, m_refuseInit, m_hasMenu);
+        TestContextMenu* menu =
+            new TestContextMenu(m_label.c_str(), m_items, m_log, m_refuseInit, m_hasMenu);
         const HRESULT hr = menu->QueryInterface(iid, out);
         menu->Release();
         return hr;

@@ -59,6 +59,8 @@ TEST(NumberConv, WholeStringRangesAndRadixes)
         {"", Long, 10, 0, EINVAL},
         {" ", Int, 10, 0, EINVAL},
         {"12x", Int, 10, 0, EINVAL},
+        {"12\xB7", Int, 10, 0, EINVAL}, // a byte from 0x80 up after the number
+        {"\xE9", UInt, 16, 0, EINVAL},
         {"+7", Int, 10, 7, 0},
         {"-7", Int, 10, Bits(-7), 0},
         {"0x1F", Long, 0, 31, 0},

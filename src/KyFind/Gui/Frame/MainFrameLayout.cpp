@@ -4,6 +4,7 @@
 
 #include "KyFind/Gui/FileList/FileListView.h"
 #include "KyFind/Gui/Finder/Finder.h"
+#include "KyFind/Gui/MatchList/FileMatchListView.h"
 #include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/KyGuiApp.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
@@ -21,6 +22,15 @@ const int kFileListRow = 0;
 const int kLineListRow = 1;
 const int kFileRow = 2;
 const int kMinPaneHeight = 0;
+// The match list's column widths, one value per column.
+struct MatchColumnValue {
+    int column;
+    const char* name;
+};
+const MatchColumnValue kMatchColumnValues[] = {
+    {FileMatchListView::TextColumn, "WLineText"},
+    {FileMatchListView::LineColumn, "WLineNo"},
+};
 // The window's flags kept until the layout is restored: it must not be seen
 // before it has its saved size.
 const UINT kKeptWhileHidden =
@@ -38,6 +48,30 @@ int PaneHeight(CSplitterWnd& splitter, int row)
     return current;
 }
 
+void SaveMatchColumns(FileMatchListView* view, HKEY key)
+{
+    if (view == nullptr || !view->GetSafeHwnd())
+        return;
+    CListCtrl& list = view->GetListCtrl();
+    for (const MatchColumnValue& value : kMatchColumnValues)
+        Kyvant::WriteRegistryDWORD(key, value.name,
+                                   static_cast<DWORD>(list.GetColumnWidth(value.column)));
+}
+
+// A stored width counts in its low 16 bits; a column without a stored width
+// keeps the one it has.
+void RestoreMatchColumns(FileMatchListView* view, HKEY key)
+{
+    if (view == nullptr || !view->GetSafeHwnd())
+        return;
+    CListCtrl& list = view->GetListCtrl();
+    for (const MatchColumnValue& value : kMatchColumnValues) {
+        const DWORD current = static_cast<DWORD>(list.GetColumnWidth(value.column));
+        const DWORD stored = Kyvant::GetRegistryDWORD(key, value.name, current);
+        list.SetColumnWidth(value.column, LOWORD(stored));
+    }
+}
+
 } // namespace
 
 void CMainFrame::SaveLayout()
@@ -50,8 +84,9 @@ void CMainFrame::SaveLayout()
     Kyvant::WriteRegistryDWORD(fileList.get(), kHeightValue, PaneHeight(m_splitter, kFileListRow));
     if (FileListView* list = GetFileListView())
         list->SaveState(fileList);
-    Kyvant::WriteRegistryDWORD(PaneKey(kLineListPaneKey).get(), kHeightValue,
-                               PaneHeight(m_splitter, kLineListRow));
+    Kyvant::RegKey lineList = PaneKey(kLineListPaneKey);
+    Kyvant::WriteRegistryDWORD(lineList.get(), kHeightValue, PaneHeight(m_splitter, kLineListRow));
+    SaveMatchColumns(GetMatchListView(), lineList.get());
     Kyvant::WriteRegistryDWORD(PaneKey(kFilePaneKey).get(), kHeightValue,
                                PaneHeight(m_splitter, kFileRow));
 }
@@ -75,10 +110,11 @@ void CMainFrame::RestoreLayout()
                           kMinPaneHeight);
     if (FileListView* list = GetFileListView())
         list->RestoreState(fileList);
-    m_splitter.SetRowInfo(
-        kLineListRow,
-        Kyvant::GetRegistryDWORD(PaneKey(kLineListPaneKey).get(), kHeightValue, h / 4),
-        kMinPaneHeight);
+    Kyvant::RegKey lineList = PaneKey(kLineListPaneKey);
+    RestoreMatchColumns(GetMatchListView(), lineList.get());
+    m_splitter.SetRowInfo(kLineListRow,
+                          Kyvant::GetRegistryDWORD(lineList.get(), kHeightValue, h / 4),
+                          kMinPaneHeight);
     m_splitter.SetRowInfo(
         kFileRow,
         Kyvant::GetRegistryDWORD(PaneKey(kFilePaneKey).get(), kHeightValue, h - 2 * (h / 4)),

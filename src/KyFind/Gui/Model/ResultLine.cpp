@@ -40,7 +40,9 @@ const char* FindFieldStart(const char* from, const char* before)
 }
 
 // The whole text as a decimal int, as ky_BSB::GetInt reads a string: strtol
-// must take every character, and the value must fit.
+// must take every character (else EINVAL), and the value must fit (else
+// ERANGE). strtol may leave another errno behind when it stops at a byte
+// from 0x80 up; that is no number either.
 int WholeInt(const char* text, unsigned length)
 {
     char shortCopy[kShortField + 1];
@@ -57,9 +59,11 @@ int WholeInt(const char* text, unsigned length)
     errno = 0;
     const long value = std::strtol(copy, &end, 10);
     const int error = errno;
-    if (error == 0 && end != copy && end == copy + length)
-        return static_cast<int>(value);
-    throw rtl_error(error != 0 ? error : EINVAL);
+    if (end == copy || end != copy + length)
+        throw rtl_error(EINVAL);
+    if (error == ERANGE)
+        throw rtl_error(ERANGE);
+    return static_cast<int>(value);
 }
 
 // One "(NUMBER):" field searched from from: its number and the position

@@ -1,16 +1,11 @@
 // Reading a file for the file view.
 #include "KyFind/Gui/TextView/TextStreamReader.h"
 
-#include <cctype>
-
 namespace Kyvant {
 namespace TextView {
 
 namespace {
 
-const unsigned kFirstPlain = 0x20;
-const unsigned kLastPlain = 0x7E;
-const unsigned kFirstLocaleByte = 0x80;
 const DWORD kReadError = 1;
 
 } // namespace
@@ -18,12 +13,6 @@ const DWORD kReadError = 1;
 TextStreamReader::TextStreamReader(std::FILE* file, bool binaryMode)
     : m_file(file), m_binaryMode(binaryMode), m_failed(false), m_delivered(0)
 {
-    for (unsigned byte = 0; byte < 256; ++byte) {
-        const bool plain =
-            (byte >= kFirstPlain && byte <= kLastPlain) || byte == '\t' || byte == '\n';
-        const bool byLocale = byte >= kFirstLocaleByte && std::isprint(static_cast<int>(byte)) != 0;
-        m_printable[byte] = plain || byLocale;
-    }
 }
 
 bool TextStreamReader::Read(unsigned char* buffer, long size, long* got)
@@ -38,9 +27,8 @@ bool TextStreamReader::Read(unsigned char* buffer, long size, long* got)
     }
     if (!m_binaryMode)
         count = JoinLineEnds(buffer, count);
-    for (long i = 0; i < count; ++i)
-        if (!m_printable[buffer[i]])
-            buffer[i] = kUnprintable;
+    char* const text = reinterpret_cast<char*>(buffer);
+    m_legible.MarkIllegible(text, text + count);
     *got = count;
     m_delivered += count;
     return true;

@@ -6,6 +6,8 @@
 // view sets its own tab stops.
 #pragma once
 
+#include "KyStd/Strings/LegibleText.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -16,10 +18,10 @@ namespace TextView {
 class TextStreamReader {
 public:
     // The byte shown in place of one that cannot be shown.
-    static const unsigned char kUnprintable = 0xB7;
+    static const unsigned char kUnprintable = LegibleText::kMark;
 
-    // Printable are tab, 0x20 to 0x7E and the bytes from 0x80 up for which
-    // the C runtime's current locale says so, read now.
+    // Shown as they are: the legible bytes of LegibleText, with the C
+    // runtime's current locale read now.
     TextStreamReader(std::FILE* file, bool binaryMode);
     TextStreamReader(const TextStreamReader&) = delete;
     TextStreamReader& operator=(const TextStreamReader&) = delete;
@@ -41,7 +43,7 @@ private:
     bool m_binaryMode;
     bool m_failed;
     long m_delivered;
-    bool m_printable[256];
+    LegibleText::Table m_legible;
 };
 
 } // namespace TextView

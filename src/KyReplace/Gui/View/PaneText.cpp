@@ -1,10 +1,10 @@
-// Legible text into the Replace view's rich edits: the byte rule, the two ways in, the file stream.
+// Legible text into the Replace view's rich edits: the two ways in, the file stream.
 #include "KyReplace/Gui/View/PaneText.h"
 
 #include "KyGui/RichEdit/KyRichEditCtrl.h"
 #include "KyReplace/Gui/Task/TextChunks.h"
+#include "KyStd/Strings/LegibleText.h"
 
-#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -12,9 +12,6 @@ namespace Kyvant {
 namespace PaneText {
 
 namespace {
-
-const unsigned char kFirstPrintable = ' ';
-const unsigned char kLastPrintable = '~';
 
 // A text handed to a rich edit's stream in pieces, made legible on the way.
 struct TextSource {
@@ -54,17 +51,10 @@ void Stream(KyRichEditCtrl& pane, const ky_S& text, int format)
 
 } // namespace
 
-bool IsLegible(unsigned char byte)
-{
-    // Tabs stay for the panes' tab stops.
-    return (byte >= kFirstPrintable && byte <= kLastPrintable) || byte == '\n' || byte == '\t' ||
-           std::isprint(byte) != 0;
-}
-
 bool NeedsReplacing(const char* text, unsigned length)
 {
     for (unsigned i = 0; i < length; ++i)
-        if (!IsLegible(static_cast<unsigned char>(text[i])))
+        if (!LegibleText::IsLegible(static_cast<unsigned char>(text[i])))
             return true;
     return false;
 }
@@ -72,8 +62,8 @@ bool NeedsReplacing(const char* text, unsigned length)
 void MakeLegible(char* text, unsigned length)
 {
     for (unsigned i = 0; i < length; ++i)
-        if (!IsLegible(static_cast<unsigned char>(text[i])))
-            text[i] = static_cast<char>(kIllegibleMark);
+        if (!LegibleText::IsLegible(static_cast<unsigned char>(text[i])))
+            text[i] = static_cast<char>(LegibleText::kMark);
 }
 
 ky_S Legible(const ky_S& text)

@@ -1,9 +1,9 @@
-// Text into the Replace view's rich edits, legibly: every byte that is
-// neither printable ASCII nor '\n' nor a tab nor printable in the current
-// locale shows as a middle dot (0xB7). Two ways in: replacing the selection (EM_REPLACESEL
-// when nothing needs replacing, else streamed into the selection), and
-// filling a pane (its tab stops set from the font, the whole text streamed).
-// The file text's chunk stream goes in the same way.
+// Text into the Replace view's rich edits, legibly: every byte that is not
+// legible by the rule of LegibleText shows as a middle dot (0xB7). Two ways
+// in: replacing the selection (EM_REPLACESEL when nothing needs replacing,
+// else streamed into the selection), and filling a pane (its tab stops set
+// from the font, the whole text streamed). The file text's chunk stream goes
+// in the same way.
 #pragma once
 
 #include "KyStd/Strings/String.h"
@@ -18,9 +18,6 @@ class TextStream;
 
 namespace PaneText {
 
-constexpr unsigned char kIllegibleMark = 0xB7;
-
-bool IsLegible(unsigned char byte);
 // Whether any byte of the text must be replaced.
 bool NeedsReplacing(const char* text, unsigned length);
 // Replaces, in place, the bytes that are not legible.
