@@ -3,44 +3,18 @@
 // complete, the window answers and repaints while it waits for the tool,
 // the Task Status dialog offers to end it, and End Task brings "Ready".
 #include "KyDirG/KyDirGDriving.h"
+#include "TaskEndWaits.h"
 
 using namespace kytest::gui;
+using namespace taskend;
 using namespace dirge2e;
 
 namespace {
-
-const int kEndTaskButton = 1022;
-// The watchdog starts with the wait: its first tick comes after 500 ms, the
-// Task Status dialog at the next, 10 s later.
-const DWORD kTaskStatusMs = 15000;
-const DWORD kAnswerMs = 2000;
-
-struct Lingering {
-    const char* switches;
-    const char* shot;
-};
 
 const Lingering kLingering[] = {
     {"KYTEST_TASK_LINK=linger=60000", "20-waiting-for-the-tool"},
     {"KYTEST_TASK_LINK=linger=60000,keep-stderr", "21-waiting-for-the-tool-messages"},
 };
-
-bool Answers(HWND window)
-{
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result) != 0;
-}
-
-// Whether the window and the list, invalidated whole, paint themselves again.
-bool Repaints(HWND frame, HWND list)
-{
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    return WaitFor(
-        [&] {
-            return !GetUpdateRect(frame, nullptr, FALSE) && !GetUpdateRect(list, nullptr, FALSE);
-        },
-        kAnswerMs);
-}
 
 } // namespace
 

@@ -65,7 +65,7 @@ TEST(KyFindGTabs, MatchListExpandsTabsByTheTabSize)
     Screenshot(session.frame, kArtifacts, "10-match-list-tabs");
 
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }
 
@@ -90,6 +90,6 @@ TEST(KyFindGTabs, CaptionButtonsHaveTheirSymbolFont)
     ASSERT_TRUE(session.Idle());
     Screenshot(session.frame, kArtifacts, "11-frame-caption");
     session.Close();
-    EXPECT_EQ(0u, session.program.Wait(kStartMs));
+    EXPECT_EQ(kInteractiveExitCode, session.program.Wait(kStartMs));
     kytest::RemoveTree(folder);
 }
