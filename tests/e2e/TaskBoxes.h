@@ -119,4 +119,23 @@ inline Tally TallyTestMessages(const std::vector<std::string>& texts)
     return tally;
 }
 
+// A screenshot of a box once it has painted itself whole: a box found the
+// moment it shows may not have drawn its text yet.
+inline void ScreenshotOfBox(HWND box, const std::string& folder, const std::string& name)
+{
+    using namespace kytest::gui;
+    const DWORD kPaintMs = 5000;
+    RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    WaitFor(
+        [&] {
+            for (HWND child = GetWindow(box, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT))
+                if (GetUpdateRect(child, nullptr, FALSE))
+                    return false;
+            return !GetUpdateRect(box, nullptr, FALSE);
+        },
+        kPaintMs);
+    Screenshot(box, folder, name);
+}
+
 } // namespace taskboxes

@@ -36,7 +36,7 @@ TEST(KyDirGMessages, ABurstOfMessagesComesInFewBoxesAndEveryTextIsShownOrCounted
     const Answered answered =
         AnswerBoxesUntilIdle(session.program.Pid(), session.status, kBurstMs, [&](const Box& box) {
             if (IsToolTextBox(box.text) && ++shot == 2)
-                Screenshot(box.window, kArtifacts, "10-gathered-box");
+                ScreenshotOfBox(box.window, kArtifacts, "10-gathered-box");
         });
     ASSERT_FALSE(answered.timedOut) << DescribeWindows(session.program.Pid());
     EXPECT_TRUE(session.program.Running());

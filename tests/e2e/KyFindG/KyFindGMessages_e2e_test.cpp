@@ -70,7 +70,7 @@ TEST(KyFindGMessages, ABurstOfMessagesComesInFewBoxesAndEveryTextIsShownOrCounte
     const Answered answered = AnswerBoxesUntilIdle(
         session.program.Pid(), StatusBar(session.frame), kBurstMs, [&](const Box& box) {
             if (IsToolTextBox(box.text) && ++shot == 2)
-                Screenshot(box.window, kArtifacts, "10-gathered-box");
+                ScreenshotOfBox(box.window, kArtifacts, "10-gathered-box");
         });
     ASSERT_FALSE(answered.timedOut) << DescribeWindows(session.program.Pid());
     EXPECT_TRUE(session.program.Running());
