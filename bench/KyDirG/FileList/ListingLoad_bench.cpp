@@ -259,8 +259,12 @@ int main()
     CCreateContext context;
     context.m_pNewViewClass = RUNTIME_CLASS(FileListView);
     HostFrame* frame = new HostFrame;
-    frame->Create(nullptr, "Dir list benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                  CRect(20, 20, 1000, 700), nullptr, nullptr, 0, &context);
+    // A failed creation has deleted the frame already.
+    if (!frame->Create(nullptr, "Dir list benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       CRect(20, 20, 1000, 700), nullptr, nullptr, 0, &context)) {
+        std::printf("the frame could not be made (is there a display?)\n");
+        return 1;
+    }
     FileListView* view =
         DYNAMIC_DOWNCAST(FileListView, frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
     frame->RecalcLayout();

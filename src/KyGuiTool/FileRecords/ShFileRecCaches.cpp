@@ -4,6 +4,8 @@
 #include "KyGuiTool/FileRecords/FileRecordsResource.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
 
+#include <cstring>
+
 namespace Kyvant {
 namespace ShFileRec {
 
@@ -20,15 +22,21 @@ Caches& Caches::Instance()
     return caches;
 }
 
-Caches::Caches() : m_textsLoaded(false)
+Caches::Caches() : m_lastFolder(nullptr), m_textsLoaded(false)
 {
     m_fileError.prepared = Item::ShellData;
     m_fileError.typeName = &m_errorText;
 }
 
+// Readers add a folder's items one after the other: the folder looked up
+// last is taken without a search when it is the same text, byte for byte.
 const ky_F* Caches::InternFolder(const ky_F& folder)
 {
-    return &*m_folders.insert(folder).first;
+    if (m_lastFolder && m_lastFolder->length() == folder.length() &&
+        std::memcmp(m_lastFolder->data(), folder.data(), folder.length()) == 0)
+        return m_lastFolder;
+    m_lastFolder = &*m_folders.insert(folder).first;
+    return m_lastFolder;
 }
 
 const ky_S* Caches::InternTypeName(const ky_S& name)
@@ -114,6 +122,7 @@ const ky_S& Caches::FolderText()
 
 void Caches::Clear()
 {
+    m_lastFolder = nullptr;
     m_folders.clear();
     m_byExtension.clear();
     m_perFile.clear();

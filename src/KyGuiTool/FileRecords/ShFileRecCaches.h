@@ -51,6 +51,7 @@ private:
 
     Win32::CritSec m_lock;
     ky_set<ky_F> m_folders;
+    const ky_F* m_lastFolder; // the element InternFolder gave last
     ky_map<ky_I, Item::FileShInfo> m_byExtension;
     std::list<Item::FileShInfo> m_perFile;
     ky_map<ky_F, Item::FolderShInfo> m_byFolder;

@@ -9,12 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <set>
 #include <thread>
+#include <vector>
 
 using namespace FileRecordsTest;
 using Kyvant::ky_F;
@@ -254,6 +256,32 @@ TEST_F(FileRecords, FolderIconsAreAskedOncePerFolderWithTheSharedOverlay)
     EXPECT_EQ(UINT(SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON),
               Fake().queries[2].flags);
     EXPECT_EQ(0, elsewhere.GetFolderOverlay());
+}
+
+// One shared folder text per folder, whether items of a folder come one after
+// the other or mixed with others, and whatever the case; a cleared cache keeps
+// no text from before.
+TEST_F(FileRecords, EachFolderTextIsSharedInAnyOrderAndNoneOutlivesAClear)
+{
+    const char* folders[] = {"C:\\one\\", "C:\\one\\", "C:\\two\\",
+                             "c:\\ONE\\", "C:\\two\\", "C:\\one\\"};
+    std::map<std::string, const ky_F*> shared;
+    std::vector<std::unique_ptr<Item>> items;
+    for (const char* folder : folders) {
+        items.push_back(std::make_unique<Item>(ky_F(folder), ky_F("x.txt"), nullptr));
+        std::string key(folder);
+        for (char& c : key)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        const ky_F* text = &items.back()->GetFolder();
+        EXPECT_EQ(shared.emplace(key, text).first->second, text) << folder;
+    }
+    EXPECT_EQ(2u, shared.size());
+    EXPECT_STREQ("C:\\one\\", items[3]->GetFolder().c_str()); // the text first seen
+
+    items.clear();
+    Item::ClearStaticData();
+    Item again(ky_F("c:\\one\\"), ky_F("x.txt"), nullptr);
+    EXPECT_STREQ("c:\\one\\", again.GetFolder().c_str());
 }
 
 // Reader threads make items while the UI thread prepares them.
