@@ -34,8 +34,9 @@ TEST(KyFindGBrowse, KeysMoveThroughTheMatches)
     HandOverPaths({folder});
     Session session;
     ASSERT_TRUE(session.Start("alpha"));
-    ASSERT_TRUE(session.Idle());
     HWND status = StatusBar(session.frame);
+    ASSERT_TRUE(session.Idle()) << StatusText(status, 0) << "\n"
+                                << DescribeWindows(session.program.Pid());
     ASSERT_TRUE(WaitFor([&] { return StatusText(status, 3) == "4 matches in 3 files"; }, kStartMs))
         << StatusText(status, 3);
     HWND files = FileList(session.frame);

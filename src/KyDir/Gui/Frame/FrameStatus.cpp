@@ -58,7 +58,9 @@ void CMainFrame::SetStatus(UINT id, bool now)
     if (id == AFX_IDS_IDLEMESSAGE && finder != nullptr &&
         (finder->IsRunning() || finder->IsEnding()))
         id = IDS_STATUS_WORKING;
-    if (id == m_statusId)
+    // Shown at once even when unchanged: a task that ended before its start
+    // was reported leaves the pane without any text otherwise.
+    if (id == m_statusId && !now)
         return;
     m_statusId = id;
     if (now) {

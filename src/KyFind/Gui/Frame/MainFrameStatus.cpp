@@ -61,7 +61,9 @@ void CMainFrame::SetStatusText(UINT id, bool atOnce)
 {
     if (id == AFX_IDS_IDLEMESSAGE && (TaskRunning() || (m_finder && m_finder->IsEnding())))
         id = IDS_KYFINDG_WORKING;
-    if (id == m_statusId)
+    // Shown at once even when unchanged: a task that ended before its start
+    // was reported leaves the pane without any text otherwise.
+    if (id == m_statusId && !atOnce)
         return;
     m_statusId = id;
     if (atOnce) {
