@@ -78,7 +78,7 @@ bool TaskController::RunStart(const std::function<bool()>& start)
     }
     bool started = false;
     {
-        FlagScope starting(m_starting);
+        Kyvant::FlagScope starting(m_starting);
         started = StartReportingErrors(start);
     }
     ClosePutOffWindow();
@@ -118,7 +118,7 @@ void TaskController::Stop()
 {
     if (m_stopping || m_ending || !IsRunning())
         return;
-    FlagScope stopping(m_stopping);
+    Kyvant::FlagScope stopping(m_stopping);
     ProcessKiller::Manager watchdog(*this);
     m_currentJob->Stop();
     PumpUntilJobGone();

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "KyGuiTool/Watchdog/ProcessKiller.h"
+#include "KyStd/Core/FlagScope.h"
 #include "KyStd/Processes/Process.h"
 
 #include <afxwin.h>
@@ -95,20 +96,6 @@ public:
     void OnWatchdogEnded() override;
 
 protected:
-    // Sets a flag for the lifetime of the object; it then has its earlier
-    // value again.
-    class FlagScope {
-    public:
-        explicit FlagScope(bool& flag) : m_flag(flag), m_before(flag) { m_flag = true; }
-        ~FlagScope() { m_flag = m_before; }
-        FlagScope(const FlagScope&) = delete;
-        FlagScope& operator=(const FlagScope&) = delete;
-
-    private:
-        bool& m_flag;
-        bool m_before;
-    };
-
     // The job being started or running; null when there is none.
     TaskJob* GetCurrentTaskJob() const { return m_currentJob; }
     // Runs a task's start. Its errors are shown in a message box and forget

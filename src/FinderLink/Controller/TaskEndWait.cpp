@@ -46,7 +46,7 @@ void TaskController::WaitForJobEnd(unsigned jobSerial)
     if (!PendingEnd(jobSerial))
         return;
     {
-        FlagScope ending(m_ending);
+        Kyvant::FlagScope ending(m_ending);
         std::unique_ptr<ProcessKiller::Manager> watchdog;
         if (GetState() == kIdle) {
             try {

@@ -3,6 +3,7 @@
 #include "FinderLink/Texts/ToolTextBoxes.h"
 
 #include "FinderLink/Texts/GatheredTexts.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <afxwin.h>
 
@@ -30,17 +31,6 @@ Boxes& TheBoxes()
     return boxes;
 }
 
-class BoxUpScope {
-public:
-    explicit BoxUpScope(bool& up) : m_up(up) { m_up = true; }
-    ~BoxUpScope() { m_up = false; }
-    BoxUpScope(const BoxUpScope&) = delete;
-    BoxUpScope& operator=(const BoxUpScope&) = delete;
-
-private:
-    bool& m_up;
-};
-
 } // namespace
 
 void ShowToolText(ky_S* text)
@@ -54,7 +44,7 @@ void ShowToolText(ky_S* text)
     }
     if (boxes.boxUp)
         return;
-    const BoxUpScope up(boxes.boxUp);
+    const Kyvant::ClearingFlagScope up(boxes.boxUp);
     while (!boxes.waiting.Empty()) {
         const std::string shown = boxes.waiting.Take();
         AfxMessageBox(shown.c_str(), kBoxStyle);

@@ -2,6 +2,7 @@
 #include "KyGui/Buttons/ButtonTheme.h"
 
 #include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/VisualStyles.h"
 #include "KyStd/Win32/OsVersion.h"
 
 namespace Kyvant {
@@ -14,8 +15,7 @@ using BgFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
 using TextFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT*);
 using ExtentFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, const RECT*, RECT*);
 
-struct UxTheme
-{
+struct UxTheme {
     OpenFn open = nullptr;
     CloseFn close = nullptr;
     ParentBgFn parentBackground = nullptr;
@@ -24,26 +24,18 @@ struct UxTheme
     ExtentFn extent = nullptr;
 };
 
-template <class F> void Resolve(HMODULE module, const char* name, F& f)
-{
-    f = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 const UxTheme& Api()
 {
     static const UxTheme api = [] {
         UxTheme a;
         if (!OsVersion::AtLeastXP())
             return a;
-        HMODULE module = LoadLibraryA("uxtheme.dll");
-        if (!module)
-            return a;
-        Resolve(module, "OpenThemeData", a.open);
-        Resolve(module, "CloseThemeData", a.close);
-        Resolve(module, "DrawThemeParentBackground", a.parentBackground);
-        Resolve(module, "DrawThemeBackground", a.background);
-        Resolve(module, "DrawThemeText", a.text);
-        Resolve(module, "GetThemeTextExtent", a.extent);
+        a.open = VisualStyles::Function<OpenFn>("OpenThemeData");
+        a.close = VisualStyles::Function<CloseFn>("CloseThemeData");
+        a.parentBackground = VisualStyles::Function<ParentBgFn>("DrawThemeParentBackground");
+        a.background = VisualStyles::Function<BgFn>("DrawThemeBackground");
+        a.text = VisualStyles::Function<TextFn>("DrawThemeText");
+        a.extent = VisualStyles::Function<ExtentFn>("GetThemeTextExtent");
         return a;
     }();
     return api;
@@ -86,21 +78,22 @@ bool ButtonTheme::DrawParentBackground(HWND hWnd, HDC hdc, const RECT& rc) const
 
 bool ButtonTheme::DrawBackground(HDC hdc, int part, int state, const RECT& rc) const
 {
-    return m_theme && Api().background && SUCCEEDED(Api().background(m_theme, hdc, part, state, &rc, nullptr));
+    return m_theme && Api().background &&
+           SUCCEEDED(Api().background(m_theme, hdc, part, state, &rc, nullptr));
 }
 
-bool ButtonTheme::DrawThemedText(HDC hdc, int part, int state, const wchar_t* text, int length, DWORD flags,
-                           DWORD flags2, const RECT& rc) const
+bool ButtonTheme::DrawThemedText(HDC hdc, int part, int state, const wchar_t* text, int length,
+                                 DWORD flags, DWORD flags2, const RECT& rc) const
 {
-    return m_theme && Api().text
-        && SUCCEEDED(Api().text(m_theme, hdc, part, state, text, length, flags, flags2, &rc));
+    return m_theme && Api().text &&
+           SUCCEEDED(Api().text(m_theme, hdc, part, state, text, length, flags, flags2, &rc));
 }
 
-bool ButtonTheme::GetTextExtent(HDC hdc, int part, int state, const wchar_t* text, int length, DWORD flags,
-                                const RECT& bound, RECT& extent) const
+bool ButtonTheme::GetTextExtent(HDC hdc, int part, int state, const wchar_t* text, int length,
+                                DWORD flags, const RECT& bound, RECT& extent) const
 {
-    return m_theme && Api().extent
-        && SUCCEEDED(Api().extent(m_theme, hdc, part, state, text, length, flags, &bound, &extent));
+    return m_theme && Api().extent &&
+           SUCCEEDED(Api().extent(m_theme, hdc, part, state, text, length, flags, &bound, &extent));
 }
 
 } // namespace Kyvant

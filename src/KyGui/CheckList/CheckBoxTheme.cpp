@@ -1,6 +1,7 @@
 // CheckBoxTheme: the check list's theme record, its size query and its drawing.
 #include "KyGui/CheckList/CheckBoxTheme.h"
 
+#include "KyGui/Helpers/VisualStyles.h"
 #include "KyGui/Lists/ListsResource.h"
 #include "KyGui/Module/KyGuiModule.h"
 
@@ -17,12 +18,7 @@ using PartSizeFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, int, SIZ
 
 PartSizeFn PartSizeQuery()
 {
-    static const PartSizeFn query = [] {
-        HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
-        return uxtheme != nullptr ? reinterpret_cast<PartSizeFn>(reinterpret_cast<void*>(
-                                        ::GetProcAddress(uxtheme, "GetThemePartSize")))
-                                  : nullptr;
-    }();
+    static const PartSizeFn query = VisualStyles::Function<PartSizeFn>("GetThemePartSize");
     return query;
 }
 

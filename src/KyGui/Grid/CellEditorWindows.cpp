@@ -2,6 +2,7 @@
 // the check cell's focus window (clicks, Space, Tab, Enter and Esc).
 #include "KyGui/Grid/CellEditors.h"
 
+#include "KyGui/Grid/CellDrawArea.h"
 #include "KyGui/Grid/CellListBox.h"
 
 namespace {
@@ -11,7 +12,6 @@ const UINT kEnter = 13;
 const UINT kEscape = 27;
 const UINT kSpace = 32;
 const DWORD kCheckEditorStyle = WS_CHILD | WS_VISIBLE;
-const int kHeaderCellGap = 2;
 
 bool ShiftDown()
 {
@@ -158,9 +158,8 @@ void CLB_CheckCellEditorWnd::OnPaint()
     if (font != nullptr)
         dc.SelectObject(font);
     // The cell lies one pixel inside the window's right and bottom edges, as in the row.
-    CRect cell(0, 0, client.right - 1, client.bottom - 1);
-    if (grid.HeadersShown())
-        cell.right -= kHeaderCellGap;
+    CRect cell = Kyvant::Grid::CellDrawArea(CRect(0, 0, client.right - 1, client.bottom - 1),
+                                            grid.HeadersShown());
     DRAWITEMSTRUCT dis = {};
     dis.CtlType = ODT_LISTBOX;
     dis.itemID = m_where.row;

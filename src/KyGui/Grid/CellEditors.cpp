@@ -3,8 +3,10 @@
 // cells by Tab and clicks, and painting the row around the editor.
 #include "KyGui/Grid/CellEditors.h"
 
+#include "KyGui/Grid/CellDrawArea.h"
 #include "KyGui/Grid/CellListBox.h"
 #include "KyGui/Helpers/WndEx.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <exception>
 
@@ -13,20 +15,6 @@ namespace {
 const DWORD kContainerStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
 const UINT kContainerId = 0;
 const UINT kCellEditorId = 0;
-const int kHeaderCellGap = 2;
-
-// Sets a flag for the length of a scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_was; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_was;
-};
 
 LPCSTR ContainerClass()
 {
@@ -151,7 +139,7 @@ int KYB_CellListBoxContainerWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     try {
         FollowScrolling();
-        FlagScope creating(m_creating);
+        Kyvant::FlagScope creating(m_creating);
         CreateCellEditor();
     } catch (CException* e) {
         e->Delete(); // the grid reports the editor it could not open
@@ -218,7 +206,7 @@ void KYB_CellListBoxContainerWnd::CreateCellEditor()
 
 void KYB_CellListBoxContainerWnd::LoadCellEditor(int item, KYB_Editor::SelectType how, CPoint pt)
 {
-    FlagScope creating(m_creating);
+    Kyvant::FlagScope creating(m_creating);
     if (m_cellEditor)
         m_cellEditor->LoadContents(item, how, pt);
 }
@@ -231,7 +219,7 @@ void KYB_CellListBoxContainerWnd::EditCell(unsigned column, KYB_Editor::SelectTy
     grid.StopEditing(true, false, true);
     m_column = column;
     grid.SetCurrentColumn(column);
-    FlagScope creating(m_creating);
+    Kyvant::FlagScope creating(m_creating);
     CreateCellEditor();
     HFONT font = grid.GetFont();
     if (font != nullptr)
@@ -307,9 +295,8 @@ void KYB_CellListBoxContainerWnd::OnPaint()
         int x = 0;
         int width = 0;
         grid.GetCellPosAndWidth(c, x, width, false);
-        CRect cell(x - 1, -1, x - 1 + width, rowHeight - 1);
-        if (grid.HeadersShown())
-            cell.right -= kHeaderCellGap;
+        CRect cell = Kyvant::Grid::CellDrawArea(CRect(x - 1, -1, x - 1 + width, rowHeight - 1),
+                                                grid.HeadersShown());
         dis.rcItem = cell;
         m_row->GetCell(c).Draw(dc, cell, grid, dis);
     }

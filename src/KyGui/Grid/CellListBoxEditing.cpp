@@ -2,16 +2,10 @@
 // cell that was clicked or on the first cell the keyboard may edit.
 #include "KyGui/Grid/CellListBox.h"
 
+#include "KyGui/Grid/CellDrawArea.h"
 #include "KyGui/Grid/CellEditors.h"
 
 #include <exception>
-
-namespace {
-
-// With headers shown each cell ends 2 px before its header's right edge.
-const int kHeaderCellGap = 2;
-
-} // namespace
 
 void KyCellListBox::DrawItemContents(CDC& dc, const CRect& rect, int item, DRAWITEMSTRUCT& dis)
 {
@@ -34,8 +28,7 @@ void KyCellListBox::DrawItemContents(CDC& dc, const CRect& rect, int item, DRAWI
             continue;
         if (cell.left >= origin.x + rect.Width())
             break;
-        if (m_headersShown)
-            cell.right -= kHeaderCellGap;
+        cell = Kyvant::Grid::CellDrawArea(cell, m_headersShown);
         row->GetCell(c).Draw(dc, cell, *this, dis);
     }
 }

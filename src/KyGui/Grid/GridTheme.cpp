@@ -3,6 +3,7 @@
 #include "KyGui/Grid/GridTheme.h"
 
 #include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/VisualStyles.h"
 #include "KyGui/Lists/ListsResource.h"
 #include "KyGui/Module/KyGuiModule.h"
 #include "KyStd/Win32/OsVersion.h"
@@ -30,25 +31,16 @@ struct UxTheme {
     PartSizeFn partSize = nullptr;
 };
 
-template <class F>
-void Resolve(HMODULE module, const char* name, F& f)
-{
-    f = reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 const UxTheme& Api()
 {
     static const UxTheme api = [] {
         UxTheme a;
         if (!OsVersion::AtLeastXP())
             return a;
-        HMODULE module = ::LoadLibraryA("uxtheme.dll");
-        if (module == nullptr)
-            return a;
-        Resolve(module, "OpenThemeData", a.open);
-        Resolve(module, "CloseThemeData", a.close);
-        Resolve(module, "DrawThemeBackground", a.background);
-        Resolve(module, "GetThemePartSize", a.partSize);
+        a.open = VisualStyles::Function<OpenFn>("OpenThemeData");
+        a.close = VisualStyles::Function<CloseFn>("CloseThemeData");
+        a.background = VisualStyles::Function<BackgroundFn>("DrawThemeBackground");
+        a.partSize = VisualStyles::Function<PartSizeFn>("GetThemePartSize");
         return a;
     }();
     return api;

@@ -1,6 +1,7 @@
 // UserEx: input-message groups, the busy-loop pump and the visual-styles test.
 #include "KyGui/Helpers/UserEx.h"
 
+#include "KyGui/Helpers/VisualStyles.h"
 #include "KyStd/Win32/OsVersion.h"
 
 #include <afxpriv.h>
@@ -28,14 +29,30 @@ bool IsKeyboardMessage(UINT message)
 bool IsMouseMessage(UINT message)
 {
     switch (message) {
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
-    case WM_XBUTTONDOWN: case WM_XBUTTONUP: case WM_XBUTTONDBLCLK:
-    case WM_NCLBUTTONDOWN: case WM_NCLBUTTONUP: case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN: case WM_NCRBUTTONUP: case WM_NCRBUTTONDBLCLK:
-    case WM_NCMBUTTONDOWN: case WM_NCMBUTTONUP: case WM_NCMBUTTONDBLCLK:
-    case WM_NCXBUTTONDOWN: case WM_NCXBUTTONUP: case WM_NCXBUTTONDBLCLK:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONUP:
+    case WM_XBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+    case WM_NCMBUTTONDBLCLK:
+    case WM_NCXBUTTONDOWN:
+    case WM_NCXBUTTONUP:
+    case WM_NCXBUTTONDBLCLK:
         return true;
     default:
         return false;
@@ -56,11 +73,7 @@ using IsAppThemedFn = BOOL(WINAPI*)();
 
 IsAppThemedFn ThemeQuery()
 {
-    static const IsAppThemedFn query = [] {
-        HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
-        return uxtheme != nullptr ? reinterpret_cast<IsAppThemedFn>(::GetProcAddress(uxtheme, "IsAppThemed"))
-                                  : nullptr;
-    }();
+    static const IsAppThemedFn query = VisualStyles::Function<IsAppThemedFn>("IsAppThemed");
     return query;
 }
 

@@ -2,6 +2,7 @@
 #include "KyGui/Lists/EditableListBox.h"
 
 #include "KyGui/Helpers/DialogEx.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <exception>
 
@@ -9,19 +10,6 @@ namespace {
 
 const int kItemHeightPadding = 4;
 const UINT kEditorId = 0;
-
-// Clears a flag on every way out of a scope.
-class FlagScope
-{
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 int Smaller(int a, int b)
 {
@@ -54,7 +42,7 @@ bool KyEditableListBox::BeginEditing(SelectType how, CPoint pt)
     }
     KYB_Editor* editor = nullptr;
     {
-        FlagScope creating(m_inCreateEditor);
+        Kyvant::ClearingFlagScope creating(m_inCreateEditor);
         editor = CreateEditor(item, rect);
     }
     if (editor == nullptr) {

@@ -6,6 +6,7 @@
 #include "KyGuiTool/ExplorerMenu/ExplorerMenuResource.h"
 #include "KyGuiTool/ExplorerMenu/KyExplorerContextMenuEditorDialog.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -15,19 +16,6 @@ namespace {
 
 const bool kDragEnabled = true;
 const bool kToolbar = true;
-
-// Keeps a flag set for the time of a scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_saved; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 Kyvant::ky_S LoadText(UINT id)
 {
@@ -93,7 +81,7 @@ int ECMListBox::MoveItem(int from, int to)
 {
     if (IsValidMove(from, to))
         m_editor.MakeRowCurrent(from);
-    FlagScope moving(m_editor.MovingFlag());
+    Kyvant::FlagScope moving(m_editor.MovingFlag());
     return KyEditableListBox::MoveItem(from, to);
 }
 

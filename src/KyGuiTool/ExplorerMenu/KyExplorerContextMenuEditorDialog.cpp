@@ -9,6 +9,7 @@
 #include "KyGuiTool/ExplorerMenu/ExplorerMenuResource.h"
 #include "KyStd/Containers/Sequencer.h"
 #include "KyStd/Registry/RegSeq.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <exception>
 
@@ -16,19 +17,6 @@ namespace {
 
 using Kyvant::ky_S;
 namespace Menu = Kyvant::ExplorerMenu;
-
-// Sets a flag for the time of a scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_saved(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_saved; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_saved;
-};
 
 const int kCommandControls[] = {IDC_KY_ECM_STANDARD_TOOL, IDC_KY_ECM_TOOL_NAME,
                                 IDC_KY_ECM_TASK_FILE, IDC_KY_ECM_FILE_NAME, IDC_KY_ECM_BROWSE};
@@ -49,7 +37,7 @@ KyExplorerContextMenuEditorDialog::~KyExplorerContextMenuEditorDialog() = defaul
 BOOL KyExplorerContextMenuEditorDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    FlagScope loading(m_loading);
+    Kyvant::FlagScope loading(m_loading);
     m_list.SubclassDlgItem(IDC_KY_ECM_LIST, this);
     m_toolName.SubclassDlgItem(IDC_KY_ECM_TOOL_NAME, this);
     m_browse.SubclassDlgItem(IDC_KY_ECM_BROWSE, this);
@@ -139,7 +127,7 @@ void KyExplorerContextMenuEditorDialog::StoreCurrentCommand()
 
 void KyExplorerContextMenuEditorDialog::ShowCurrentRow()
 {
-    FlagScope loading(m_loading);
+    Kyvant::FlagScope loading(m_loading);
     const char* entry = IsItemRow(m_currentRow) ? m_list.ItemText(m_currentRow) : nullptr;
     const bool separator = entry != nullptr && Menu::IsSeparator(entry);
     const ky_S command = entry != nullptr && !separator ? Menu::Command(entry) : ky_S();

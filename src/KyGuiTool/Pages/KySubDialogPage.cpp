@@ -3,6 +3,7 @@
 #include "KyGuiTool/Pages/KySubDialogPage.h"
 
 #include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/VisualStyles.h"
 #include "KyGuiTool/Pages/KySubDialogTabCtrl.h"
 
 #include <stdexcept>
@@ -18,12 +19,8 @@ using EnableThemeDialogTextureFn = HRESULT(WINAPI*)(HWND, DWORD);
 // Found in uxtheme.dll when the system has it (Windows XP and later).
 EnableThemeDialogTextureFn EnableThemeDialogTexture()
 {
-    static const EnableThemeDialogTextureFn fn = [] {
-        HMODULE uxtheme = ::LoadLibraryA("uxtheme.dll");
-        FARPROC proc =
-            uxtheme != nullptr ? ::GetProcAddress(uxtheme, "EnableThemeDialogTexture") : nullptr;
-        return reinterpret_cast<EnableThemeDialogTextureFn>(reinterpret_cast<void (*)()>(proc));
-    }();
+    static const EnableThemeDialogTextureFn fn =
+        Kyvant::VisualStyles::Function<EnableThemeDialogTextureFn>("EnableThemeDialogTexture");
     return fn;
 }
 

@@ -3,22 +3,11 @@
 #include "KyGuiTool/Storage/KyStorageMapCmdTarget.h"
 
 #include "KyGuiTool/Storage/StorageText.h"
+#include "KyStd/Core/FlagScope.h"
 
 namespace {
 
 const char kNameMarker[] = "%s";
-
-// Sets a flag for its lifetime; it is cleared however the scope ends.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = false; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-};
 
 } // namespace
 
@@ -102,7 +91,7 @@ void KyStorageMapCmdTarget::New(bool clearContents)
 bool KyStorageMapCmdTarget::SaveBeforeLeaving()
 {
     Select(m_currentName);
-    FlagScope pending(m_reselectPending);
+    Kyvant::ClearingFlagScope pending(m_reselectPending);
     return SaveQueried(true);
 }
 
@@ -116,7 +105,7 @@ void KyStorageMapCmdTarget::HandleSelChange()
         }
         return;
     }
-    FlagScope busy(m_busy);
+    Kyvant::ClearingFlagScope busy(m_busy);
     try {
         StopEditing();
         Kyvant::ky_I newName;

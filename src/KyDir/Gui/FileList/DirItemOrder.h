@@ -5,7 +5,7 @@
 #pragma once
 
 #include "KyDir/Gui/FileList/FileListView.h"
-#include "KyFind/Gui/ResultList/FileListOrder.h"
+#include "FinderLink/ResultList/FileListOrder.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 
 class DirItemOrder {

@@ -7,7 +7,7 @@
 
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Model/DirModel.h"
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 
 #include <afxwin.h>
 

@@ -73,7 +73,7 @@ void Finder::OnTaskEnd()
 void Finder::Discard()
 {
     CWaitCursor wait;
-    FlagScope discarding(m_discarding);
+    Kyvant::FlagScope discarding(m_discarding);
     KyGuiApp::Instance().ClearIndexingServiceMessage();
     DestroyJob();
     if (m_listView != nullptr && m_listView->GetSafeHwnd() != nullptr)

@@ -3,8 +3,6 @@
 // the end of the session, cursors.
 #include "KyDir/Gui/Frame/MainFrame.h"
 
-#include "KyDB/Named/MaskDB.h"
-#include "KyDB/Named/PathPlanDB.h"
 #include "KyDir/Gui/App/KyDirGApp.h"
 #include "KyDir/Gui/Dialog/KyDirGDlg.h"
 #include "KyDir/Gui/Document/KyDirGDoc.h"
@@ -24,8 +22,6 @@
 #include <afxole.h>
 #include <afxpriv.h>
 
-#include <sys/stat.h>
-
 namespace DirTask = Kyvant::DirTask;
 
 namespace {
@@ -37,16 +33,6 @@ const UINT kKeptWhileHidden = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACT
                               SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOREDRAW;
 
 const UINT kIndicators[] = {ID_SEPARATOR, ID_KY_INDEXING_SERVICE_MESSAGE, ID_INDICATOR_COUNT};
-
-// The file's modification time; false when it cannot be had.
-bool FileTime(const Kyvant::ky_F& file, std::time_t& time)
-{
-    struct _stat info;
-    if (_stat(file.c_str(), &info) != 0)
-        return false;
-    time = info.st_mtime;
-    return true;
-}
 
 } // namespace
 
@@ -81,7 +67,8 @@ END_MESSAGE_MAP()
 CMainFrame::CMainFrame()
     : m_statusId(AFX_IDS_IDLEMESSAGE), m_statusTimer(false), m_workingCursor(false),
       m_placementRestored(false), m_messagePending(false), m_shownCount(-1), m_shownSelected(-1),
-      m_pathPlanTime(0), m_maskTime(0), m_appStarting(::LoadCursor(nullptr, IDC_APPSTARTING))
+      m_databases({Kyvant::DatabaseFreshness::PathPlans(), Kyvant::DatabaseFreshness::MaskSets()}),
+      m_appStarting(::LoadCursor(nullptr, IDC_APPSTARTING))
 {
 }
 
@@ -170,16 +157,16 @@ void CMainFrame::AnswerDialogRequest()
     if (InModalState()) {
         ::MessageBeep(0);
     } else {
-        RefreshDatabases();
+        m_databases.BeforeDialog();
         try {
             accepted = RunTaskDialog() == IDOK;
         } catch (...) {
-            RememberDatabaseTimes();
+            m_databases.AfterDialog();
             if (job != nullptr)
                 job->HandBack(false);
             throw;
         }
-        RememberDatabaseTimes();
+        m_databases.AfterDialog();
     }
     if (job != nullptr)
         job->HandBack(accepted);
@@ -189,33 +176,6 @@ INT_PTR CMainFrame::RunTaskDialog()
 {
     CKyDirGDlg dialog;
     return dialog.DoModal();
-}
-
-// A database file changed by another program since the last dialog is
-// read again before this one.
-void CMainFrame::RefreshDatabases()
-{
-    std::time_t time = 0;
-    if (FileTime(Kyvant::PathPlanDB::Instance().GetDbFileName(), time)) {
-        if (m_pathPlanTime != 0 && m_pathPlanTime != time)
-            Kyvant::PathPlanDB::Reset();
-        m_pathPlanTime = time;
-    }
-    if (FileTime(Kyvant::MaskDB::Instance().GetDbFileName(), time)) {
-        if (m_maskTime != 0 && m_maskTime != time)
-            Kyvant::MaskDB::Reset();
-        m_maskTime = time;
-    }
-}
-
-// Changes the dialog made itself cause no reload next time.
-void CMainFrame::RememberDatabaseTimes()
-{
-    try {
-        FileTime(Kyvant::MaskDB::Instance().GetDbFileName(), m_maskTime);
-        FileTime(Kyvant::PathPlanDB::Instance().GetDbFileName(), m_pathPlanTime);
-    } catch (...) {
-    }
 }
 
 LRESULT CMainFrame::OnTaskEnd(WPARAM, LPARAM)

@@ -8,12 +8,11 @@
 #include "KyDir/Gui/Frame/StatusTarget.h"
 #include "KyGui/Bars/KyReBar.h"
 #include "KyGui/Bars/KyToolBar.h"
+#include "KyGuiTool/App/DatabaseFreshness.h"
 #include "KyStd/Registry/RegKey.h"
 
 #include <afxext.h>
 #include <afxwin.h>
-
-#include <ctime>
 
 class CKyDirGDoc;
 class FileListView;
@@ -87,8 +86,6 @@ private:
     void FollowSelection(int selected);
     bool HasResultsAndIdle() const;
     void AnswerDialogRequest();
-    void RefreshDatabases();
-    void RememberDatabaseTimes();
     Kyvant::RegKey ColumnKey() const;
 
     UINT m_statusId;
@@ -99,8 +96,9 @@ private:
     long long m_shownCount; // items the count pane shows; -1 none yet
     CString m_countText;
     int m_shownSelected; // selected items the idle text went by; -1 none yet
-    std::time_t m_pathPlanTime;
-    std::time_t m_maskTime;
+    // A database file changed by another program since the last dialog is
+    // read again before the next one.
+    Kyvant::DatabaseFreshness m_databases;
     HCURSOR m_appStarting;
     KyToolBar m_toolBar;
     KyReBar m_reBar;

@@ -9,24 +9,9 @@
 #include "KyFind/Gui/MatchList/FileMatchListView.h"
 #include "KyFind/Gui/TextView/FileTextView.h"
 #include "KyGui/Helpers/ListViewEx.h"
+#include "KyStd/Core/FlagScope.h"
 
 #include <exception>
-
-namespace {
-
-// Sets the flag for its lifetime.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~FlagGuard() { m_flag = false; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& m_flag;
-};
-
-} // namespace
 
 ViewCoordinator::ViewCoordinator(Finder& finder, const Kyvant::RegKey& appKey)
     : m_finder(finder), m_appKey(appKey), m_fileList(nullptr), m_matchList(nullptr),
@@ -131,7 +116,7 @@ void ViewCoordinator::SetCurrentFile(int row)
 {
     if (m_settingFile)
         return;
-    FlagGuard guard(m_settingFile);
+    Kyvant::ClearingFlagScope guard(m_settingFile);
     SetIdleStatus();
     if (!IsBound()) {
         m_currentFile = row;
@@ -179,7 +164,7 @@ void ViewCoordinator::SelectMatch(int index, bool activate)
 {
     if (m_selectingMatch)
         return;
-    FlagGuard guard(m_selectingMatch);
+    Kyvant::ClearingFlagScope guard(m_selectingMatch);
     SetIdleStatus();
     if (!IsBound())
         return;

@@ -8,7 +8,7 @@
 #include "KyFind/Gui/FileList/FileListLink.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/FinderModel.h"
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 
 #include <afxwin.h>
 

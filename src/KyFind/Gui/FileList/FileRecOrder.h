@@ -5,7 +5,7 @@
 
 #include "KyFind/Gui/FileList/FileListView.h"
 #include "KyFind/Gui/Model/FinderModel.h"
-#include "KyFind/Gui/ResultList/FileListOrder.h"
+#include "FinderLink/ResultList/FileListOrder.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 
 class FileRecOrder {

@@ -65,7 +65,7 @@ void Finder::OnTaskEnd()
 void Finder::Discard()
 {
     CWaitCursor wait;
-    FlagScope discarding(m_discarding);
+    Kyvant::FlagScope discarding(m_discarding);
     KyGuiApp::Instance().ClearIndexingServiceMessage();
     const bool listShown = m_fileList && m_fileList->GetSafeHwnd();
     if (listShown)

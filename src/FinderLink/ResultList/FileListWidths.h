@@ -3,7 +3,7 @@
 // columns shown by default leave over.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 #include "KyGuiTool/FileRecords/FileDisplayFormat.h"
 
 #include <afxwin.h>

@@ -4,7 +4,7 @@
 // next sort by a column.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 #include "KyGui/Helpers/UserEx.h"
 #include "KyGuiTool/ResultList/HandlerExceptions.h"
 

@@ -2,7 +2,7 @@
 // lists, keeping rendered blocks, and the drop effects a target writes back.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 #include "KyGuiTool/ResultList/HandlerExceptions.h"
 
 namespace Kyvant {

@@ -3,7 +3,7 @@
 // have no record and give empty names.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
 
 namespace Kyvant {
 

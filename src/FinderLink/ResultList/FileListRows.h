@@ -2,8 +2,8 @@
 // and rename.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
-#include "KyFind/Gui/ResultList/FileOperations.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileOperations.h"
 #include "KyGui/Helpers/ListViewEx.h"
 #include "KyGuiTool/ResultList/ResultListSeams.h"
 

@@ -2,8 +2,8 @@
 // the properties of several files.
 #pragma once
 
-#include "KyFind/Gui/ResultList/FileListViewBaseT.h"
-#include "KyFind/Gui/ResultList/FileOperations.h"
+#include "FinderLink/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/FileOperations.h"
 #include "KyGui/Shell/MultiSelPropPage.h"
 #include "KyStd/Containers/Sequencer.h"
 

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "FinderLink/Results/TsListVectorHybrid.h"
-#include "KyFind/Gui/ResultList/FileDropData.h"
+#include "FinderLink/ResultList/FileDropData.h"
 #include "KyGuiTool/FileRecords/ShFileRecItem.h"
 #include "KyGuiTool/ResultList/FileDataSource.h"
 #include "KyGuiTool/ResultList/KyFileListViewBase.h"
@@ -167,9 +167,9 @@ private:
 
 } // namespace Kyvant
 
-#include "KyFind/Gui/ResultList/FileListDataSource.h"
-#include "KyFind/Gui/ResultList/FileListHandlers.h"
-#include "KyFind/Gui/ResultList/FileListRows.h"
-#include "KyFind/Gui/ResultList/FileListRowFiles.h"
-#include "KyFind/Gui/ResultList/FileListTransfer.h"
-#include "KyFind/Gui/ResultList/FileListWidths.h"
+#include "FinderLink/ResultList/FileListDataSource.h"
+#include "FinderLink/ResultList/FileListHandlers.h"
+#include "FinderLink/ResultList/FileListRows.h"
+#include "FinderLink/ResultList/FileListRowFiles.h"
+#include "FinderLink/ResultList/FileListTransfer.h"
+#include "FinderLink/ResultList/FileListWidths.h"
