@@ -8,56 +8,43 @@ namespace {
 using Phase = ReplaceTaskState::Phase;
 using Event = ReplaceTaskState::Event;
 
-// The phase an event leads to from the given one, the phase itself for the
-// question's events, or nothing when the event is refused there.
+// Every move of the phase; the question's events leave the phase as it is.
+struct Move {
+    Phase from;
+    Event event;
+    Phase to;
+};
+const Move kMoves[] = {
+    {Phase::Idle, Event::StartBegins, Phase::Starting},
+    {Phase::Starting, Event::CloseAsked, Phase::StartingToClose},
+    {Phase::StartingToClose, Event::CloseAsked, Phase::StartingToClose},
+    {Phase::Starting, Event::StartEnds, Phase::Idle},
+    {Phase::StartingToClose, Event::StartEnds, Phase::Idle},
+    {Phase::Idle, Event::AskBegins, Phase::Asking},
+    {Phase::Asking, Event::AskEnds, Phase::Idle},
+    {Phase::Idle, Event::StopBegins, Phase::Stopping},
+    {Phase::Stopping, Event::StopEnds, Phase::Idle},
+    {Phase::Idle, Event::EndBegins, Phase::Ending},
+    {Phase::Stopping, Event::EndBegins, Phase::StopEnding},
+    {Phase::Ending, Event::EndEnds, Phase::Idle},
+    {Phase::StopEnding, Event::EndEnds, Phase::Stopping},
+};
+
+bool IsQuestionEvent(Event event)
+{
+    return event == Event::QuestionAsked || event == Event::QuestionAnswered ||
+           event == Event::QuestionDropped;
+}
+
+// The phase an event leads to from the given one, or nothing when the event
+// is refused there.
 std::optional<Phase> NextPhase(Phase from, Event event)
 {
-    switch (event) {
-    case Event::StartBegins:
-        if (from == Phase::Idle)
-            return Phase::Starting;
-        break;
-    case Event::CloseAsked:
-        if (from == Phase::Starting || from == Phase::StartingToClose)
-            return Phase::StartingToClose;
-        break;
-    case Event::StartEnds:
-        if (from == Phase::Starting || from == Phase::StartingToClose)
-            return Phase::Idle;
-        break;
-    case Event::AskBegins:
-        if (from == Phase::Idle)
-            return Phase::Asking;
-        break;
-    case Event::AskEnds:
-        if (from == Phase::Asking)
-            return Phase::Idle;
-        break;
-    case Event::StopBegins:
-        if (from == Phase::Idle)
-            return Phase::Stopping;
-        break;
-    case Event::StopEnds:
-        if (from == Phase::Stopping)
-            return Phase::Idle;
-        break;
-    case Event::EndBegins:
-        if (from == Phase::Idle)
-            return Phase::Ending;
-        if (from == Phase::Stopping)
-            return Phase::StopEnding;
-        break;
-    case Event::EndEnds:
-        if (from == Phase::Ending)
-            return Phase::Idle;
-        if (from == Phase::StopEnding)
-            return Phase::Stopping;
-        break;
-    case Event::QuestionAsked:
-    case Event::QuestionAnswered:
-    case Event::QuestionDropped:
+    if (IsQuestionEvent(event))
         return from;
-    }
+    for (const Move& move : kMoves)
+        if (move.from == from && move.event == event)
+            return move.to;
     return std::nullopt;
 }
 
