@@ -1,5 +1,5 @@
-// CKyDirGDoc: the Finder made on the first New, tasks started by the later
-// ones, the listing discarded with the contents.
+// CKyDirGDoc: the Finder made on the first New over the list view, tasks
+// started by the later ones.
 #include "KyDir/Gui/Document/KyDirGDoc.h"
 
 #include "KyDir/Gui/App/KyDirGApp.h"
@@ -8,7 +8,7 @@
 
 IMPLEMENT_DYNCREATE(CKyDirGDoc, CDocument)
 
-CKyDirGDoc::CKyDirGDoc() : m_listView(nullptr), m_closing(false) {}
+CKyDirGDoc::CKyDirGDoc() : m_listView(nullptr) {}
 
 CKyDirGDoc::~CKyDirGDoc() {}
 
@@ -24,10 +24,8 @@ FileListView* CKyDirGDoc::FindListView() const
 
 BOOL CKyDirGDoc::OnNewDocument()
 {
-    if (m_finder && m_finder->IsStarting()) {
-        MessageBeep(0); // asked for from the message loop of a task's start
+    if (StartUnderWay())
         return FALSE;
-    }
     CWaitCursor wait;
     if (!CDocument::OnNewDocument())
         return FALSE;
@@ -45,24 +43,4 @@ BOOL CKyDirGDoc::OnNewDocument()
     }
     SetModifiedFlag(TRUE);
     return CKyDirGApp::Instance().IsStarted() ? m_finder->Start() : TRUE;
-}
-
-void CKyDirGDoc::DeleteContents()
-{
-    if (!m_closing && m_finder)
-        m_finder->Discard();
-    CDocument::DeleteContents();
-}
-
-void CKyDirGDoc::OnCloseDocument()
-{
-    m_closing = true;
-    CDocument::OnCloseDocument();
-}
-
-BOOL CKyDirGDoc::SaveModified()
-{
-    if (m_finder)
-        m_finder->Stop();
-    return TRUE;
 }

@@ -1,4 +1,4 @@
-// The Find document: its task controller, new tasks, discarding and closing.
+// The Find document: its task controller bound to the panes, and new tasks.
 #include "KyFind/Gui/Document/KyFindGDoc.h"
 
 #include "KyFind/Gui/App/KyFindGApp.h"
@@ -7,7 +7,7 @@
 
 IMPLEMENT_DYNCREATE(CKyFindGDoc, CDocument)
 
-CKyFindGDoc::CKyFindGDoc() : m_closing(false), m_fileList(nullptr) {}
+CKyFindGDoc::CKyFindGDoc() : m_fileList(nullptr) {}
 
 CKyFindGDoc::~CKyFindGDoc() {}
 
@@ -32,10 +32,8 @@ CMainFrame* CKyFindGDoc::Frame() const
 
 BOOL CKyFindGDoc::OnNewDocument()
 {
-    if (m_finder && m_finder->IsStarting()) {
-        MessageBeep(0); // asked for from the message loop of a task's start
+    if (StartUnderWay())
         return FALSE;
-    }
     CWaitCursor wait;
     if (!CDocument::OnNewDocument())
         return FALSE;
@@ -57,24 +55,4 @@ BOOL CKyFindGDoc::OnNewDocument()
     if (frame)
         frame->OnTaskStarted(running);
     return running;
-}
-
-void CKyFindGDoc::DeleteContents()
-{
-    if (m_finder && !m_closing)
-        m_finder->Discard();
-    CDocument::DeleteContents();
-}
-
-void CKyFindGDoc::OnCloseDocument()
-{
-    m_closing = true;
-    CDocument::OnCloseDocument();
-}
-
-BOOL CKyFindGDoc::SaveModified()
-{
-    if (m_finder)
-        m_finder->Stop();
-    return TRUE;
 }
