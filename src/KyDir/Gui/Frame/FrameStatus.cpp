@@ -3,6 +3,7 @@
 // items, and the count pane with its number grouped as the locale says.
 #include "KyDir/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/StatusPanes.h"
 #include "KyDir/Gui/FileList/FileListView.h"
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Frame/FrameResource.h"
@@ -18,7 +19,8 @@ namespace {
 const UINT_PTR kStatusTimerId = 1;
 const UINT kStatusDelayMs = 200;
 // While a box or dialog is up the program is never idle: the count pane is
-// brought up to date on this timer instead.
+// brought up to date on this timer instead, also while a box of the Dir
+// program's texts waits for the user.
 const UINT_PTR kModalPanesTimerId = 2;
 const UINT kModalPanesMs = 1000;
 
@@ -77,7 +79,7 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == kStatusTimerId)
         ShowStatus();
     else if (nIDEvent == kModalPanesTimerId)
-        UpdatePanesWhileModal();
+        Kyvant::FinderLink::UpdatePanesWhileModal(*this, m_statusBar);
     else
         CFrameWnd::OnTimer(nIDEvent);
 }
@@ -85,14 +87,6 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 void CMainFrame::StartModalPanesTimer()
 {
     SetTimer(kModalPanesTimerId, kModalPanesMs, nullptr);
-}
-
-// The count pane shows what its update handler gives, also while a box of
-// the Dir program's texts waits for the user.
-void CMainFrame::UpdatePanesWhileModal()
-{
-    if (InModalState() && m_statusBar.GetSafeHwnd())
-        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 void CMainFrame::ShowStatus()

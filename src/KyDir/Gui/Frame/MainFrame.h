@@ -82,7 +82,6 @@ private:
     bool CreateBars();
     void ShowStatus();
     void StartModalPanesTimer();
-    void UpdatePanesWhileModal();
     void FollowSelection(int selected);
     bool HasResultsAndIdle() const;
     void AnswerDialogRequest();

@@ -155,7 +155,6 @@ private:
     void FillTabSizeCombo();
     void ShowStatusText();
     void StartModalPanesTimer();
-    void UpdatePanesWhileModal();
     void UpdateWorkingCursor();
     void AnswerTaskDialog();
     bool TabSizeHasFocus() const;

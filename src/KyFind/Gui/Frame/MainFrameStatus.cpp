@@ -3,6 +3,7 @@
 // inside the result panes.
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/StatusPanes.h"
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Frame/FrameResource.h"
@@ -16,7 +17,8 @@ namespace {
 const UINT_PTR kStatusTimer = 1;
 const UINT kStatusDelayMs = 200;
 // While a box or dialog is up the program is never idle: its panes are
-// brought up to date on this timer instead.
+// brought up to date on this timer instead, also while a box of the finder's
+// texts or of an error waits for the user.
 const UINT_PTR kModalPanesTimer = 2;
 const UINT kModalPanesMs = 1000;
 
@@ -79,7 +81,7 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == kStatusTimer)
         ShowStatusText();
     else if (nIDEvent == kModalPanesTimer)
-        UpdatePanesWhileModal();
+        Kyvant::FinderLink::UpdatePanesWhileModal(*this, m_statusBar);
     else
         CFrameWnd::OnTimer(nIDEvent);
 }
@@ -87,14 +89,6 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 void CMainFrame::StartModalPanesTimer()
 {
     SetTimer(kModalPanesTimer, kModalPanesMs, nullptr);
-}
-
-// The panes show what their update handlers give, also while a box of the
-// finder's texts or of an error waits for the user.
-void CMainFrame::UpdatePanesWhileModal()
-{
-    if (InModalState() && m_statusBar.GetSafeHwnd())
-        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 // The message pane shows the idle message, which GetMessageString turns
