@@ -1,9 +1,11 @@
 // Kyvant::FinderLink::TaskDocument<Controller>: what the documents of the
 // Find and Dir front-ends share. The document owns its task controller (the
-// front-end's Finder, made with the first new document); a new document
-// asked for while a task's start is under way is refused with a beep; the
-// results are discarded when the contents go, except while the document
-// closes; and a running task is stopped instead of asking to save.
+// front-end's Finder), which the front-end makes with the first new document
+// and binds to its views; each new document then starts the front-end's
+// task. A new document asked for while a task's start is under way is
+// refused with a beep; the results are discarded when the contents go,
+// except while the document closes; and a running task is stopped instead
+// of asking to save.
 #pragma once
 
 #include <afxwin.h>
@@ -18,6 +20,20 @@ class TaskDocument : public CDocument {
 public:
     // The task controller; null before the first new document.
     Controller* GetFinder() const { return m_finder.get(); }
+
+    BOOL OnNewDocument() override
+    {
+        if (m_finder && m_finder->IsStarting()) {
+            MessageBeep(0); // asked for from the message loop of a task's start
+            return FALSE;
+        }
+        CWaitCursor wait;
+        if (!CDocument::OnNewDocument())
+            return FALSE;
+        if (!m_finder)
+            MakeController();
+        return StartTask();
+    }
 
     void DeleteContents() override
     {
@@ -43,15 +59,11 @@ public:
 protected:
     TaskDocument() : m_closing(false) {}
 
-    // True, after a beep, when a new document is asked for from the message
-    // loop of a task's start: it must be refused.
-    bool StartUnderWay() const
-    {
-        if (!m_finder || !m_finder->IsStarting())
-            return false;
-        MessageBeep(0);
-        return true;
-    }
+    // Makes m_finder and binds it to the document's views.
+    virtual void MakeController() = 0;
+    // The new document's task, when the program may run one: whether the
+    // new document stands.
+    virtual BOOL StartTask() = 0;
 
     std::unique_ptr<Controller> m_finder;
 

@@ -14,12 +14,15 @@ const UINT kKeptWhileHidden =
 
 } // namespace
 
-void PrepareFrameWindow(CREATESTRUCT& cs, UINT classStyle, UINT iconId)
+BOOL PrepareFrameWindow(CFrameWnd& frame, CREATESTRUCT& cs, UINT classStyle, UINT iconId)
 {
+    if (!frame.CFrameWnd::PreCreateWindow(cs))
+        return FALSE;
     cs.lpszClass = AfxRegisterWndClass(classStyle, nullptr, nullptr, AfxGetApp()->LoadIcon(iconId));
     cs.style &= ~FWS_ADDTOTITLE;
     if (UserEx::IsAppThemed())
         cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
+    return TRUE;
 }
 
 void KeepHidden(WINDOWPOS& position)

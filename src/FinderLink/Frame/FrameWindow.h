@@ -8,10 +8,11 @@
 namespace Kyvant {
 namespace FinderLink {
 
-// In PreCreateWindow, after the base's: the frame's window class (the class
-// style and the icon of the resource id), the title left to the frame, and
-// no client edge when the program is themed.
-void PrepareFrameWindow(CREATESTRUCT& cs, UINT classStyle, UINT iconId);
+// The frame's PreCreateWindow: CFrameWnd's, then the frame's window class
+// (the class style and the icon of the resource id), the title left to the
+// frame, and no client edge when the program is themed. FALSE when
+// CFrameWnd's refused.
+BOOL PrepareFrameWindow(CFrameWnd& frame, CREATESTRUCT& cs, UINT classStyle, UINT iconId);
 
 // In WM_WINDOWPOSCHANGING until the frame has its saved place: the frame
 // stays hidden and undrawn, keeping only what does not show it.

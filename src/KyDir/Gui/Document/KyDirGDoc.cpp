@@ -22,25 +22,22 @@ FileListView* CKyDirGDoc::FindListView() const
     return nullptr;
 }
 
-BOOL CKyDirGDoc::OnNewDocument()
+void CKyDirGDoc::MakeController()
 {
-    if (StartUnderWay())
-        return FALSE;
-    CWaitCursor wait;
-    if (!CDocument::OnNewDocument())
-        return FALSE;
-    if (!m_finder) {
-        m_listView = FindListView();
-        m_finder.reset(new Finder(m_listView));
-        if (m_listView != nullptr) {
-            m_listView->SetFinder(m_finder.get());
-            // The frame around the list shows the controller's status.
-            CWnd* frame = m_listView->GetParentFrame();
-            if (StatusTarget* target = dynamic_cast<StatusTarget*>(frame))
-                m_finder->SetStatusSink(
-                    [target](UINT id, bool now) { target->SetStatus(id, now); });
-        }
+    m_listView = FindListView();
+    m_finder.reset(new Finder(m_listView));
+    if (m_listView != nullptr) {
+        m_listView->SetFinder(m_finder.get());
+        // The frame around the list shows the controller's status.
+        CWnd* frame = m_listView->GetParentFrame();
+        if (StatusTarget* target = dynamic_cast<StatusTarget*>(frame))
+            m_finder->SetStatusSink([target](UINT id, bool now) { target->SetStatus(id, now); });
     }
+}
+
+// Once the program has started.
+BOOL CKyDirGDoc::StartTask()
+{
     SetModifiedFlag(TRUE);
     return CKyDirGApp::Instance().IsStarted() ? m_finder->Start() : TRUE;
 }

@@ -20,10 +20,10 @@ public:
 
     FileListView* GetListView() const { return m_listView; }
 
-    BOOL OnNewDocument() override;
-
 private:
     FileListView* FindListView() const;
+    void MakeController() override;
+    BOOL StartTask() override;
 
     FileListView* m_listView;
 };

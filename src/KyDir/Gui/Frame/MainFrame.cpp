@@ -93,10 +93,7 @@ FileListView* CMainFrame::GetListView() const
 // The title is the frame's own; themed windows draw no client edge.
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
-        return FALSE;
-    Kyvant::FinderLink::PrepareFrameWindow(cs, 0, IDR_MAINFRAME);
-    return TRUE;
+    return Kyvant::FinderLink::PrepareFrameWindow(*this, cs, 0, IDR_MAINFRAME);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

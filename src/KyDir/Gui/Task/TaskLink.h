@@ -21,10 +21,8 @@ const UINT kTaskEndMessage = WM_APP + 1;
 // To the frame from itself: focus the active view.
 const UINT kFocusViewMessage = WM_APP + 2;
 
-// The message pipe is read in reads of this size.
-const unsigned kMessageReadSize = 1023;
-
-KYVANT_TASK_LINK("KyDirG", "KyDir", kTaskEndMessage, kMessageReadSize);
+// The message pipe is read in reads of 1023 bytes.
+KYVANT_TASK_LINK("KyDirG", "KyDir", kTaskEndMessage, 1023);
 
 } // namespace DirTask
 } // namespace Kyvant

@@ -30,24 +30,22 @@ CMainFrame* CKyFindGDoc::Frame() const
     return view ? dynamic_cast<CMainFrame*>(view->GetParentFrame()) : nullptr;
 }
 
-BOOL CKyFindGDoc::OnNewDocument()
+void CKyFindGDoc::MakeController()
 {
-    if (StartUnderWay())
-        return FALSE;
-    CWaitCursor wait;
-    if (!CDocument::OnNewDocument())
-        return FALSE;
-    if (!m_finder) {
-        FindViews();
-        CMainFrame* frame = Frame();
-        m_finder.reset(new Finder(m_fileList, frame ? frame->GetResultPanes() : nullptr));
-        if (m_fileList)
-            m_fileList->SetFinder(m_finder.get());
-        if (frame) {
-            frame->BindFinder(*m_finder);
-            frame->BindPanes();
-        }
+    FindViews();
+    CMainFrame* frame = Frame();
+    m_finder.reset(new Finder(m_fileList, frame ? frame->GetResultPanes() : nullptr));
+    if (m_fileList)
+        m_fileList->SetFinder(m_finder.get());
+    if (frame) {
+        frame->BindFinder(*m_finder);
+        frame->BindPanes();
     }
+}
+
+// Once the program is interactive; the frame hears how the start went.
+BOOL CKyFindGDoc::StartTask()
+{
     if (!CKyFindGApp::Instance().IsInteractive())
         return TRUE;
     CMainFrame* frame = Frame();

@@ -22,11 +22,11 @@ public:
 
     FileListView* GetFileListView() const { return m_fileList; }
 
-    BOOL OnNewDocument() override;
-
 private:
     void FindViews();
     CMainFrame* Frame() const;
+    void MakeController() override;
+    BOOL StartTask() override;
 
     FileListView* m_fileList;
 };

@@ -22,10 +22,8 @@ const UINT kFocusViewMessage = WM_APP + 1;
 // From the results reader at its end: wParam its FinderLink::ReaderResult.
 const UINT kTaskEndMessage = WM_APP + 2;
 
-// The message pipe is read in reads of this size.
-const unsigned kMessageReadSize = 4096;
-
-KYVANT_TASK_LINK("KyFindG", "KyFind", kTaskEndMessage, kMessageReadSize);
+// The message pipe is read in reads of 4096 bytes, as the results pipe is.
+KYVANT_TASK_LINK("KyFindG", "KyFind", kTaskEndMessage, 4096);
 
 } // namespace FindTask
 } // namespace Kyvant

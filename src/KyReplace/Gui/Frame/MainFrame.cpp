@@ -5,6 +5,7 @@
 #include "FinderLink/Frame/FrameBars.h"
 #include "FinderLink/Frame/FrameWindow.h"
 #include "FinderLink/Frame/StatusPanes.h"
+#include "FinderLink/Frame/TabSizeBox.h"
 #include "KyGui/Helpers/UserEx.h"
 #include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/AppResource.h"
@@ -37,11 +38,7 @@ ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
-ON_CBN_SELENDOK(IDC_TAB_SIZE_COMBO, OnTabSizeSelEndOk)
-ON_CONTROL(CBN_SELENDCANCEL, IDC_TAB_SIZE_COMBO, OnTabSizeSelEndCancel)
-ON_NOTIFY(CBEN_ENDEDITA, IDC_TAB_SIZE_COMBO, OnTabSizeEndEdit)
-ON_COMMAND(IDOK, OnBarOk)
-ON_COMMAND(IDCANCEL, OnBarCancel)
+KYVANT_TAB_SIZE_BOX_MESSAGES(IDC_TAB_SIZE_COMBO)
 ON_MESSAGE(kResyncTabSizeMessage, OnResyncTabSize)
 ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
 END_MESSAGE_MAP()
@@ -70,10 +67,7 @@ bool CMainFrame::WatchdogActive() const
 // The title is the frame's own; themed windows draw no client edge.
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
-        return FALSE;
-    Kyvant::FinderLink::PrepareFrameWindow(cs, 0, IDR_MAINFRAME);
-    return TRUE;
+    return Kyvant::FinderLink::PrepareFrameWindow(*this, cs, 0, IDR_MAINFRAME);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
