@@ -1,6 +1,7 @@
 // What the front-ends' frames share of their status bar: a click on the
-// Indexing Service pane, and the panes kept up to date while a box or
-// dialog is up (the program is never idle then).
+// Indexing Service pane, the panes kept up to date on a timer while a box or
+// dialog is up (the program is never idle then), and the working cursor
+// that follows the status text.
 #pragma once
 
 #include <afxext.h>
@@ -13,9 +14,19 @@ namespace FinderLink {
 // the frame the command that shows the pane's message.
 void ForwardIndexingServiceClick(CFrameWnd& frame, CStatusBar& bar, const NMHDR& click);
 
-// On the frame's modal-panes timer: while the frame is in a modal state the
-// status bar's panes show what their update handlers give.
-void UpdatePanesWhileModal(CFrameWnd& frame, CStatusBar& bar);
+// The frame's modal-panes timer, which ticks every second; the frame's own
+// timers keep clear of its id.
+const UINT_PTR kModalPanesTimer = 2;
+void StartModalPanesTimer(CFrameWnd& frame);
+// On the frame's WM_TIMER: false when the tick is not the modal-panes
+// timer's; else, while the frame is in a modal state, the status bar's
+// panes show what their update handlers give.
+bool OnModalPanesTimer(CFrameWnd& frame, CStatusBar& bar, UINT_PTR timer);
+
+// The working cursor shows once the status is the working text and goes
+// with the idle text; shown tells whether it shows. Either change has the
+// cursor set again.
+void FollowWorkingCursor(bool& shown, UINT statusId, UINT workingId);
 
 } // namespace FinderLink
 } // namespace Kyvant

@@ -1,8 +1,9 @@
 // What the frames share, on real windows: a frame kept hidden until placed
 // stays unseen whatever a move asks for and keeps only the flags that do
 // not show it; the tab-size box gets one item per size in order and knows
-// when the focus is in it.
+// when the focus is in it; the working cursor follows the status text.
 #include "FinderLink/Frame/FrameWindow.h"
+#include "FinderLink/Frame/StatusPanes.h"
 #include "FinderLink/Frame/TabSizeBox.h"
 
 #include <commctrl.h>
@@ -13,6 +14,7 @@
 namespace {
 
 using Kyvant::FinderLink::FillTabSizeBox;
+using Kyvant::FinderLink::FollowWorkingCursor;
 using Kyvant::FinderLink::HasFocusWithin;
 using Kyvant::FinderLink::KeepHidden;
 
@@ -133,6 +135,31 @@ TEST(TabSizeBox, BoxWithoutWindowHasNoFocus)
 {
     CComboBoxEx box;
     EXPECT_FALSE(HasFocusWithin(box));
+}
+
+struct CursorCase {
+    bool shownBefore;
+    UINT statusId;
+    bool shownAfter;
+};
+
+TEST(StatusPanes, WorkingCursorFollowsTheWorkingAndTheIdleText)
+{
+    const UINT working = 1044;
+    const UINT other = 1043; // "Stopping..." leaves the cursor as it is
+    const CursorCase cases[] = {
+        {false, working, true},
+        {true, working, true},
+        {true, AFX_IDS_IDLEMESSAGE, false},
+        {false, AFX_IDS_IDLEMESSAGE, false},
+        {true, other, true},
+        {false, other, false},
+    };
+    for (const CursorCase& step : cases) {
+        bool shown = step.shownBefore;
+        FollowWorkingCursor(shown, step.statusId, working);
+        EXPECT_EQ(step.shownAfter, shown) << "status " << step.statusId;
+    }
 }
 
 } // namespace

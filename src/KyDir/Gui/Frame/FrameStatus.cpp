@@ -7,7 +7,6 @@
 #include "KyDir/Gui/FileList/FileListView.h"
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Frame/FrameResource.h"
-#include "KyGui/Helpers/WndEx.h"
 
 #include <afxpriv.h>
 
@@ -18,11 +17,8 @@ namespace {
 
 const UINT_PTR kStatusTimerId = 1;
 const UINT kStatusDelayMs = 200;
-// While a box or dialog is up the program is never idle: the count pane is
-// brought up to date on this timer instead, also while a box of the Dir
-// program's texts waits for the user.
-const UINT_PTR kModalPanesTimerId = 2;
-const UINT kModalPanesMs = 1000;
+// The count pane is brought up to date on FinderLink's modal-panes timer,
+// also while a box of the Dir program's texts waits for the user.
 
 // The digits with the locale's thousands separator every group of digits
 // from the right.
@@ -78,15 +74,8 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimerId)
         ShowStatus();
-    else if (nIDEvent == kModalPanesTimerId)
-        Kyvant::FinderLink::UpdatePanesWhileModal(*this, m_statusBar);
-    else
+    else if (!Kyvant::FinderLink::OnModalPanesTimer(*this, m_statusBar, nIDEvent))
         CFrameWnd::OnTimer(nIDEvent);
-}
-
-void CMainFrame::StartModalPanesTimer()
-{
-    SetTimer(kModalPanesTimerId, kModalPanesMs, nullptr);
 }
 
 void CMainFrame::ShowStatus()
@@ -96,13 +85,7 @@ void CMainFrame::ShowStatus()
         m_statusTimer = false;
     }
     SetMessageText(AFX_IDS_IDLEMESSAGE);
-    if (m_statusId == IDS_STATUS_WORKING && !m_workingCursor) {
-        m_workingCursor = true;
-        Kyvant::WndEx::SendSetCursorMessage();
-    } else if (m_statusId == AFX_IDS_IDLEMESSAGE && m_workingCursor) {
-        m_workingCursor = false;
-        Kyvant::WndEx::SendSetCursorMessage();
-    }
+    Kyvant::FinderLink::FollowWorkingCursor(m_workingCursor, m_statusId, IDS_STATUS_WORKING);
 }
 
 // The idle text tells the selected items.

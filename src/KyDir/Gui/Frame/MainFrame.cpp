@@ -102,7 +102,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateBars())
         return -1;
-    StartModalPanesTimer();
+    Kyvant::FinderLink::StartModalPanesTimer(*this);
     return 0;
 }
 

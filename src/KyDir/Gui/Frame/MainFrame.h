@@ -81,7 +81,6 @@ protected:
 private:
     bool CreateBars();
     void ShowStatus();
-    void StartModalPanesTimer();
     void FollowSelection(int selected);
     bool HasResultsAndIdle() const;
     void AnswerDialogRequest();

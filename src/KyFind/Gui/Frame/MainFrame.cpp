@@ -4,6 +4,7 @@
 
 #include "FinderLink/Frame/FrameBars.h"
 #include "FinderLink/Frame/FrameWindow.h"
+#include "FinderLink/Frame/StatusPanes.h"
 #include "FinderLink/Frame/TabSizeBox.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "KyFind/Gui/Coordinator/ViewCoordinator.h"
@@ -111,7 +112,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateBars() || !CreateStatusBar())
         return -1;
-    StartModalPanesTimer();
+    Kyvant::FinderLink::StartModalPanesTimer(*this);
     m_paneKeys = LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_KYFINDG_PANE_KEYS));
     m_editor.Load(KyGuiApp::Instance().GetRegKey().get());
     return 0;

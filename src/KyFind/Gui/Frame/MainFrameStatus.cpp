@@ -10,17 +10,13 @@
 #include "KyFind/Gui/Frame/MatchStatus.h"
 #include "KyFind/Gui/Model/FinderModel.h"
 #include "KyFind/Gui/TextView/FileTextView.h"
-#include "KyGui/Helpers/WndEx.h"
 
 namespace {
 
 const UINT_PTR kStatusTimer = 1;
 const UINT kStatusDelayMs = 200;
-// While a box or dialog is up the program is never idle: its panes are
-// brought up to date on this timer instead, also while a box of the finder's
-// texts or of an error waits for the user.
-const UINT_PTR kModalPanesTimer = 2;
-const UINT kModalPanesMs = 1000;
+// The panes are brought up to date on FinderLink's modal-panes timer, also
+// while a box of the finder's texts or of an error waits for the user.
 
 // An edit inside a pane (a row being renamed) takes its keys itself.
 bool IsEdit(HWND window)
@@ -80,15 +76,8 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimer)
         ShowStatusText();
-    else if (nIDEvent == kModalPanesTimer)
-        Kyvant::FinderLink::UpdatePanesWhileModal(*this, m_statusBar);
-    else
+    else if (!Kyvant::FinderLink::OnModalPanesTimer(*this, m_statusBar, nIDEvent))
         CFrameWnd::OnTimer(nIDEvent);
-}
-
-void CMainFrame::StartModalPanesTimer()
-{
-    SetTimer(kModalPanesTimer, kModalPanesMs, nullptr);
 }
 
 // The message pane shows the idle message, which GetMessageString turns
@@ -105,18 +94,7 @@ void CMainFrame::ShowStatusText()
         m_statusBar.SetPaneText(0, text);
         m_statusBar.UpdateWindow();
     }
-    UpdateWorkingCursor();
-}
-
-void CMainFrame::UpdateWorkingCursor()
-{
-    if (m_statusId == IDS_KYFINDG_WORKING && !m_workingCursorShown) {
-        m_workingCursorShown = true;
-        Kyvant::WndEx::SendSetCursorMessage();
-    } else if (m_statusId == AFX_IDS_IDLEMESSAGE && m_workingCursorShown) {
-        m_workingCursorShown = false;
-        Kyvant::WndEx::SendSetCursorMessage();
-    }
+    Kyvant::FinderLink::FollowWorkingCursor(m_workingCursorShown, m_statusId, IDS_KYFINDG_WORKING);
 }
 
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const

@@ -27,6 +27,11 @@ Finder::Job::Job(Finder& finder)
 {
 }
 
+bool Finder::Job::MessagesDropCR() const
+{
+    return !CKyFindGApp::Instance().GetBinaryMode();
+}
+
 // The whole pipe, in lines; the binary-mode flag of the task is read now.
 int Finder::Job::ReadResults(int fd)
 {
@@ -34,9 +39,4 @@ int Finder::Job::ReadResults(int fd)
     FinderLink::DescriptorSource source(fd);
     ModelSink sink(m_model);
     return reader.Run(source, sink);
-}
-
-bool Finder::Job::MessagesDropCR() const
-{
-    return !CKyFindGApp::Instance().GetBinaryMode();
 }

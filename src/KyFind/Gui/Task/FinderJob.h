@@ -16,8 +16,8 @@ public:
     explicit Job(Finder& finder);
 
 private:
-    int ReadResults(int fd) override;
     bool MessagesDropCR() const override;
+    int ReadResults(int fd) override;
 
     Model& m_model;
 };
