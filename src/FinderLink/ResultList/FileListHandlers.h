@@ -1,5 +1,5 @@
 // FileListViewBaseT<T>: the handlers both views route to it (display
-// texts, the monitor timer, the header popup), the texts of the columns
+// texts, the monitor timer, a column click, the header popup), the texts of the columns
 // every file list has, window styles, text widths and the direction of the
 // next sort by a column.
 #pragma once
@@ -45,9 +45,9 @@ void FileListViewBaseT<T>::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
 }
 
 template <class T>
-bool FileListViewBaseT<T>::FillFileColumn(LVITEMA& item, const T& record, int column,
-                                          const FileColumns& ids)
+bool FileListViewBaseT<T>::FillFileColumn(LVITEMA& item, const T& record, int column)
 {
+    const FileColumnIds& ids = m_fileColumns;
     const int noImage = I_IMAGENONE;
     if (column == ids.name)
         HandleDispInfo(item, record.GetName(), record.GetIcon(), record.GetOverlay());
@@ -77,6 +77,14 @@ void FileListViewBaseT<T>::OnTimer(UINT_PTR nIDEvent)
     }
     if (IsMonitorTimerRunning())
         ResultList::RunReportingErrors([this] { OnMonitorTick(); });
+}
+
+template <class T>
+void FileListViewBaseT<T>::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    const int column = GetColIDX(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem, false);
+    ResultList::RunReportingErrors([this, column] { SortByColumn(column); });
 }
 
 template <class T>

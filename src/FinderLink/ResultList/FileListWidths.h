@@ -1,5 +1,5 @@
 // FileListViewBaseT<T>: the parts of the columns' default widths both views
-// share: the Attributes column's text and the spreading of the width the
+// share: the file columns' widths and the spreading of the width the
 // columns shown by default leave over.
 #pragma once
 
@@ -24,8 +24,21 @@ int FileListViewBaseT<T>::AttributesTextWidth(UINT titleId) const
 }
 
 template <class T>
-void FileListViewBaseT<T>::SpreadSurplusWidth(int* widths, int availableWidth, int name,
-                                              int inFolder, int type) const
+void FileListViewBaseT<T>::FileColumnWidths(int* widths, int w, int n, int i, int e,
+                                            UINT attributesTitleId) const
+{
+    const FileColumnIds& ids = m_fileColumns;
+    widths[ids.name] = i + 20 * w + e;
+    widths[ids.inFolder] = i + 40 * w + e;
+    widths[ids.size] = e + 4 * n + 6 * w;
+    widths[ids.type] = e + 15 * w;
+    widths[ids.modified] = e + 9 * w + 10 * n;
+    widths[ids.created] = e + 9 * w + 10 * n;
+    widths[ids.attributes] = 4 * w + e + AttributesTextWidth(attributesTitleId);
+}
+
+template <class T>
+void FileListViewBaseT<T>::SpreadSurplusWidth(int* widths, int availableWidth) const
 {
     const int folderTenths = 6;
     const int typeTenths = 1;
@@ -39,9 +52,9 @@ void FileListViewBaseT<T>::SpreadSurplusWidth(int* widths, int availableWidth, i
         return;
     const int toFolder = surplus * folderTenths / tenths;
     const int toType = surplus * typeTenths / tenths;
-    widths[inFolder] += toFolder;
-    widths[type] += toType;
-    widths[name] += surplus - toFolder - toType;
+    widths[m_fileColumns.inFolder] += toFolder;
+    widths[m_fileColumns.type] += toType;
+    widths[m_fileColumns.name] += surplus - toFolder - toType;
 }
 
 } // namespace Kyvant

@@ -7,23 +7,19 @@
 
 namespace {
 
-const UINT kColumnMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+using namespace Kyvant;
 
-using Info = KyFileListViewBase::ColumnInitInfo;
-const Info kColumns[FileListView::ColumnCount] = {
-    {1, 0, 0, KyFileListViewBase::SortAscending, IDS_DL_NAME, LVCFMT_LEFT, kColumnMask,
-     "WFilename"},
-    {1, 1, 1, KyFileListViewBase::SortAscending, IDS_DL_IN_FOLDER, LVCFMT_LEFT, kColumnMask,
-     "WPath"},
-    {1, 1, 2, KyFileListViewBase::SortDescending, IDS_DL_SIZE, LVCFMT_RIGHT, kColumnMask, "WSize"},
-    {1, 1, 3, KyFileListViewBase::SortAscending, IDS_DL_TYPE, LVCFMT_LEFT, kColumnMask, "WType"},
-    {1, 1, 4, KyFileListViewBase::SortDescending, IDS_DL_MODIFIED, LVCFMT_LEFT, kColumnMask,
-     "WTime"},
-    {0, 1, 5, KyFileListViewBase::SortDescending, IDS_DL_CREATED, LVCFMT_LEFT, kColumnMask,
-     "WCreationTime"},
-    {1, 1, 6, KyFileListViewBase::SortAscending, IDS_DL_ATTRIBUTES, LVCFMT_RIGHT, kColumnMask,
-     "WAttributes"},
-    {0, 1, 7, KyFileListViewBase::SortDescending, IDS_DL_RANK, LVCFMT_RIGHT, kColumnMask, "WRank"},
+const KyFileListViewBase::ColumnInitInfo kColumns[FileListView::ColumnCount] = {
+    FileColumnInfo(FileColumn::Name, FileListView::Name, kColumnAlwaysShown, IDS_DL_NAME),
+    FileColumnInfo(FileColumn::InFolder, FileListView::InFolder, kColumnMayHide, IDS_DL_IN_FOLDER),
+    FileColumnInfo(FileColumn::Size, FileListView::Size, kColumnMayHide, IDS_DL_SIZE),
+    FileColumnInfo(FileColumn::Type, FileListView::Type, kColumnMayHide, IDS_DL_TYPE),
+    FileColumnInfo(FileColumn::Modified, FileListView::Modified, kColumnMayHide, IDS_DL_MODIFIED),
+    FileColumnInfo(FileColumn::Created, FileListView::Created, kColumnMayHide, IDS_DL_CREATED),
+    FileColumnInfo(FileColumn::Attributes, FileListView::Attributes, kColumnMayHide,
+                   IDS_DL_ATTRIBUTES),
+    ColumnInfo(0, kColumnMayHide, 7, KyFileListViewBase::SortDescending, IDS_DL_RANK, LVCFMT_RIGHT,
+               "WRank"),
 };
 
 } // namespace
@@ -38,15 +34,7 @@ void FileListView::InitColumnWidths(int* widths, int availableWidth, int w, int 
 {
     CString rankTitle;
     rankTitle.LoadString(kColumns[Rank].titleId);
-
-    widths[Name] = i + 20 * w + e;
-    widths[InFolder] = i + 40 * w + e;
-    widths[Size] = 4 * n + 6 * w + e;
-    widths[Type] = 15 * w + e;
-    widths[Modified] = 9 * w + 10 * n + e;
-    widths[Created] = 9 * w + 10 * n + e;
-    widths[Attributes] = AttributesTextWidth(kColumns[Attributes].titleId) + 4 * w + e;
+    FileColumnWidths(widths, w, n, i, e, IDS_DL_ATTRIBUTES);
     widths[Rank] = std::max(4 * n, StringWidth(rankTitle)) + 4 * w + e;
-
-    SpreadSurplusWidth(widths, availableWidth, Name, InFolder, Type);
+    SpreadSurplusWidth(widths, availableWidth);
 }

@@ -1,5 +1,5 @@
 // FileListView's notifications: Enter and double clicks open the one row,
-// a column click sorts, and selection changes repaint the icons of the
+// and selection changes repaint the icons of the
 // visible rows so that icons the view draws itself follow the selection.
 #include "KyDir/Gui/FileList/FileListView.h"
 
@@ -88,11 +88,4 @@ void FileListView::OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult)
 void FileListView::OnClick(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-}
-
-void FileListView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    const int column = GetColIDX(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem, false);
-    RunReportingErrors([this, column] { SortByColumn(column); });
 }

@@ -19,31 +19,23 @@ const int kNoImage = I_IMAGENONE;
 const int kRankRadix = 10;
 const unsigned kRankTextSize = 12;
 
-const FileListView::FileColumns kFileColumns = {
-    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
-    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
 
 BEGIN_MESSAGE_MAP(FileListView, KyFileListViewBase)
-ON_NOTIFY_REFLECT(LVN_GETDISPINFO, OnGetDispInfo)
+ON_FILE_LIST_VIEW_MESSAGES(ID_DL_COLUMN_FIRST, ID_DL_COLUMN_LAST)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 ON_NOTIFY_REFLECT(LVN_ODSTATECHANGED, OnOdStateChanged)
 ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClickRow)
 ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
-ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
 ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
-ON_COMMAND_RANGE(ID_DL_COLUMN_FIRST, ID_DL_COLUMN_LAST, OnHeaderCommand)
-ON_UPDATE_COMMAND_UI_RANGE(ID_DL_COLUMN_FIRST, ID_DL_COLUMN_LAST, OnUpdateHeaderCommand)
-ON_WM_TIMER()
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 FileListView::FileListView()
-    : Base(ColumnTable(), ColumnCount, IDR_DL_HEADER_MENU, ID_DL_COLUMN_FIRST), m_finder(nullptr)
+    : Base(ColumnTable(), ColumnCount, IDR_DL_HEADER_MENU, ID_DL_COLUMN_FIRST, kFileColumns)
 {
 }
 
@@ -101,7 +93,7 @@ void FileListView::FillDispInfo(LVITEMA& item)
         break;
     }
     default:
-        FillFileColumn(item, *record, column, kFileColumns);
+        FillFileColumn(item, *record, column);
         break;
     }
 }

@@ -7,30 +7,24 @@
 
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Model/DirModel.h"
-#include "FinderLink/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/TaskFileListViewT.h"
 
 #include <afxwin.h>
 
-class FileListView : public Kyvant::FileListViewBaseT<Finder::Model::Item> {
+class FileListView : public Kyvant::TaskFileListViewT<Finder, Finder::Model::Item> {
     DECLARE_DYNCREATE(FileListView)
 
 public:
     using Item = Finder::Model::Item;
-    using Base = Kyvant::FileListViewBaseT<Item>;
+    using Base = Kyvant::TaskFileListViewT<Finder, Item>;
 
     // Column ids: the index into the column table.
     enum Column { Name, InFolder, Size, Type, Modified, Created, Attributes, Rank, ColumnCount };
+    static constexpr Kyvant::FileColumnIds kFileColumns = {Name,     InFolder, Size,      Type,
+                                                           Modified, Created,  Attributes};
 
     FileListView();
     ~FileListView() override;
-
-    // The finder whose listing the rows show (null: none).
-    void SetFinder(Finder* finder) { m_finder = finder; }
-    Finder* GetFinder() const { return m_finder; }
-
-    // Sorts by the column: its first direction when it is not sorted, else
-    // the other one; selection and focus stay with their items.
-    void SortByColumn(int column);
 
     static const ColumnInitInfo* ColumnTable();
 
@@ -42,6 +36,8 @@ public:
     // FileListViewBaseT
     Rows* GetRows() const override;
     void EraseRows(const RowIterators& rows, int& focusedRow) override;
+    // Folders are kept together.
+    void SortByColumn(int column) override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
@@ -51,7 +47,6 @@ protected:
     afx_msg void OnReturn(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
@@ -75,11 +70,9 @@ protected:
 
 private:
     void FillDispInfo(LVITEMA& item) override;
-    void OnMonitorTick() override;
+    void AfterGrowing(int shownBefore) override;
     void InvalidateIcons(int first, int last);
-    void RestoreAfterSort(const std::vector<std::pair<const Item*, UINT>>& states);
     int LastVisibleRow() const;
 
-    Finder* m_finder;
     IconDrawing m_drawing;
 };

@@ -5,24 +5,20 @@
 
 namespace {
 
-const UINT kColumnMask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+using namespace Kyvant;
 
-using Info = KyFileListViewBase::ColumnInitInfo;
-const Info kColumns[FileListView::ColumnCount] = {
-    {1, 0, 0, KyFileListViewBase::SortAscending, IDS_FL_NAME, LVCFMT_LEFT, kColumnMask,
-     "WFilename"},
-    {1, 0, 1, KyFileListViewBase::SortAscending, IDS_FL_IN_FOLDER, LVCFMT_LEFT, kColumnMask,
-     "WPath"},
-    {1, 0, -1, KyFileListViewBase::SortDescending, IDS_FL_MATCHES, LVCFMT_RIGHT, kColumnMask,
-     "WMatches"},
-    {1, 1, 3, KyFileListViewBase::SortDescending, IDS_FL_SIZE, LVCFMT_RIGHT, kColumnMask, "WSize"},
-    {1, 1, 4, KyFileListViewBase::SortAscending, IDS_FL_TYPE, LVCFMT_LEFT, kColumnMask, "WType"},
-    {1, 1, 5, KyFileListViewBase::SortDescending, IDS_FL_MODIFIED, LVCFMT_LEFT, kColumnMask,
-     "WTime"},
-    {0, 1, 6, KyFileListViewBase::SortDescending, IDS_FL_CREATED, LVCFMT_LEFT, kColumnMask,
-     "WCreationTime"},
-    {1, 1, 7, KyFileListViewBase::SortAscending, IDS_FL_ATTRIBUTES, LVCFMT_RIGHT, kColumnMask,
-     "WAttributes"},
+const KyFileListViewBase::ColumnInitInfo kColumns[FileListView::ColumnCount] = {
+    FileColumnInfo(FileColumn::Name, FileListView::Name, kColumnAlwaysShown, IDS_FL_NAME),
+    FileColumnInfo(FileColumn::InFolder, FileListView::InFolder, kColumnAlwaysShown,
+                   IDS_FL_IN_FOLDER),
+    ColumnInfo(1, kColumnAlwaysShown, -1, KyFileListViewBase::SortDescending, IDS_FL_MATCHES,
+               LVCFMT_RIGHT, "WMatches"),
+    FileColumnInfo(FileColumn::Size, FileListView::Size, kColumnMayHide, IDS_FL_SIZE),
+    FileColumnInfo(FileColumn::Type, FileListView::Type, kColumnMayHide, IDS_FL_TYPE),
+    FileColumnInfo(FileColumn::Modified, FileListView::Modified, kColumnMayHide, IDS_FL_MODIFIED),
+    FileColumnInfo(FileColumn::Created, FileListView::Created, kColumnMayHide, IDS_FL_CREATED),
+    FileColumnInfo(FileColumn::Attributes, FileListView::Attributes, kColumnMayHide,
+                   IDS_FL_ATTRIBUTES),
 };
 
 } // namespace
@@ -35,16 +31,7 @@ const KyFileListViewBase::ColumnInitInfo* FileListView::ColumnTable()
 // w: width of "x", n: of "0", i: a small icon, e: the extra.
 void FileListView::InitColumnWidths(int* widths, int availableWidth, int w, int n, int i, int e)
 {
-    const int attributeText = AttributesTextWidth(kColumns[Attributes].titleId);
-
-    widths[Name] = i + 20 * w + e;
-    widths[InFolder] = i + 40 * w + e;
+    FileColumnWidths(widths, w, n, i, e, IDS_FL_ATTRIBUTES);
     widths[Matches] = e + 4 * n + 6 * w;
-    widths[Size] = e + 4 * n + 6 * w;
-    widths[Type] = e + 15 * w;
-    widths[Modified] = e + 9 * w + 10 * n;
-    widths[Created] = e + 9 * w + 10 * n;
-    widths[Attributes] = 4 * w + e + attributeText;
-
-    SpreadSurplusWidth(widths, availableWidth, Name, InFolder, Type);
+    SpreadSurplusWidth(widths, availableWidth);
 }

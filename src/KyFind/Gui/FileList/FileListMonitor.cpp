@@ -1,23 +1,11 @@
-// FileListView's monitor timer: while a task runs the list grows to the
-// model's file count each second, without scrolling, and the row that was
-// last at the previous tick shows its growing match count.
+// FileListView's part of the list's growth on the monitor timer: the row
+// that was last at the previous tick shows its growing match count, and
+// the first rows make row 0 the current file when there is none.
 #include "KyFind/Gui/FileList/FileListView.h"
 
 #include "KyGui/Helpers/ListViewEx.h"
 
-// The reader may end while this tick reads the count: a task that was
-// still running gets one more tick for the rows it added last.
-void FileListView::OnMonitorTick()
-{
-    const bool running = m_finder != nullptr && m_finder->IsRunning();
-    const unsigned count = m_finder != nullptr ? m_finder->GetModel().GetFileCount() : 0;
-    if (count > 0)
-        FollowWatchedRow(count);
-    if (!running)
-        EnableMonitorTimer(false);
-}
-
-void FileListView::FollowWatchedRow(unsigned count)
+void FileListView::BeforeGrowing(int count, int shown)
 {
     Finder::Model& model = m_finder->GetModel();
     if (m_watchedRow >= 0) {
@@ -27,15 +15,17 @@ void FileListView::FollowWatchedRow(unsigned count)
             InvalidateMatchesCell(m_watchedRow);
         }
     }
-    CListCtrl& list = GetListCtrl();
-    if (static_cast<int>(count) == list.GetItemCount())
+    if (count == shown)
         return;
-    m_watchedRow = static_cast<int>(count) - 1;
+    m_watchedRow = count - 1;
     const FileRec* last = model.GetFile(m_watchedRow);
     m_watchedCount = last != nullptr ? last->GetMatchCount() : -1;
-    list.SetItemCountEx(static_cast<int>(count), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+void FileListView::AfterGrowing(int)
+{
     if (m_link->GetCurrentFile() < 0)
-        Kyvant::ListViewEx::SetCurSel(list, 0, false);
+        Kyvant::ListViewEx::SetCurSel(GetListCtrl(), 0, false);
 }
 
 void FileListView::InvalidateMatchesCell(int row)

@@ -1,6 +1,6 @@
 // FileListView's notifications: a selected row becomes the current file,
 // Enter and double clicks open it in the file view, clicks beside the rows
-// keep the current file selected, a column click sorts.
+// keep the current file selected.
 #include "KyFind/Gui/FileList/FileListView.h"
 
 #include "KyFind/Gui/FileList/FileListResource.h"
@@ -20,7 +20,7 @@ void FileListView::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
     const bool becameSelected = (change.uChanged & LVIF_STATE) &&
                                 (change.uNewState & LVIS_SELECTED) &&
                                 !(change.uOldState & LVIS_SELECTED);
-    if (m_sorting || change.iItem < 0 || !becameSelected || GetRecord(change.iItem) == nullptr)
+    if (m_rowsMoving || change.iItem < 0 || !becameSelected || GetRecord(change.iItem) == nullptr)
         return;
     RunReportingErrors([this, &change] { m_link->SetCurrentFile(change.iItem); });
 }
@@ -63,13 +63,6 @@ void FileListView::OnRightClickRow(NMHDR* pNMHDR, LRESULT* pResult)
     OnRightClick(pNMHDR, pResult);
     if (reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR)->iItem < 0)
         SelectCurrentFileRow();
-}
-
-void FileListView::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
-{
-    *pResult = 0;
-    const int column = GetColIDX(reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->iSubItem, false);
-    RunReportingErrors([this, column] { SortByColumn(column); });
 }
 
 // The row becomes the current file with its first match; the file view

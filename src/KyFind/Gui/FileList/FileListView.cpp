@@ -15,31 +15,22 @@ namespace {
 const DWORD kViewStyles = LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS;
 const int kNoImage = I_IMAGENONE;
 
-const FileListView::FileColumns kFileColumns = {
-    FileListView::Name,     FileListView::InFolder, FileListView::Size,      FileListView::Type,
-    FileListView::Modified, FileListView::Created,  FileListView::Attributes};
-
 } // namespace
 
 IMPLEMENT_DYNCREATE(FileListView, KyFileListViewBase)
 
 BEGIN_MESSAGE_MAP(FileListView, KyFileListViewBase)
-ON_NOTIFY_REFLECT(LVN_GETDISPINFO, OnGetDispInfo)
+ON_FILE_LIST_VIEW_MESSAGES(ID_FL_COLUMN_FIRST, ID_FL_COLUMN_LAST)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
 ON_NOTIFY_REFLECT(NM_RETURN, OnReturn)
 ON_NOTIFY_REFLECT(NM_DBLCLK, OnDoubleClickRow)
 ON_NOTIFY_REFLECT(NM_CLICK, OnClick)
 ON_NOTIFY_REFLECT(NM_RCLICK, OnRightClickRow)
-ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
-ON_COMMAND_RANGE(ID_FL_COLUMN_FIRST, ID_FL_COLUMN_LAST, OnHeaderCommand)
-ON_UPDATE_COMMAND_UI_RANGE(ID_FL_COLUMN_FIRST, ID_FL_COLUMN_LAST, OnUpdateHeaderCommand)
-ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 FileListView::FileListView()
-    : Base(ColumnTable(), ColumnCount, IDR_FL_HEADER_MENU, ID_FL_COLUMN_FIRST), m_finder(nullptr),
-      m_link(&m_ownLink), m_initialUpdated(false), m_sorting(false), m_watchedRow(-1),
-      m_watchedCount(-1)
+    : Base(ColumnTable(), ColumnCount, IDR_FL_HEADER_MENU, ID_FL_COLUMN_FIRST, kFileColumns),
+      m_link(&m_ownLink), m_initialUpdated(false), m_watchedRow(-1), m_watchedCount(-1)
 {
 }
 
@@ -112,7 +103,7 @@ void FileListView::FillDispInfo(LVITEMA& item)
         break;
     }
     default:
-        FillFileColumn(item, *record, column, kFileColumns);
+        FillFileColumn(item, *record, column);
         break;
     }
 }

@@ -8,35 +8,29 @@
 #include "KyFind/Gui/FileList/FileListLink.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Model/FinderModel.h"
-#include "FinderLink/ResultList/FileListViewBaseT.h"
+#include "FinderLink/ResultList/TaskFileListViewT.h"
 
 #include <afxwin.h>
 
-class FileListView : public Kyvant::FileListViewBaseT<Finder::Model::FileRec> {
+class FileListView : public Kyvant::TaskFileListViewT<Finder, Finder::Model::FileRec> {
     DECLARE_DYNCREATE(FileListView)
 
 public:
     using FileRec = Finder::Model::FileRec;
-    using Base = Kyvant::FileListViewBaseT<FileRec>;
+    using Base = Kyvant::TaskFileListViewT<Finder, FileRec>;
 
     // Column ids: the index into the column table.
     enum Column { Name, InFolder, Matches, Size, Type, Modified, Created, Attributes, ColumnCount };
+    static constexpr Kyvant::FileColumnIds kFileColumns = {Name,     InFolder, Size,      Type,
+                                                           Modified, Created,  Attributes};
 
     FileListView();
     ~FileListView() override;
 
-    // The finder whose model the rows show (null: none).
-    void SetFinder(Finder* finder) { m_finder = finder; }
-    Finder* GetFinder() const { return m_finder; }
     // The panes that follow the current file; null: the view's own record
     // of the current file's row.
     void SetLink(FileListLink* link) { m_link = link != nullptr ? link : &m_ownLink; }
     FileListLink& GetLink() const { return *m_link; }
-
-    // Sorts by the column: its first direction when it is not sorted, else
-    // the other one; selection, focus, the current file and the watched row
-    // follow their records.
-    void SortByColumn(int column);
 
     // The last row at the last tick (-1 none) and the match count seen for it.
     int GetWatchedRow() const { return m_watchedRow; }
@@ -55,6 +49,8 @@ public:
     // FileListViewBaseT
     Rows* GetRows() const override;
     void EraseRows(const RowIterators& rows, int& focusedRow) override;
+    // The current file and the watched row follow their records too.
+    void SortByColumn(int column) override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnInitialUpdate() override;
@@ -65,25 +61,21 @@ protected:
     afx_msg void OnDoubleClickRow(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnRightClickRow(NMHDR* pNMHDR, LRESULT* pResult);
-    afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
 private:
     void FillDispInfo(LVITEMA& item) override;
-    void OnMonitorTick() override;
-    void FollowWatchedRow(unsigned fileCount);
+    void BeforeGrowing(int count, int shown) override;
+    void AfterGrowing(int shownBefore) override;
+    void OnAllRowsErased() override;
+    void OnRowsErased(const std::vector<int>& removed) override;
     void InvalidateMatchesCell(int row);
     void ActivateRow(int row);
     void SelectCurrentFileRow();
-    void ClearSelectionAndFocus();
-    void RestoreAfterSort(const std::vector<const FileRec*>& selected, const FileRec* focused,
-                          const FileRec* current, const FileRec* watched);
 
-    Finder* m_finder;
     CurrentFileOnly m_ownLink;
     FileListLink* m_link;
     bool m_initialUpdated; // this view's part of the first initial update is done
-    bool m_sorting;        // selection changes are ignored while it is set
     int m_watchedRow;
     long long m_watchedCount; // -1: none seen
 };
