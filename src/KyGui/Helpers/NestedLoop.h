@@ -27,7 +27,10 @@ enum class Serving {
 // What a WM_QUIT waiting for the outer loop does to a nested loop's sleep.
 enum class QuitWaiting {
     kKeepsAwake, // it counts as a queued message: the loop only polls and never sleeps
-    kLetsSleep,  // the loop sleeps as though the queue were empty
+    // It is no message to serve: the loop goes on to its message wait as though the queue were
+    // empty (new input that the waiting quit keeps the serving from, a paint say, can end that
+    // wait at once with the message index).
+    kLetsSleep,
 };
 
 struct NestedLoopOptions {
@@ -62,7 +65,9 @@ public:
     // handles if a message waits, else sleeps until one of them is signalled, a message comes or
     // the time-out ends. Gives the wait's result as WaitForMultipleObjects or
     // MsgWaitForMultipleObjects do (WAIT_TIMEOUT from a poll that found nothing signalled).
-    // Without handles and time-out the sleep is WaitMessage's.
+    // Without handles and time-out the sleep is WaitMessage's. A round that serves the whole queue
+    // sleeps after it: a loop whose task may end in a served message looks at the task between
+    // Serve and Sleep, or serves one step a round.
     DWORD Round(const HANDLE* handles, DWORD count, DWORD timeoutMs = INFINITE)
     {
         if (Serve())
