@@ -101,8 +101,7 @@ KyReplaceGSubDialogPage::KyReplaceGSubDialogPage(const Kyvant::rc_ptr<Kyvant::Ap
       m_saving(false), m_settings(settings), m_db(Kyvant::ReplacePlanDB::Instance()),
       m_plan(StoredPlan(settings)), m_quiet(0), m_planMenu(IDR_KY_STORAGE_MENU),
       m_prologueBrowse(KyButtonEditorInvoker::kChooseFile),
-      m_ruleEditor(KyButtonEditorInvoker::kEditText), m_backups(0), m_binary(0), m_noConfirm(0),
-      m_verbose(0), m_lineMode(0), m_usePrologue(0)
+      m_ruleEditor(KyButtonEditorInvoker::kEditText)
 {
     if (!m_settings.empty()) {
         m_prologueHistory.reset(new Kyvant::RegMRUReader<ky_S>(m_settings, kPrologueHistoryList));
@@ -129,15 +128,15 @@ void KyReplaceGSubDialogPage::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_KY_REPLACE_PLAN_SAVE, m_planSave);
     DDX_Control(pDX, IDC_KY_REPLACE_RULE_EDITOR, m_ruleEditor);
     DDX_Control(pDX, IDC_KY_REPLACE_GRID, m_grid);
-    DDX_Check(pDX, IDC_KY_REPLACE_BACKUPS, m_backups);
+    DDX_Check(pDX, IDC_KY_REPLACE_BACKUPS, m_options.backups);
     DDX_CB_string_exact(pDX, IDC_KY_REPLACE_PLAN_NAMES, m_planName);
     DDV_string_MaxLength(pDX, m_planName, kMaxPlanName);
-    DDX_Check(pDX, IDC_KY_REPLACE_BINARY, m_binary);
-    DDX_Check(pDX, IDC_KY_REPLACE_NO_CONFIRM, m_noConfirm);
-    DDX_Check(pDX, IDC_KY_REPLACE_VERBOSE, m_verbose);
-    DDX_Check(pDX, IDC_KY_REPLACE_LINE_MODE, m_lineMode);
-    DDX_CB_string_exact(pDX, IDC_KY_REPLACE_PROLOGUE_FILE, m_prologueFile);
-    DDX_Check(pDX, IDC_KY_REPLACE_PROLOGUE, m_usePrologue);
+    DDX_Check(pDX, IDC_KY_REPLACE_BINARY, m_options.binary);
+    DDX_Check(pDX, IDC_KY_REPLACE_NO_CONFIRM, m_options.noConfirm);
+    DDX_Check(pDX, IDC_KY_REPLACE_VERBOSE, m_options.verbose);
+    DDX_Check(pDX, IDC_KY_REPLACE_LINE_MODE, m_options.lineMode);
+    DDX_CB_string_exact(pDX, IDC_KY_REPLACE_PROLOGUE_FILE, m_options.prologueFile);
+    DDX_Check(pDX, IDC_KY_REPLACE_PROLOGUE, m_options.usePrologue);
     if (pDX->m_bSaveAndValidate)
         ValidateRules(*pDX);
 }
@@ -170,22 +169,11 @@ void KyReplaceGSubDialogPage::ValidateRules(CDataExchange& dx)
 
 Kyvant::ReplacePlan KyReplaceGSubDialogPage::BuildPlan()
 {
-    if (m_hWnd != nullptr) {
-        m_backups = Checked(*this, IDC_KY_REPLACE_BACKUPS);
-        m_binary = Checked(*this, IDC_KY_REPLACE_BINARY);
-        m_lineMode = Checked(*this, IDC_KY_REPLACE_LINE_MODE);
-        m_noConfirm = Checked(*this, IDC_KY_REPLACE_NO_CONFIRM);
-        m_verbose = Checked(*this, IDC_KY_REPLACE_VERBOSE);
-        m_usePrologue = Checked(*this, IDC_KY_REPLACE_PROLOGUE);
-        CString file;
-        m_prologueFileCombo.GetWindowText(file);
-        m_prologueFile = static_cast<LPCSTR>(file);
-    }
+    if (m_hWnd != nullptr)
+        m_options.ReadControls(*this, m_prologueFileCombo);
     const Kyvant::ReplaceRuleVector rules =
         m_grid.m_hWnd != nullptr ? m_grid.GetRules() : m_plan.Rules();
-    return Kyvant::ReplacePlan(rules, m_backups != 0, m_binary != 0, m_lineMode != 0,
-                               m_noConfirm != 0, m_verbose != 0, m_usePrologue != 0, m_prologueFile,
-                               m_quickScript, false);
+    return m_options.WithRules(rules);
 }
 
 void KyReplaceGSubDialogPage::UpdateArgv(const ArgSink& argv)
@@ -195,7 +183,7 @@ void KyReplaceGSubDialogPage::UpdateArgv(const ArgSink& argv)
         m_plan.StoreAsCmdArgs(argv);
     else
         argv.append(ky_S("-R") += m_planName.c_str());
-    if (m_saving && m_noConfirm == 0)
+    if (m_saving && m_options.noConfirm == 0)
         argv.append(ky_S("-N"));
     argv.append(KyGuiApp::GetPureShellArgSep());
 }
@@ -210,7 +198,7 @@ void KyReplaceGSubDialogPage::SaveState()
     m_plan.StoreContents(stored);
     Kyvant::WriteRegistryString(key, kConfigValue, stored);
     if (m_prologueHistoryWriter)
-        m_prologueHistoryWriter->Add(ky_S(m_prologueFile));
+        m_prologueHistoryWriter->Add(ky_S(m_options.prologueFile));
 }
 
 bool KyReplaceGSubDialogPage::AllowOK()
@@ -293,24 +281,9 @@ void KyReplaceGSubDialogPage::SetDirty(bool dirty)
 
 void KyReplaceGSubDialogPage::ShowOptions(const Kyvant::ReplacePlan& plan)
 {
-    m_backups = plan.m_backups ? 1 : 0;
-    m_binary = plan.m_binary ? 1 : 0;
-    m_lineMode = plan.m_lineMode ? 1 : 0;
-    m_noConfirm = plan.m_noConfirm ? 1 : 0;
-    m_verbose = plan.m_verbose ? 1 : 0;
-    m_usePrologue = plan.m_usePrologue ? 1 : 0;
-    m_prologueFile = plan.m_prologueFile;
-    m_quickScript = plan.m_prologueText;
-    if (m_hWnd == nullptr)
-        return;
-    const struct {
-        int id;
-        int value;
-    } boxes[] = {{IDC_KY_REPLACE_BACKUPS, m_backups},    {IDC_KY_REPLACE_BINARY, m_binary},
-                 {IDC_KY_REPLACE_LINE_MODE, m_lineMode}, {IDC_KY_REPLACE_NO_CONFIRM, m_noConfirm},
-                 {IDC_KY_REPLACE_VERBOSE, m_verbose},    {IDC_KY_REPLACE_PROLOGUE, m_usePrologue}};
-    for (const auto& box : boxes)
-        CheckDlgButton(box.id, box.value != 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_options = Kyvant::ReplacePlanOptions(plan);
+    if (m_hWnd != nullptr)
+        m_options.ShowBoxes(*this);
 }
 
 void KyReplaceGSubDialogPage::ShowPrologueFile()
@@ -318,7 +291,7 @@ void KyReplaceGSubDialogPage::ShowPrologueFile()
     if (m_prologueFileCombo.m_hWnd == nullptr)
         return;
     ++m_quiet;
-    Kyvant::ComboBoxEx::SetCurSelExact(m_prologueFileCombo, m_prologueFile.c_str());
+    Kyvant::ComboBoxEx::SetCurSelExact(m_prologueFileCombo, m_options.prologueFile.c_str());
     --m_quiet;
 }
 
@@ -366,7 +339,8 @@ void KyReplaceGSubDialogPage::UpdatePrologueControls()
     m_prologueFileCombo.EnableWindow(enable);
     m_prologueBrowse.EnableWindow(enable);
     m_quickScriptButton.EnableWindow(enable);
-    const UINT caption = m_quickScript.empty() ? IDS_KY_REPLACE_QUICK : IDS_KY_REPLACE_QUICK_SET;
+    const UINT caption =
+        m_options.quickScript.empty() ? IDS_KY_REPLACE_QUICK : IDS_KY_REPLACE_QUICK_SET;
     m_quickScriptButton.SetWindowText(Kyvant::ReplaceText::Load(caption).c_str());
 }
 

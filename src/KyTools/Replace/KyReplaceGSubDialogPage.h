@@ -18,6 +18,7 @@
 #include "KyTools/KyToolsExport.h"
 #include "KyTools/Replace/GridHeaderTips.h"
 #include "KyTools/Replace/KyReplaceGPatternListBox.h"
+#include "KyTools/Replace/ReplacePlanOptions.h"
 
 #include <afxwin.h>
 
@@ -105,8 +106,12 @@ private:
     bool m_saving;
     Kyvant::RegKey m_settings;
     Kyvant::ReplacePlanDB& m_db;
+    // The current plan: the one last built for the arguments (BuildPlan) or
+    // last shown (ShowPlan, a new document); records and "Config" take it.
     Kyvant::ReplacePlan m_plan;
-    Kyvant::ky_S m_quickScript;
+    // The one owner of the parts besides the rules while they are edited:
+    // filled from a plan by ShowOptions, read back into one by BuildPlan.
+    Kyvant::ReplacePlanOptions m_options;
     Kyvant::GridHeaderTips m_headerTips;
     std::unique_ptr<Kyvant::RegMRUReader<Kyvant::ky_S>> m_prologueHistory;
     std::unique_ptr<Kyvant::RegMRUWriter<Kyvant::ky_S>> m_prologueHistoryWriter;
@@ -129,12 +134,5 @@ private:
     KyButtonEditorInvoker m_ruleEditor;
     KyReplaceGPatternListBox m_grid;
 
-    int m_backups;
     Kyvant::ky_I m_planName;
-    int m_binary;
-    int m_noConfirm;
-    int m_verbose;
-    int m_lineMode;
-    Kyvant::ky_F m_prologueFile;
-    int m_usePrologue;
 };

@@ -44,9 +44,9 @@ void KyReplaceGSubDialogPage::OnQuickScriptClicked()
         SendMessage(KyButtonEditorInvoker::kInvokeMessage, IDC_KY_REPLACE_QUICK_SCRIPT, 0);
         return;
     }
-    if (m_quickScript.empty())
+    if (m_options.quickScript.empty())
         return;
-    m_quickScript.clear();
+    m_options.quickScript.clear();
     SetDirty(true);
     UpdatePrologueControls();
 }
@@ -81,7 +81,7 @@ void KyReplaceGSubDialogPage::BrowsePrologueFile()
     if (!Kyvant::Shell::BrowseFile(true, path, filter.c_str(), nullptr, nullptr, nullptr,
                                    kPrologueFileFlags, nullptr, this))
         return;
-    m_prologueFile = path;
+    m_options.prologueFile = path;
     ShowPrologueFile();
     SetDirty(true);
 }
@@ -90,12 +90,12 @@ void KyReplaceGSubDialogPage::EditQuickScript()
 {
     QuickScriptEditor editor(m_quickScriptButton,
                              Kyvant::ReplaceText::Load(IDS_KY_REPLACE_QUICK_EDITOR), this);
-    editor.LoadContents(Kyvant::ReplaceText::ToEditLines(m_quickScript), FALSE);
+    editor.LoadContents(Kyvant::ReplaceText::ToEditLines(m_options.quickScript), FALSE);
     if (editor.DoModal() != IDOK)
         return;
     Kyvant::ky_S edited;
     editor.StoreContents(edited, false, nullptr, 0, FALSE);
-    m_quickScript = Kyvant::ReplaceText::FromEditLines(edited);
+    m_options.quickScript = Kyvant::ReplaceText::FromEditLines(edited);
     SetDirty(true);
     UpdatePrologueControls();
 }

@@ -162,7 +162,7 @@ TEST_F(FindTaskTest, StartFailuresAreShownAndLeaveNothingBehind)
 
     SetVariable(kSwitchesVariable, "exit-before-ask");
     EXPECT_FALSE(RunTask(Accept(args)));
-    EXPECT_EQ(std::vector<std::string>{FindTask::kFinderEndedError}, theApp.m_boxes);
+    EXPECT_EQ(std::vector<std::string>{FindTask::kToolEndedError}, theApp.m_boxes);
     EXPECT_FALSE(PrefixVariableSet());
     EXPECT_EQ(nullptr, finder.GetCurrentJob());
     SetVariable(kSwitchesVariable, "");
@@ -176,7 +176,7 @@ TEST_F(FindTaskTest, StartFailuresAreShownAndLeaveNothingBehind)
         ASSERT_TRUE(hidden.Moved());
         EXPECT_FALSE(RunTask(Accept(args)));
     }
-    EXPECT_EQ(std::vector<std::string>{FindTask::kFinderMissingError}, theApp.m_boxes);
+    EXPECT_EQ(std::vector<std::string>{FindTask::kToolMissingError}, theApp.m_boxes);
     EXPECT_FALSE(PrefixVariableSet());
     EXPECT_TRUE(theApp.GetConProcess().empty());
     ASSERT_TRUE(RunTask(Accept(args)));

@@ -1,5 +1,5 @@
-// CKyDirGDoc: the Finder made on the first New, tasks started by the later
-// ones, the listing discarded with the contents.
+// CKyDirGDoc: the Finder made on the first New over the list view, tasks
+// started by the later ones.
 #include "KyDir/Gui/Document/KyDirGDoc.h"
 
 #include "KyDir/Gui/App/KyDirGApp.h"
@@ -8,7 +8,7 @@
 
 IMPLEMENT_DYNCREATE(CKyDirGDoc, CDocument)
 
-CKyDirGDoc::CKyDirGDoc() : m_listView(nullptr), m_closing(false) {}
+CKyDirGDoc::CKyDirGDoc() : m_listView(nullptr) {}
 
 CKyDirGDoc::~CKyDirGDoc() {}
 
@@ -22,47 +22,22 @@ FileListView* CKyDirGDoc::FindListView() const
     return nullptr;
 }
 
-BOOL CKyDirGDoc::OnNewDocument()
+void CKyDirGDoc::MakeController()
 {
-    if (m_finder && m_finder->IsStarting()) {
-        MessageBeep(0); // asked for from the message loop of a task's start
-        return FALSE;
+    m_listView = FindListView();
+    m_finder.reset(new Finder(m_listView));
+    if (m_listView != nullptr) {
+        m_listView->SetFinder(m_finder.get());
+        // The frame around the list shows the controller's status.
+        CWnd* frame = m_listView->GetParentFrame();
+        if (StatusTarget* target = dynamic_cast<StatusTarget*>(frame))
+            m_finder->SetStatusSink([target](UINT id, bool now) { target->SetStatus(id, now); });
     }
-    CWaitCursor wait;
-    if (!CDocument::OnNewDocument())
-        return FALSE;
-    if (!m_finder) {
-        m_listView = FindListView();
-        m_finder.reset(new Finder(m_listView));
-        if (m_listView != nullptr) {
-            m_listView->SetFinder(m_finder.get());
-            // The frame around the list shows the controller's status.
-            CWnd* frame = m_listView->GetParentFrame();
-            if (StatusTarget* target = dynamic_cast<StatusTarget*>(frame))
-                m_finder->SetStatusSink(
-                    [target](UINT id, bool now) { target->SetStatus(id, now); });
-        }
-    }
+}
+
+// Once the program has started.
+BOOL CKyDirGDoc::StartTask()
+{
     SetModifiedFlag(TRUE);
     return CKyDirGApp::Instance().IsStarted() ? m_finder->Start() : TRUE;
-}
-
-void CKyDirGDoc::DeleteContents()
-{
-    if (!m_closing && m_finder)
-        m_finder->Discard();
-    CDocument::DeleteContents();
-}
-
-void CKyDirGDoc::OnCloseDocument()
-{
-    m_closing = true;
-    CDocument::OnCloseDocument();
-}
-
-BOOL CKyDirGDoc::SaveModified()
-{
-    if (m_finder)
-        m_finder->Stop();
-    return TRUE;
 }

@@ -3,10 +3,10 @@
 // items, and the count pane with its number grouped as the locale says.
 #include "KyDir/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/StatusPanes.h"
 #include "KyDir/Gui/FileList/FileListView.h"
 #include "KyDir/Gui/Finder/Finder.h"
 #include "KyDir/Gui/Frame/FrameResource.h"
-#include "KyGui/Helpers/WndEx.h"
 
 #include <afxpriv.h>
 
@@ -17,10 +17,8 @@ namespace {
 
 const UINT_PTR kStatusTimerId = 1;
 const UINT kStatusDelayMs = 200;
-// While a box or dialog is up the program is never idle: the count pane is
-// brought up to date on this timer instead.
-const UINT_PTR kModalPanesTimerId = 2;
-const UINT kModalPanesMs = 1000;
+// The count pane is brought up to date on FinderLink's modal-panes timer,
+// also while a box of the Dir program's texts waits for the user.
 
 // The digits with the locale's thousands separator every group of digits
 // from the right.
@@ -76,23 +74,8 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimerId)
         ShowStatus();
-    else if (nIDEvent == kModalPanesTimerId)
-        UpdatePanesWhileModal();
-    else
+    else if (!Kyvant::FinderLink::OnModalPanesTimer(*this, m_statusBar, nIDEvent))
         CFrameWnd::OnTimer(nIDEvent);
-}
-
-void CMainFrame::StartModalPanesTimer()
-{
-    SetTimer(kModalPanesTimerId, kModalPanesMs, nullptr);
-}
-
-// The count pane shows what its update handler gives, also while a box of
-// the Dir program's texts waits for the user.
-void CMainFrame::UpdatePanesWhileModal()
-{
-    if (InModalState() && m_statusBar.GetSafeHwnd())
-        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 void CMainFrame::ShowStatus()
@@ -102,13 +85,7 @@ void CMainFrame::ShowStatus()
         m_statusTimer = false;
     }
     SetMessageText(AFX_IDS_IDLEMESSAGE);
-    if (m_statusId == IDS_STATUS_WORKING && !m_workingCursor) {
-        m_workingCursor = true;
-        Kyvant::WndEx::SendSetCursorMessage();
-    } else if (m_statusId == AFX_IDS_IDLEMESSAGE && m_workingCursor) {
-        m_workingCursor = false;
-        Kyvant::WndEx::SendSetCursorMessage();
-    }
+    Kyvant::FinderLink::FollowWorkingCursor(m_workingCursor, m_statusId, IDS_STATUS_WORKING);
 }
 
 // The idle text tells the selected items.

@@ -10,6 +10,9 @@
 #include "KyDir/Gui/Frame/FrameResource.h"
 #include "KyDir/Gui/Task/DirJob.h"
 #include "KyDir/Gui/Task/TaskLink.h"
+#include "FinderLink/Frame/FrameBars.h"
+#include "FinderLink/Frame/FrameWindow.h"
+#include "FinderLink/Frame/StatusPanes.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "FinderLink/Texts/ToolTextBoxes.h"
 #include "KyGui/Helpers/UserEx.h"
@@ -28,10 +31,6 @@ namespace {
 
 const char kPlacementSubkey[] = "Window";
 const char kColumnsSubkey[] = "Window\\FileListPane";
-// What the placement keeps of a move while the frame must stay unseen.
-const UINT kKeptWhileHidden = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                              SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOREDRAW;
-
 const UINT kIndicators[] = {ID_SEPARATOR, ID_KY_INDEXING_SERVICE_MESSAGE, ID_INDICATOR_COUNT};
 
 } // namespace
@@ -94,13 +93,7 @@ FileListView* CMainFrame::GetListView() const
 // The title is the frame's own; themed windows draw no client edge.
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
-        return FALSE;
-    cs.lpszClass = AfxRegisterWndClass(0, nullptr, nullptr, AfxGetApp()->LoadIcon(IDR_MAINFRAME));
-    cs.style &= ~FWS_ADDTOTITLE;
-    if (Kyvant::UserEx::IsAppThemed())
-        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
-    return TRUE;
+    return Kyvant::FinderLink::PrepareFrameWindow(*this, cs, 0, IDR_MAINFRAME);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -109,19 +102,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateBars())
         return -1;
-    StartModalPanesTimer();
+    Kyvant::FinderLink::StartModalPanesTimer(*this);
     return 0;
 }
 
 bool CMainFrame::CreateBars()
 {
-    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
-                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                            CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !m_toolBar.LoadToolBar(IDR_MAINFRAME))
-        return false;
-    if (!m_reBar.Create(this, RBS_BANDBORDERS) ||
-        !m_reBar.AddBar(&m_toolBar, nullptr, nullptr, RBBS_NOGRIPPER | RBBS_FIXEDBMP))
+    if (!Kyvant::FinderLink::CreateToolBar(*this, m_toolBar, IDR_MAINFRAME) ||
+        !Kyvant::FinderLink::CreateReBar(*this, m_reBar, m_toolBar))
         return false;
     if (!m_statusBar.Create(this) ||
         !m_statusBar.SetIndicators(kIndicators, sizeof kIndicators / sizeof kIndicators[0]))
@@ -269,12 +257,8 @@ LRESULT CMainFrame::OnEndSession(WPARAM wParam, LPARAM)
 // Until it has its saved place the frame stays hidden and undrawn.
 LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
 {
-    if (!m_placementRestored) {
-        WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
-        position.flags |= SWP_HIDEWINDOW | SWP_NOREDRAW;
-        position.flags &= kKeptWhileHidden;
-        position.flags &= ~SWP_SHOWWINDOW;
-    }
+    if (!m_placementRestored)
+        Kyvant::FinderLink::KeepHidden(*reinterpret_cast<WINDOWPOS*>(lParam));
     return Default();
 }
 
@@ -296,8 +280,5 @@ BOOL CMainFrame::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CMainFrame::OnStatusBarClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    const NMMOUSE& click = *reinterpret_cast<const NMMOUSE*>(pNMHDR);
-    const int pane = static_cast<int>(click.dwItemSpec);
-    if (pane == m_statusBar.CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE))
-        SendMessage(WM_COMMAND, ID_KY_INDEXING_SERVICE_MESSAGE);
+    Kyvant::FinderLink::ForwardIndexingServiceClick(*this, m_statusBar, *pNMHDR);
 }

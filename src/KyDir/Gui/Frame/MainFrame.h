@@ -81,8 +81,6 @@ protected:
 private:
     bool CreateBars();
     void ShowStatus();
-    void StartModalPanesTimer();
-    void UpdatePanesWhileModal();
     void FollowSelection(int selected);
     bool HasResultsAndIdle() const;
     void AnswerDialogRequest();

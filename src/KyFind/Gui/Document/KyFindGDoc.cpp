@@ -1,4 +1,4 @@
-// The Find document: its task controller, new tasks, discarding and closing.
+// The Find document: its task controller bound to the panes, and new tasks.
 #include "KyFind/Gui/Document/KyFindGDoc.h"
 
 #include "KyFind/Gui/App/KyFindGApp.h"
@@ -7,7 +7,7 @@
 
 IMPLEMENT_DYNCREATE(CKyFindGDoc, CDocument)
 
-CKyFindGDoc::CKyFindGDoc() : m_closing(false), m_fileList(nullptr) {}
+CKyFindGDoc::CKyFindGDoc() : m_fileList(nullptr) {}
 
 CKyFindGDoc::~CKyFindGDoc() {}
 
@@ -30,26 +30,22 @@ CMainFrame* CKyFindGDoc::Frame() const
     return view ? dynamic_cast<CMainFrame*>(view->GetParentFrame()) : nullptr;
 }
 
-BOOL CKyFindGDoc::OnNewDocument()
+void CKyFindGDoc::MakeController()
 {
-    if (m_finder && m_finder->IsStarting()) {
-        MessageBeep(0); // asked for from the message loop of a task's start
-        return FALSE;
+    FindViews();
+    CMainFrame* frame = Frame();
+    m_finder.reset(new Finder(m_fileList, frame ? frame->GetResultPanes() : nullptr));
+    if (m_fileList)
+        m_fileList->SetFinder(m_finder.get());
+    if (frame) {
+        frame->BindFinder(*m_finder);
+        frame->BindPanes();
     }
-    CWaitCursor wait;
-    if (!CDocument::OnNewDocument())
-        return FALSE;
-    if (!m_finder) {
-        FindViews();
-        CMainFrame* frame = Frame();
-        m_finder.reset(new Finder(m_fileList, frame ? frame->GetResultPanes() : nullptr));
-        if (m_fileList)
-            m_fileList->SetFinder(m_finder.get());
-        if (frame) {
-            frame->BindFinder(*m_finder);
-            frame->BindPanes();
-        }
-    }
+}
+
+// Once the program is interactive; the frame hears how the start went.
+BOOL CKyFindGDoc::StartTask()
+{
     if (!CKyFindGApp::Instance().IsInteractive())
         return TRUE;
     CMainFrame* frame = Frame();
@@ -57,24 +53,4 @@ BOOL CKyFindGDoc::OnNewDocument()
     if (frame)
         frame->OnTaskStarted(running);
     return running;
-}
-
-void CKyFindGDoc::DeleteContents()
-{
-    if (m_finder && !m_closing)
-        m_finder->Discard();
-    CDocument::DeleteContents();
-}
-
-void CKyFindGDoc::OnCloseDocument()
-{
-    m_closing = true;
-    CDocument::OnCloseDocument();
-}
-
-BOOL CKyFindGDoc::SaveModified()
-{
-    if (m_finder)
-        m_finder->Stop();
-    return TRUE;
 }

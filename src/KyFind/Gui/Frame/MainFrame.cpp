@@ -2,6 +2,10 @@
 // map.
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/FrameBars.h"
+#include "FinderLink/Frame/FrameWindow.h"
+#include "FinderLink/Frame/StatusPanes.h"
+#include "FinderLink/Frame/TabSizeBox.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/Editor/IdePresence.h"
@@ -23,7 +27,6 @@ namespace {
 const UINT kIndicators[] = {ID_SEPARATOR, 54025, ID_KYFINDG_CARET_PANE, ID_KYFINDG_MATCH_PANE};
 const int kMatchPaneIndex = 3;
 const UINT kDialogBarId = 0xE805;
-const UINT kReBarId = 0xE804;
 const int kPaneCount = 3;
 const CSize kInitialPaneSize(100, 100);
 const int kMinTabSize = 1;
@@ -73,11 +76,7 @@ ON_UPDATE_COMMAND_UI(ID_KYFINDG_CARET_PANE, OnUpdateCaretPane)
 ON_UPDATE_COMMAND_UI(IDC_KYFINDG_TAB_SIZE, OnUpdateAlways)
 ON_NOTIFY(TBN_DROPDOWN, AFX_IDW_TOOLBAR, OnIdeDropDown)
 ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
-ON_CBN_SELENDOK(IDC_KYFINDG_TAB_SIZE, OnTabSizeSelEndOk)
-ON_CONTROL(CBN_SELENDCANCEL, IDC_KYFINDG_TAB_SIZE, OnTabSizeSelEndCancel)
-ON_NOTIFY(CBEN_ENDEDITA, IDC_KYFINDG_TAB_SIZE, OnTabSizeEndEdit)
-ON_COMMAND(IDOK, OnBarOk)
-ON_COMMAND(IDCANCEL, OnBarCancel)
+KYVANT_TAB_SIZE_BOX_MESSAGES(IDC_KYFINDG_TAB_SIZE)
 ON_COMMAND(54025, OnIndexingServicePane)
 ON_COMMAND_RANGE(ID_KYFINDG_NEXT_MATCH, ID_KYFINDG_SINGLE_KEY_BROWSE, OnNavigate)
 ON_UPDATE_COMMAND_UI_RANGE(ID_KYFINDG_NEXT_MATCH, ID_KYFINDG_SINGLE_KEY_BROWSE, OnUpdateNavigate)
@@ -104,14 +103,7 @@ CMainFrame::~CMainFrame() {}
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
-        return FALSE;
-    cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, nullptr, nullptr,
-                                       AfxGetApp()->LoadIcon(IDR_KYFINDG_MAINFRAME));
-    cs.style &= ~FWS_ADDTOTITLE;
-    if (Kyvant::UserEx::IsAppThemed())
-        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
-    return TRUE;
+    return Kyvant::FinderLink::PrepareFrameWindow(*this, cs, CS_DBLCLKS, IDR_KYFINDG_MAINFRAME);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -120,7 +112,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreateBars() || !CreateStatusBar())
         return -1;
-    StartModalPanesTimer();
+    Kyvant::FinderLink::StartModalPanesTimer(*this);
     m_paneKeys = LoadAcceleratorsA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_KYFINDG_PANE_KEYS));
     m_editor.Load(KyGuiApp::Instance().GetRegKey().get());
     return 0;
@@ -128,10 +120,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 bool CMainFrame::CreateBars()
 {
-    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
-                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                            CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !m_toolBar.LoadToolBar(IDR_KYFINDG_MAINFRAME))
+    if (!Kyvant::FinderLink::CreateToolBar(*this, m_toolBar, IDR_KYFINDG_MAINFRAME))
         return false;
     const Kyvant::FindEditor::IdePresence& ide = Kyvant::FindEditor::GetIdePresence();
     if (ide.vsNetPresent() && ide.vcPresent()) {
@@ -143,14 +132,8 @@ bool CMainFrame::CreateBars()
         !m_tabSize.SubclassDlgItem(IDC_KYFINDG_TAB_SIZE, &m_dialogBar))
         return false;
     FillTabSizeCombo();
-    CString label;
-    label.LoadString(IDS_KYFINDG_TAB_SIZE);
-    const UINT bandStyle = RBBS_NOGRIPPER | RBBS_FIXEDBMP;
-    return m_reBar.Create(this, RBS_BANDBORDERS,
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
-                          kReBarId) &&
-           m_reBar.AddBar(&m_toolBar, nullptr, nullptr, bandStyle) &&
-           m_reBar.AddBar(&m_dialogBar, label, nullptr, bandStyle);
+    return Kyvant::FinderLink::CreateReBar(*this, m_reBar, m_toolBar, &m_dialogBar,
+                                           IDS_KYFINDG_TAB_SIZE);
 }
 
 bool CMainFrame::CreateStatusBar()
@@ -172,14 +155,7 @@ bool CMainFrame::CreateStatusBar()
 
 void CMainFrame::FillTabSizeCombo()
 {
-    for (int size = kMinTabSize; size <= kMaxTabSize; ++size) {
-        const std::string text = std::to_string(size);
-        COMBOBOXEXITEMA item = {};
-        item.mask = CBEIF_TEXT;
-        item.iItem = size - kMinTabSize;
-        item.pszText = const_cast<char*>(text.c_str());
-        m_tabSize.InsertItem(&item);
-    }
+    Kyvant::FinderLink::FillTabSizeBox(m_tabSize, kMinTabSize, kMaxTabSize);
     ShowTabSize();
 }
 

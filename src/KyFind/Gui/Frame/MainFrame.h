@@ -154,9 +154,6 @@ private:
     bool CreateStatusBar();
     void FillTabSizeCombo();
     void ShowStatusText();
-    void StartModalPanesTimer();
-    void UpdatePanesWhileModal();
-    void UpdateWorkingCursor();
     void AnswerTaskDialog();
     bool TabSizeHasFocus() const;
     bool HasFiles() const;

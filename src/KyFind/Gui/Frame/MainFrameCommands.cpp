@@ -3,6 +3,7 @@
 // goes through (nothing while a task stops, notices ended, errors shown).
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/TabSizeBox.h"
 #include "KyFind/Gui/Coordinator/ViewCoordinator.h"
 #include "KyFind/Gui/Editor/EditorLaunch.h"
 #include "KyFind/Gui/Editor/EditorOptionsDlg.h"
@@ -327,9 +328,7 @@ void CMainFrame::OnIndexingServicePane()
 
 bool CMainFrame::TabSizeHasFocus() const
 {
-    const HWND focus = ::GetFocus();
-    return focus && m_tabSize.GetSafeHwnd() &&
-           (focus == m_tabSize.m_hWnd || ::IsChild(m_tabSize.m_hWnd, focus));
+    return Kyvant::FinderLink::HasFocusWithin(m_tabSize);
 }
 
 void CMainFrame::OnTabSizeSelEndOk()

@@ -2,6 +2,7 @@
 // closing and the end of the session.
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/FrameWindow.h"
 #include "KyFind/Gui/FileList/FileListView.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/MatchList/FileMatchListView.h"
@@ -31,10 +32,6 @@ const MatchColumnValue kMatchColumnValues[] = {
     {FileMatchListView::TextColumn, "WLineText"},
     {FileMatchListView::LineColumn, "WLineNo"},
 };
-// The window's flags kept until the layout is restored: it must not be seen
-// before it has its saved size.
-const UINT kKeptWhileHidden =
-    SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 Kyvant::RegKey PaneKey(const char* path)
 {
@@ -126,7 +123,7 @@ LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
 {
     WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lParam);
     if (!m_layoutRestored && pos)
-        pos->flags = (pos->flags & kKeptWhileHidden) | SWP_HIDEWINDOW | SWP_NOREDRAW;
+        Kyvant::FinderLink::KeepHidden(*pos);
     return Default();
 }
 

@@ -3,22 +3,20 @@
 // inside the result panes.
 #include "KyFind/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/StatusPanes.h"
 #include "KyFind/Gui/Editor/IdePresence.h"
 #include "KyFind/Gui/Finder/Finder.h"
 #include "KyFind/Gui/Frame/FrameResource.h"
 #include "KyFind/Gui/Frame/MatchStatus.h"
 #include "KyFind/Gui/Model/FinderModel.h"
 #include "KyFind/Gui/TextView/FileTextView.h"
-#include "KyGui/Helpers/WndEx.h"
 
 namespace {
 
 const UINT_PTR kStatusTimer = 1;
 const UINT kStatusDelayMs = 200;
-// While a box or dialog is up the program is never idle: its panes are
-// brought up to date on this timer instead.
-const UINT_PTR kModalPanesTimer = 2;
-const UINT kModalPanesMs = 1000;
+// The panes are brought up to date on FinderLink's modal-panes timer, also
+// while a box of the finder's texts or of an error waits for the user.
 
 // An edit inside a pane (a row being renamed) takes its keys itself.
 bool IsEdit(HWND window)
@@ -78,23 +76,8 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kStatusTimer)
         ShowStatusText();
-    else if (nIDEvent == kModalPanesTimer)
-        UpdatePanesWhileModal();
-    else
+    else if (!Kyvant::FinderLink::OnModalPanesTimer(*this, m_statusBar, nIDEvent))
         CFrameWnd::OnTimer(nIDEvent);
-}
-
-void CMainFrame::StartModalPanesTimer()
-{
-    SetTimer(kModalPanesTimer, kModalPanesMs, nullptr);
-}
-
-// The panes show what their update handlers give, also while a box of the
-// finder's texts or of an error waits for the user.
-void CMainFrame::UpdatePanesWhileModal()
-{
-    if (InModalState() && m_statusBar.GetSafeHwnd())
-        m_statusBar.OnUpdateCmdUI(this, FALSE);
 }
 
 // The message pane shows the idle message, which GetMessageString turns
@@ -111,18 +94,7 @@ void CMainFrame::ShowStatusText()
         m_statusBar.SetPaneText(0, text);
         m_statusBar.UpdateWindow();
     }
-    UpdateWorkingCursor();
-}
-
-void CMainFrame::UpdateWorkingCursor()
-{
-    if (m_statusId == IDS_KYFINDG_WORKING && !m_workingCursorShown) {
-        m_workingCursorShown = true;
-        Kyvant::WndEx::SendSetCursorMessage();
-    } else if (m_statusId == AFX_IDS_IDLEMESSAGE && m_workingCursorShown) {
-        m_workingCursorShown = false;
-        Kyvant::WndEx::SendSetCursorMessage();
-    }
+    Kyvant::FinderLink::FollowWorkingCursor(m_workingCursorShown, m_statusId, IDS_KYFINDG_WORKING);
 }
 
 void CMainFrame::GetMessageString(UINT nID, CString& rMessage) const

@@ -2,6 +2,10 @@
 // session, cursors, the swallowing of commands while a stop runs.
 #include "KyReplace/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/FrameBars.h"
+#include "FinderLink/Frame/FrameWindow.h"
+#include "FinderLink/Frame/StatusPanes.h"
+#include "FinderLink/Frame/TabSizeBox.h"
 #include "KyGui/Helpers/UserEx.h"
 #include "KyGui/Helpers/WndEx.h"
 #include "KyGuiTool/App/AppResource.h"
@@ -14,10 +18,6 @@
 #include <afxpriv.h>
 
 namespace {
-
-// What the placement keeps of a move while the frame must stay unseen.
-const UINT kKeptWhileHidden = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE |
-                              SWP_FRAMECHANGED | SWP_HIDEWINDOW | SWP_NOREDRAW;
 
 const UINT kIndicators[] = {ID_SEPARATOR, ID_KY_INDEXING_SERVICE_MESSAGE};
 const int kMessagePane = 0;
@@ -38,11 +38,7 @@ ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_WM_QUERYENDSESSION()
 ON_MESSAGE(WM_ENDSESSION, OnEndSession)
-ON_CBN_SELENDOK(IDC_TAB_SIZE_COMBO, OnTabSizeSelEndOk)
-ON_CONTROL(CBN_SELENDCANCEL, IDC_TAB_SIZE_COMBO, OnTabSizeSelEndCancel)
-ON_NOTIFY(CBEN_ENDEDITA, IDC_TAB_SIZE_COMBO, OnTabSizeEndEdit)
-ON_COMMAND(IDOK, OnBarOk)
-ON_COMMAND(IDCANCEL, OnBarCancel)
+KYVANT_TAB_SIZE_BOX_MESSAGES(IDC_TAB_SIZE_COMBO)
 ON_MESSAGE(kResyncTabSizeMessage, OnResyncTabSize)
 ON_NOTIFY(NM_CLICK, AFX_IDW_STATUS_BAR, OnStatusBarClick)
 END_MESSAGE_MAP()
@@ -71,13 +67,7 @@ bool CMainFrame::WatchdogActive() const
 // The title is the frame's own; themed windows draw no client edge.
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
-        return FALSE;
-    cs.lpszClass = AfxRegisterWndClass(0, nullptr, nullptr, AfxGetApp()->LoadIcon(IDR_MAINFRAME));
-    cs.style &= ~FWS_ADDTOTITLE;
-    if (Kyvant::UserEx::IsAppThemed())
-        cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
-    return TRUE;
+    return Kyvant::FinderLink::PrepareFrameWindow(*this, cs, 0, IDR_MAINFRAME);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -89,19 +79,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 bool CMainFrame::CreateBars()
 {
-    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT,
-                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                            CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
-        !m_toolBar.LoadToolBar(IDR_MAINFRAME) || !CreateTabSizeBar())
-        return false;
-    CString label;
-    label.LoadString(IDS_TAB_SIZE_LABEL);
-    const UINT bandStyle = RBBS_NOGRIPPER | RBBS_FIXEDBMP;
-    return m_reBar.Create(this, RBS_BANDBORDERS,
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_TOP,
-                          AFX_IDW_REBAR) &&
-           m_reBar.AddBar(&m_toolBar, nullptr, nullptr, bandStyle) &&
-           m_reBar.AddBar(&m_tabSizeBar, label, nullptr, bandStyle);
+    return Kyvant::FinderLink::CreateToolBar(*this, m_toolBar, IDR_MAINFRAME) &&
+           CreateTabSizeBar() &&
+           Kyvant::FinderLink::CreateReBar(*this, m_reBar, m_toolBar, &m_tabSizeBar,
+                                           IDS_TAB_SIZE_LABEL);
 }
 
 bool CMainFrame::CreateTabSizeBar()
@@ -159,12 +140,8 @@ LRESULT CMainFrame::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
 // Until it has its saved place the frame stays hidden and undrawn.
 LRESULT CMainFrame::OnWindowPosChanging(WPARAM, LPARAM lParam)
 {
-    if (!m_placementRestored) {
-        WINDOWPOS& position = *reinterpret_cast<WINDOWPOS*>(lParam);
-        position.flags |= SWP_HIDEWINDOW | SWP_NOREDRAW;
-        position.flags &= kKeptWhileHidden;
-        position.flags &= ~SWP_SHOWWINDOW;
-    }
+    if (!m_placementRestored)
+        Kyvant::FinderLink::KeepHidden(*reinterpret_cast<WINDOWPOS*>(lParam));
     return Default();
 }
 
@@ -242,8 +219,5 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
 void CMainFrame::OnStatusBarClick(NMHDR* pNMHDR, LRESULT* pResult)
 {
     *pResult = 0;
-    const NMMOUSE& click = *reinterpret_cast<const NMMOUSE*>(pNMHDR);
-    const int pane = static_cast<int>(click.dwItemSpec);
-    if (pane == m_statusBar.CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE))
-        SendMessage(WM_COMMAND, ID_KY_INDEXING_SERVICE_MESSAGE);
+    Kyvant::FinderLink::ForwardIndexingServiceClick(*this, m_statusBar, *pNMHDR);
 }

@@ -2,6 +2,7 @@
 // leaving the box showing the current size again.
 #include "KyReplace/Gui/Frame/MainFrame.h"
 
+#include "FinderLink/Frame/TabSizeBox.h"
 #include "KyReplace/Gui/Frame/FrameResource.h"
 #include "KyReplace/Gui/View/KyReplaceGView.h"
 #include "KyReplace/Gui/View/ReplaceTextOptions.h"
@@ -20,15 +21,8 @@ const int kDecimal = 10;
 
 void CMainFrame::FillTabSizeCombo()
 {
-    for (int size = ReplaceTextOptions::kMinTabSize; size <= ReplaceTextOptions::kMaxTabSize;
-         ++size) {
-        const std::string text = std::to_string(size);
-        COMBOBOXEXITEMA item = {};
-        item.mask = CBEIF_TEXT;
-        item.iItem = size - ReplaceTextOptions::kMinTabSize;
-        item.pszText = const_cast<char*>(text.c_str());
-        m_tabSize.InsertItem(&item);
-    }
+    Kyvant::FinderLink::FillTabSizeBox(m_tabSize, ReplaceTextOptions::kMinTabSize,
+                                       ReplaceTextOptions::kMaxTabSize);
 }
 
 // The item whose text is the current size is selected; without one the
@@ -64,9 +58,7 @@ void CMainFrame::SetTabSize(long size)
 
 bool CMainFrame::TabSizeHasFocus() const
 {
-    const HWND focus = ::GetFocus();
-    return focus != nullptr && m_tabSize.GetSafeHwnd() != nullptr &&
-           (focus == m_tabSize.m_hWnd || ::IsChild(m_tabSize.m_hWnd, focus));
+    return Kyvant::FinderLink::HasFocusWithin(m_tabSize);
 }
 
 void CMainFrame::FocusBefore()

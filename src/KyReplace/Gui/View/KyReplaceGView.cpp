@@ -93,8 +93,7 @@ CKyReplaceGView::CKyReplaceGView()
     : CFormView(IDD_KY_REPLACE_VIEW), m_jobUnderConstruction(nullptr),
       m_freshness({DatabaseFreshness::PathPlans(), DatabaseFreshness::MaskSets(),
                    DatabaseFreshness::ReplacePlans()}),
-      m_answerPending(false), m_starting(false), m_closeAfterStart(false), m_inStop(false),
-      m_ending(false), m_firstUpdate(true), m_timerRunning(false), m_layoutReady(false),
+      m_firstUpdate(true), m_timerRunning(false), m_layoutReady(false),
       m_beforeLines(kUnmeasuredLines), m_afterLines(kUnmeasuredLines), m_lineHeight(1),
       m_matchedShown(false), m_replacingWithShown(false), m_positionShown(false)
 {

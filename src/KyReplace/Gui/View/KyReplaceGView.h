@@ -13,6 +13,7 @@
 #include "KyGuiTool/Watchdog/ProcessKiller.h"
 #include "KyReplace/Gui/Task/ReplaceJobHost.h"
 #include "KyReplace/Gui/View/NexusHost.h"
+#include "KyReplace/Gui/View/ReplaceTaskState.h"
 #include "KyReplace/Gui/View/ReplaceTextOptions.h"
 #include "KyStd/Files/FileName.h"
 #include "KyStd/Strings/String.h"
@@ -46,13 +47,13 @@ public:
     // What the frame and the application ask of the view.
     bool TaskRunning() const;
     // A match waits for the user's answer.
-    bool AnswerPending() const { return m_answerPending; }
+    bool AnswerPending() const { return m_state.QuestionWaits(); }
     // The running task's job, or null.
     Kyvant::ReplaceJob* CurrentJob() const { return m_job.get(); }
     // A stop or a task's end is under way.
-    bool StoppingOrEnding() const { return m_inStop || m_ending; }
+    bool StoppingOrEnding() const { return m_state.StoppingOrEnding(); }
     // A task's start is under way (its dialog, the wait for KyReplace).
-    bool StartingTask() const { return m_starting; }
+    bool StartingTask() const { return m_state.Starting(); }
     // While a task starts the frame must not close (the start runs on the
     // view's behalf): the close is put off and asked again of the frame once
     // the start is through. False when no start is under way.
@@ -97,7 +98,7 @@ public:
     // Kyvant::ProcessKiller::User
     CWnd* GetOwnerWindow() override;
     HANDLE GetProcessHandle() override;
-    bool PromptNow() override { return m_inStop; }
+    bool PromptNow() override { return m_state.InStop(); }
     void OnProcessTerminated() override {}
     void OnFirstTick() override;
     void OnStatusDialogClosed() override {}
@@ -184,11 +185,9 @@ private:
     Kyvant::DatabaseFreshness m_freshness;
     Kyvant::SimpleLayoutManager m_layout;
 
-    bool m_answerPending;
-    bool m_starting;
-    bool m_closeAfterStart;
-    bool m_inStop;
-    bool m_ending;
+    // What is under way with the task, and whether a question waits; its
+    // states and moves are listed in ReplaceTaskState.h.
+    Kyvant::ReplaceTaskState m_state;
     bool m_firstUpdate;
     bool m_timerRunning;
     bool m_layoutReady;

@@ -48,17 +48,17 @@ private:
 
 } // namespace
 
-// The in-stop flag for a phase of the stop sequence, the view disabled
-// meanwhile and the watchdog cancelled at its end.
+// A phase of the stop sequence that has begun, the view disabled meanwhile
+// and the watchdog cancelled at its end, when the phase's end moves the state.
 class CKyReplaceGView::InStop {
 public:
-    explicit InStop(CKyReplaceGView& view) : view_(view) { view_.m_inStop = true; }
+    InStop(CKyReplaceGView& view, ReplaceTaskState::Event end) : view_(view), end_(end) {}
     ~InStop()
     {
         view_.m_watchdog.reset();
         if (disabled_)
             view_.EnableWindow(TRUE);
-        view_.m_inStop = false;
+        view_.m_state.Apply(end_);
     }
     InStop(const InStop&) = delete;
     InStop& operator=(const InStop&) = delete;
@@ -80,6 +80,7 @@ public:
 
 private:
     CKyReplaceGView& view_;
+    const ReplaceTaskState::Event end_;
     bool disabled_ = false;
 };
 
@@ -99,11 +100,10 @@ void CKyReplaceGView::EnableAnswers(bool enable)
 
 void CKyReplaceGView::OnAnswer(UINT id)
 {
-    if (!m_answerPending || m_inStop || !m_nexus) {
+    if (!m_nexus || !m_state.Apply(ReplaceTaskState::Event::QuestionAnswered)) {
         ReplaceViewSeams::Beep(MB_ICONEXCLAMATION);
         return;
     }
-    m_answerPending = false;
     m_before.SetFocus();
     switch (id) {
     case IDC_KY_REPLACE_ANSWER_REPLACE:
@@ -158,12 +158,12 @@ bool CKyReplaceGView::AskStopQuestion()
 
 bool CKyReplaceGView::AskToStop()
 {
-    if (m_inStop || !m_job)
+    if (!m_job || !m_state.Apply(ReplaceTaskState::Event::AskBegins))
         return false;
-    InStop stop(*this);
+    InStop stop(*this, ReplaceTaskState::Event::AskEnds);
     if (m_job->IsFinished())
         return true;
-    if (m_answerPending)
+    if (m_state.QuestionWaits())
         return AskStopQuestion();
     return PauseAndAsk(stop);
 }
@@ -195,7 +195,7 @@ bool CKyReplaceGView::PauseAndAsk(InStop& stop)
     for (;;) {
         if (m_job->IsFinished())
             return true;
-        if (m_job->IsPaused() || m_answerPending)
+        if (m_job->IsPaused() || m_state.QuestionWaits())
             break;
         if (engineEnded && !SentMessageWaiting()) {
             m_job->SetFinished();
@@ -223,29 +223,28 @@ bool CKyReplaceGView::PauseAndAsk(InStop& stop)
 
 bool CKyReplaceGView::StopEngine()
 {
-    if (m_inStop || !m_job)
+    if (!m_job || !m_state.Apply(ReplaceTaskState::Event::StopBegins))
         return false;
-    InStop stop(*this);
+    InStop stop(*this, ReplaceTaskState::Event::StopEnds);
     if (!(m_job->IsFinished() && KyReplaceEnded())) {
         ShowStatus(IDS_KY_REPLACE_STOPPING);
         stop.DisableView();
         if (!m_job->IsFinished())
             stop.StartWatchdog();
-        if (m_answerPending) {
-            m_answerPending = false;
+        // A waiting question is answered with stop, now and whenever one
+        // comes while the engine ends.
+        if (m_state.Apply(ReplaceTaskState::Event::QuestionDropped)) {
             m_job->WriteReply(kReplyStop);
             stop.CancelWatchdog();
         }
         m_job->DoQuitEvent().Set();
         while (!m_job->IsFinished()) {
-            if (m_answerPending) {
-                m_answerPending = false;
+            if (m_state.Apply(ReplaceTaskState::Event::QuestionDropped))
                 m_job->WriteReply(kReplyStop);
-            }
             if (PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0)
                 m_job->SetFinished();
         }
-        m_answerPending = false;
+        m_state.Apply(ReplaceTaskState::Event::QuestionDropped);
         while (!KyReplaceEnded())
             PumpIdleAndWait(m_job->KyReplace().get());
         EnableWindow(TRUE);
@@ -256,20 +255,21 @@ bool CKyReplaceGView::StopEngine()
 
 void CKyReplaceGView::EndTask(bool forced)
 {
-    if (m_ending)
+    if (m_state.Ending())
         return;
     // A stop under way ends the task itself once the engine is gone; with
     // the job still there the stop phase ends it here.
-    if (!forced && (m_inStop || StopEngine()))
+    if (!forced && (m_state.InStop() || StopEngine()))
+        return;
+    // Refused only where no end can begin (while a task starts).
+    if (!m_state.Apply(ReplaceTaskState::Event::EndBegins))
         return;
     struct Ending {
-        bool& flag;
-        ~Ending() { flag = false; }
-    } ending{m_ending};
-    m_ending = true;
+        ReplaceTaskState& state;
+        ~Ending() { state.Apply(ReplaceTaskState::Event::EndEnds); }
+    } ending{m_state};
     StopOneSecondTimer();
     EnableAnswers(false);
-    m_answerPending = false;
     m_fileName.clear();
     SetDlgItemText(IDC_KY_REPLACE_FILE, "");
     m_before.SetWindowText("");

@@ -38,15 +38,14 @@ const char kEngineDied[] = "Perl died unexpectedly";
 // meanwhile only beeps, a close waits until the start is through.
 LRESULT CKyReplaceGView::OnStartTask(WPARAM firstUpdate, LPARAM)
 {
-    if (m_starting) {
+    if (!m_state.Apply(ReplaceTaskState::Event::StartBegins)) {
         MessageBeep(0);
         return 0;
     }
-    m_starting = true;
     StartTask(firstUpdate != 0);
-    m_starting = false;
-    if (m_closeAfterStart) {
-        m_closeAfterStart = false;
+    const bool closeAfterStart = m_state.GetPhase() == ReplaceTaskState::Phase::StartingToClose;
+    m_state.Apply(ReplaceTaskState::Event::StartEnds);
+    if (closeAfterStart) {
         if (CFrameWnd* frame = GetParentFrame())
             frame->PostMessage(WM_CLOSE);
     }
@@ -55,17 +54,13 @@ LRESULT CKyReplaceGView::OnStartTask(WPARAM firstUpdate, LPARAM)
 
 bool CKyReplaceGView::PutOffCloseWhileStarting()
 {
-    if (!m_starting)
-        return false;
-    m_closeAfterStart = true;
-    return true;
+    return m_state.Apply(ReplaceTaskState::Event::CloseAsked);
 }
 
 void CKyReplaceGView::StartTask(bool first)
 {
     KyGuiApp::Instance().ClearIndexingServiceMessage();
     ReplaceJob::SetDialogFailed(false);
-    m_answerPending = false;
     CDocument* document = GetDocument();
     try {
         // The new job's named objects take the old one's names.
@@ -248,7 +243,7 @@ void CKyReplaceGView::HandlePacket(int code, LPARAM value)
         break;
     }
     if (!m_nexus) {
-        if (m_inStop || m_ending)
+        if (m_state.StoppingOrEnding())
             return; // a task that is going away: nothing left to show
         throw std::runtime_error(kBadState);
     }
@@ -314,7 +309,7 @@ void CKyReplaceGView::OnFileName(const ky_F& name)
 
 void CKyReplaceGView::OnQuestion()
 {
-    m_answerPending = true;
+    m_state.Apply(ReplaceTaskState::Event::QuestionAsked);
     EnableAnswers(true);
     if (CWnd* frame = Frame())
         frame->PostMessage(WM_KICKIDLE);
