@@ -4,7 +4,7 @@
 #include "FinderLink/Controller/TaskController.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
-#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/NestedLoop.h"
 #include "KyStd/Shell/ComError.h"
 
 #include <exception>
@@ -125,25 +125,16 @@ void TaskController::Stop()
     watchdog.Cancel();
 }
 
-// Messages are served (input to the result panes dropped) until the task's
-// end message has destroyed the job.
+// Messages are served (input to the result panes dropped), one at a time
+// with the idle passes between them, until the task's end message has
+// destroyed the job. A WM_QUIT waiting for the outer loop keeps the wait
+// polling.
 void TaskController::PumpUntilJobGone()
 {
-    CWinApp* app = AfxGetApp();
-    const HWND busyWindow = BusyWindow();
-    LONG idle = 0;
-    while (m_currentJob) {
-        if (UserEx::PumpMessagesDiscardingInputMessages(busyWindow)) {
-            idle = 0;
-            continue;
-        }
-        if (app && app->OnIdle(idle++))
-            continue;
-        idle = 0;
-        MSG queued;
-        if (!PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE))
-            WaitMessage();
-    }
+    UserEx::NestedLoop loop(
+        {UserEx::Serving::kOneStep, BusyWindow(), UserEx::QuitWaiting::kKeepsAwake, false});
+    while (m_currentJob)
+        loop.Round(nullptr, 0);
 }
 
 // The window whose input the waits drop.

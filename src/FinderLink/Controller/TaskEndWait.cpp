@@ -5,7 +5,7 @@
 #include "FinderLink/Controller/TaskController.h"
 
 #include "FinderLink/Task/TaskReaders.h"
-#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/NestedLoop.h"
 
 #include <exception>
 #include <map>
@@ -62,25 +62,19 @@ void TaskController::WaitForJobEnd(unsigned jobSerial)
 }
 
 // Messages are served, input to the result panes dropped, with the idle
-// processing between them; when none is queued the thread sleeps until a
-// message comes or what the end waits for has ended.
+// processing between them; when none is queued (a quit waiting for the
+// outer loop is no message to serve) the thread sleeps until a message
+// comes or what the end waits for has ended.
 void TaskController::ServeUntilJobEnded(unsigned jobSerial)
 {
-    CWinApp* app = AfxGetApp();
-    const HWND busyWindow = BusyWindow();
+    UserEx::NestedLoop loop(
+        {UserEx::Serving::kQueueThenIdle, BusyWindow(), UserEx::QuitWaiting::kLetsSleep, false});
     for (;;) {
-        if (UserEx::PumpMessagesDiscardingInputMessages(busyWindow))
-            continue;
-        for (LONG idle = 0; app && app->OnIdle(idle); ++idle) {
-        }
+        loop.Serve();
         const HANDLE pending = PendingEnd(jobSerial);
         if (!pending)
             return;
-        // A quit waiting for the outer loop is no message to serve.
-        MSG queued;
-        if (PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE) && queued.message != WM_QUIT)
-            continue;
-        if (MsgWaitForMultipleObjects(1, &pending, FALSE, INFINITE, QS_ALLINPUT) == WAIT_FAILED)
+        if (loop.Sleep(&pending, 1) == WAIT_FAILED)
             return; // nothing to wait on: the job's own end takes over
     }
 }

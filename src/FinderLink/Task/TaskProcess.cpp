@@ -5,7 +5,7 @@
 #include "FinderLink/Task/TaskProcess.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
-#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/NestedLoop.h"
 #include "KyGuiTool/App/KyGuiApp.h"
 #include "KyGuiTool/Handoff/ConGuiBridge.h"
 #include "KyStd/Core/Errors.h"
@@ -137,32 +137,16 @@ void TaskProcess::StartTool()
 }
 
 // Serves messages (dropping user input) until Dlg_Term is set, or the tool
-// has ended: an error, unless it ended after a cancelled dialog.
+// has ended: an error, unless it ended after a cancelled dialog. A WM_QUIT
+// waiting for the outer loop keeps the wait polling.
 void TaskProcess::WaitUntilDialogEnded()
 {
     try {
-        CWinApp* app = AfxGetApp();
         const HANDLE objects[kObjectCount] = {get(), m_dialogEnded.get()};
-        for (;;) {
-            if (UserEx::PumpMessagesDiscardingInputMessages(nullptr))
-                continue;
-            for (LONG idle = 0; app && app->OnIdle(idle); ++idle) {
-            }
-            MSG queued;
-            const DWORD outcome = PeekMessageA(&queued, nullptr, 0, 0, PM_NOREMOVE)
-                                      ? WaitForMultipleObjects(kObjectCount, objects, FALSE, 0)
-                                      : MsgWaitForMultipleObjects(kObjectCount, objects, FALSE,
-                                                                  INFINITE, QS_ALLINPUT);
-            if (outcome == WAIT_FAILED)
-                throw os_error();
-            if (outcome == WAIT_OBJECT_0) {
-                if (DialogEndedCancelled())
-                    return;
-                throw std::runtime_error(m_protocol.toolEndedError);
-            }
-            if (outcome == WAIT_OBJECT_0 + 1)
-                return;
-        }
+        UserEx::NestedLoop loop(
+            {UserEx::Serving::kQueueThenIdle, nullptr, UserEx::QuitWaiting::kKeepsAwake, false});
+        if (loop.WaitForAny(objects, kObjectCount) == 0 && !DialogEndedCancelled())
+            throw std::runtime_error(m_protocol.toolEndedError);
     } catch (...) {
         KyGuiApp::Instance().ConProcessTerminated();
         throw;

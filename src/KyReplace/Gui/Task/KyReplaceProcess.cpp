@@ -2,11 +2,9 @@
 // its end.
 #include "KyReplace/Gui/Task/KyReplaceProcess.h"
 
-#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/NestedLoop.h"
 #include "KyGuiTool/App/KyGuiApp.h"
 #include "KyReplace/Gui/Task/ReplaceMessages.h"
-#include "KyReplace/Gui/Task/SentMessageWait.h"
-#include "KyStd/Core/Errors.h"
 #include "KyStd/Win32/OsVersion.h"
 
 #include <afxwin.h>
@@ -29,21 +27,6 @@ ky_S& CommandLineSetting()
 {
     static ky_S commandLine = kDefaultCommandLine;
     return commandLine;
-}
-
-// A message other than WM_QUIT waits in the queue (WM_QUIT stays for the
-// outer loop).
-bool MessageWaiting()
-{
-    MSG msg;
-    return PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT;
-}
-
-void IdleApplication()
-{
-    CWinApp* app = AfxGetApp();
-    for (LONG count = 0; app && app->OnIdle(count); ++count) {
-    }
 }
 
 } // namespace
@@ -82,7 +65,7 @@ ReplaceJob::KyReplaceProcess::~KyReplaceProcess()
 {
     try {
         if (!empty())
-            WaitServingSentMessages(get());
+            UserEx::WaitServingSentMessages(get());
     } catch (...) {
     }
     KyGuiApp::Instance().ConProcessTerminated();
@@ -101,7 +84,7 @@ void ReplaceJob::KyReplaceProcess::AwaitReused(ReplaceJobHost& view,
 {
     SendMessageA(view.JobWindow(), kReplaceRequestMessage, kRequestTaskDialog, 0);
     const HANDLE handles[2] = {frontEndEvent.get(), get()};
-    if (WaitServingSentMessages(handles, 2) != 0)
+    if (UserEx::WaitServingSentMessages(handles, 2) != 0)
         throw std::runtime_error(kReusedEnded);
 }
 
@@ -131,20 +114,10 @@ void ReplaceJob::KyReplaceProcess::Start()
 void ReplaceJob::KyReplaceProcess::PumpUntilReady(const Win32::Event& frontEndEvent)
 {
     const HANDLE handles[2] = {frontEndEvent.get(), get()};
-    for (;;) {
-        while (UserEx::PumpMessagesDiscardingInputMessages(nullptr)) {
-        }
-        IdleApplication();
-        const DWORD result =
-            MessageWaiting() ? WaitForMultipleObjects(2, handles, FALSE, 0)
-                             : MsgWaitForMultipleObjects(2, handles, FALSE, INFINITE, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0)
-            return;
-        if (result == WAIT_OBJECT_0 + 1)
-            throw std::runtime_error(kStartedEnded);
-        if (result == WAIT_FAILED)
-            throw os_error();
-    }
+    UserEx::NestedLoop loop(
+        {UserEx::Serving::kQueueThenIdle, nullptr, UserEx::QuitWaiting::kLetsSleep, false});
+    if (loop.WaitForAny(handles, 2) != 0)
+        throw std::runtime_error(kStartedEnded);
 }
 
 } // namespace Kyvant

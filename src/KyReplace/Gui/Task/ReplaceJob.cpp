@@ -3,13 +3,13 @@
 #include "KyReplace/Gui/Task/ReplaceJob.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
+#include "KyGui/Helpers/NestedLoop.h"
 #include "KyGuiTool/Handoff/ConGuiBridge.h"
 #include "KyReplace/Gui/Packets/PacketOutput.h"
 #include "KyReplace/Gui/Packets/Replies.h"
 #include "KyReplace/Gui/Task/KyReplaceProcess.h"
 #include "KyReplace/Gui/Task/LinkObjectNames.h"
 #include "KyReplace/Gui/Task/PacketReader.h"
-#include "KyReplace/Gui/Task/SentMessageWait.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
 
@@ -69,7 +69,7 @@ ReplaceJob::~ReplaceJob()
         if (thread_) {
             if (!readerStarted_)
                 thread_->ResumeThread();
-            WaitServingSentMessages(thread_->m_hThread);
+            UserEx::WaitServingSentMessages(thread_->m_hThread);
         }
     } catch (...) {
     }

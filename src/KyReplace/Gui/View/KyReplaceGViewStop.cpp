@@ -2,7 +2,7 @@
 // question waits, then stopping) and the end of a task.
 #include "KyReplace/Gui/View/KyReplaceGView.h"
 
-#include "KyGui/Helpers/UserEx.h"
+#include "KyGui/Helpers/NestedLoop.h"
 #include "KyReplace/Gui/Packets/PacketCodes.h"
 #include "KyReplace/Gui/Task/KyReplaceProcess.h"
 #include "KyReplace/Gui/Task/ReplaceJob.h"
@@ -31,19 +31,8 @@ const UINT kAnswerButtons[] = {
     IDC_KY_REPLACE_ANSWER_SKIP_FILE,   IDC_KY_REPLACE_ANSWER_SKIP_ALL,
     IDC_KY_REPLACE_ANSWER_CANCEL,      IDC_KY_REPLACE_STOP};
 
-// A message other than WM_QUIT waits in the queue (WM_QUIT stays for the
-// outer loop).
-bool MessageWaiting()
-{
-    MSG msg;
-    return ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT;
-}
-
 // Another thread's message (a packet) waits to be served.
-bool SentMessageWaiting()
-{
-    return (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0;
-}
+using UserEx::SentMessageWaiting;
 
 // Holds a mutex taken on the GUI thread until it goes.
 class MutexHold {
@@ -308,14 +297,9 @@ void CKyReplaceGView::DispatchPendingRequests()
 DWORD CKyReplaceGView::PumpIdleAndWait(HANDLE handle)
 {
     CWnd* frame = Frame();
-    while (UserEx::PumpMessagesDiscardingInputMessages(frame ? frame->m_hWnd : m_hWnd)) {
-    }
-    CWinApp* app = AfxGetApp();
-    for (LONG count = 0; app && app->OnIdle(count); ++count) {
-    }
-    if (MessageWaiting() || SentMessageWaiting())
-        return ::WaitForSingleObject(handle, 0);
-    return ::MsgWaitForMultipleObjects(1, &handle, FALSE, kWaitSliceMs, QS_ALLINPUT);
+    UserEx::NestedLoop loop({UserEx::Serving::kQueueThenIdle, frame ? frame->m_hWnd : m_hWnd,
+                             UserEx::QuitWaiting::kLetsSleep, true});
+    return loop.Round(&handle, 1, kWaitSliceMs);
 }
 
 HANDLE CKyReplaceGView::WatchedProcess() const
