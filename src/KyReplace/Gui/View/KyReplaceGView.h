@@ -137,6 +137,8 @@ private:
     void ReadLogLine(WPARAM kind, LPARAM length);
     void AppendLog(const Kyvant::ky_S& text);
     void HandlePacket(int code, LPARAM value);
+    void ShowPacketStatus(int code, LPARAM value);
+    void FollowPacket(int code, LPARAM value);
     void OnPacketFailure(const char* text);
     void OnEndOfFile(int count);
     void OnFileName(const Kyvant::ky_F& name);
@@ -149,6 +151,9 @@ private:
     void EnableAnswers(bool enable);
     bool AskToStop();
     bool PauseAndAsk(InStop& stop);
+    void TakeFileCheck(HANDLE fileCheck);
+    bool WaitUntilPausedOrAsked();
+    void ResumeAfterPause();
     bool StopEngine();
     void EndTask(bool forced);
     void ClearPanes();

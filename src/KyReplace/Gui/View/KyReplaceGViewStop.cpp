@@ -175,41 +175,62 @@ bool CKyReplaceGView::PauseAndAsk(InStop& stop)
     ShowStatus(IDS_KY_REPLACE_PAUSING);
     m_job->PauseEvent().Set();
     const HANDLE fileCheck = m_job->FileCheckMutex().get();
-    for (;;) {
-        const DWORD taken = ::WaitForSingleObject(fileCheck, 0);
-        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
-            break;
-        if (taken == WAIT_FAILED)
-            throw os_error();
-        const DWORD woken = PumpIdleAndWait(fileCheck);
-        if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED)
-            break;
-    }
+    TakeFileCheck(fileCheck);
     const MutexHold held(fileCheck);
     stop.DisableView();
     stop.StartWatchdog();
-    // An engine that ended may still have a packet on its way (a question,
-    // its pause): the packets are served first, and the job is finished
-    // only once none waits.
-    bool engineEnded = false;
-    for (;;) {
-        if (m_job->IsFinished())
-            return true;
-        if (m_job->IsPaused() || m_state.QuestionWaits())
-            break;
-        if (engineEnded && !SentMessageWaiting()) {
-            m_job->SetFinished();
-            return true;
-        }
-        engineEnded = PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0;
-    }
+    if (WaitUntilPausedOrAsked())
+        return true;
     stop.CancelWatchdog();
     ShowStatus(IDS_KY_REPLACE_PAUSED);
     if (AskStopQuestion()) {
         m_job->DoQuitEvent().Set();
         return true;
     }
-    // No pause may be left pending for the engine's next check.
+    ResumeAfterPause();
+    return false;
+}
+
+// Takes the engine's file-check mutex, serving the view while the engine
+// finishes the file it is checking.
+void CKyReplaceGView::TakeFileCheck(HANDLE fileCheck)
+{
+    for (;;) {
+        const DWORD taken = ::WaitForSingleObject(fileCheck, 0);
+        if (taken == WAIT_OBJECT_0 || taken == WAIT_ABANDONED)
+            return;
+        if (taken == WAIT_FAILED)
+            throw os_error();
+        const DWORD woken = PumpIdleAndWait(fileCheck);
+        if (woken == WAIT_OBJECT_0 || woken == WAIT_ABANDONED)
+            return;
+    }
+}
+
+// Serves the view until the engine has paused or asked a question (false),
+// or the job is finished (true). An engine that ended may still have a
+// packet on its way (a question, its pause): the packets are served first,
+// and the job is finished only once none waits.
+bool CKyReplaceGView::WaitUntilPausedOrAsked()
+{
+    bool engineEnded = false;
+    for (;;) {
+        if (m_job->IsFinished())
+            return true;
+        if (m_job->IsPaused() || m_state.QuestionWaits())
+            return false;
+        if (engineEnded && !SentMessageWaiting()) {
+            m_job->SetFinished();
+            return true;
+        }
+        engineEnded = PumpIdleAndWait(WatchedProcess()) == WAIT_OBJECT_0;
+    }
+}
+
+// The stop was refused: no pause may be left pending for the engine's next
+// check, and a paused engine goes on.
+void CKyReplaceGView::ResumeAfterPause()
+{
     m_job->PauseEvent().Reset();
     if (m_job->IsPaused()) {
         m_job->ResumeEvent().Set();
@@ -218,7 +239,6 @@ bool CKyReplaceGView::PauseAndAsk(InStop& stop)
     } else {
         ShowStatus(AFX_IDS_IDLEMESSAGE);
     }
-    return false;
 }
 
 bool CKyReplaceGView::StopEngine()

@@ -220,6 +220,20 @@ LRESULT CKyReplaceGView::OnPerlPacket(WPARAM wParam, LPARAM value)
 
 void CKyReplaceGView::HandlePacket(int code, LPARAM value)
 {
+    ShowPacketStatus(code, value);
+    if (!m_nexus) {
+        if (m_state.StoppingOrEnding())
+            return; // a task that is going away: nothing left to show
+        throw std::runtime_error(kBadState);
+    }
+    m_nexus->OnPacket(code, value, m_job.get());
+    FollowPacket(code, value);
+}
+
+// What a packet shows before the panes take it; the task's first packet
+// chooses the single-line or multi-line panes.
+void CKyReplaceGView::ShowPacketStatus(int code, LPARAM value)
+{
     switch (code) {
     case kPacketBegin:
         if (m_job ? m_job->IsSingleLine() : value != 0)
@@ -242,12 +256,11 @@ void CKyReplaceGView::HandlePacket(int code, LPARAM value)
     default:
         break;
     }
-    if (!m_nexus) {
-        if (m_state.StoppingOrEnding())
-            return; // a task that is going away: nothing left to show
-        throw std::runtime_error(kBadState);
-    }
-    m_nexus->OnPacket(code, value, m_job.get());
+}
+
+// What the view does once the panes have taken a packet.
+void CKyReplaceGView::FollowPacket(int code, LPARAM value)
+{
     switch (code) {
     case kPacketEnd:
         if (m_job)
