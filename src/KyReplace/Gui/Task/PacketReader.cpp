@@ -64,54 +64,68 @@ LRESULT PacketReader::Deliver(int code, LPARAM value)
 
 void PacketReader::ReadPackets()
 {
-    for (;;) {
-        const int code = in_.ReadInt();
-        if (expected_ != kAnyCode && code != expected_ && !AlwaysAccepted(code))
-            throw std::runtime_error(kUnexpected);
-        if (code < kFirstPacketCode || code > kLastPacketCode)
-            throw std::runtime_error(kUnknown);
-        switch (code) {
-        case kPacketBegin: {
-            const int flag = in_.ReadInt();
-            singleLine_ = flag != 0;
-            Deliver(code, flag);
-            break;
-        }
-        case kPacketEnd:
-            Deliver(code, 0);
-            return;
-        case kPacketAbEnd:
-            throw std::runtime_error("AbEnd");
-        case kPacketEndFile: {
-            int count = in_.ReadInt();
-            Deliver(code, reinterpret_cast<LPARAM>(&count));
-            break;
-        }
-        case kPacketFileName: {
-            ky_F name;
-            in_.ReadText(name, kMaxPacketFileName);
-            Deliver(code, reinterpret_cast<LPARAM>(&name));
-            break;
-        }
-        case kPacketQuestion: {
-            std::unique_ptr<ReplPacketBase> packet = ReadQuestion(in_, singleLine_);
-            Deliver(code, reinterpret_cast<LPARAM>(packet.release()));
-            break;
-        }
-        case kPacketTextSize:
-            StartText();
-            break;
-        case kPacketTextPiece:
-            TakePiece();
-            break;
-        case kPacketTextEnd:
-            EndText();
-            break;
-        default: // 403, 410
-            Deliver(code, 0);
-            break;
-        }
+    while (ServePacket(ReadCode())) {
     }
+}
+
+// The next packet's code, refused where the reader expects another or the
+// code is none of the engine's.
+int PacketReader::ReadCode()
+{
+    const int code = in_.ReadInt();
+    if (expected_ != kAnyCode && code != expected_ && !AlwaysAccepted(code))
+        throw std::runtime_error(kUnexpected);
+    if (code < kFirstPacketCode || code > kLastPacketCode)
+        throw std::runtime_error(kUnknown);
+    return code;
+}
+
+// Reads the rest of one packet and hands it to the view; false after the
+// task's end.
+bool PacketReader::ServePacket(int code)
+{
+    switch (code) {
+    case kPacketBegin: {
+        const int flag = in_.ReadInt();
+        singleLine_ = flag != 0;
+        Deliver(code, flag);
+        break;
+    }
+    case kPacketEnd:
+        Deliver(code, 0);
+        return false;
+    case kPacketAbEnd:
+        throw std::runtime_error("AbEnd");
+    case kPacketEndFile: {
+        int count = in_.ReadInt();
+        Deliver(code, reinterpret_cast<LPARAM>(&count));
+        break;
+    }
+    case kPacketFileName: {
+        ky_F name;
+        in_.ReadText(name, kMaxPacketFileName);
+        Deliver(code, reinterpret_cast<LPARAM>(&name));
+        break;
+    }
+    case kPacketQuestion: {
+        std::unique_ptr<ReplPacketBase> packet = ReadQuestion(in_, singleLine_);
+        Deliver(code, reinterpret_cast<LPARAM>(packet.release()));
+        break;
+    }
+    case kPacketTextSize:
+        StartText();
+        break;
+    case kPacketTextPiece:
+        TakePiece();
+        break;
+    case kPacketTextEnd:
+        EndText();
+        break;
+    default: // 403, 410
+        Deliver(code, 0);
+        break;
+    }
+    return true;
 }
 
 void PacketReader::StartText()

@@ -49,6 +49,8 @@ private:
     struct Aborted {};
 
     void ReadPackets();
+    int ReadCode();
+    bool ServePacket(int code);
     LRESULT Deliver(int code, LPARAM value);
     void StartText();
     void TakePiece();
