@@ -44,6 +44,9 @@ void KyDirApp::Main(int argc, char** argv)
         StdoutSink sink;
         DirRecordWriter records(sink);
         Walk(commandLine.FileArgc(), commandLine.Files(), options, records);
+        // The front-end's reader ends with the records, not with this
+        // process, whose end (the modules' unloading) takes a while.
+        sink.Close();
         return;
     }
     if (options.listFileMode == ListFileMode::None) {

@@ -26,6 +26,10 @@ public:
     StdoutSink& operator=(const StdoutSink&) = delete;
     using ByteSink::Write;
     void Write(const void* data, std::size_t size) override;
+    // Ends the output: what is buffered is written and standard output is
+    // closed, so that a reader of a pipe sees its end now, not when the
+    // process has ended. Throws when the last bytes cannot be written.
+    void Close();
 };
 
 // A growing buffer.

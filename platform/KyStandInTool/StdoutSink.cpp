@@ -38,5 +38,12 @@ void StdoutSink::Write(const void* data, std::size_t size)
         throw std::runtime_error("Could not write to standard output");
 }
 
+void StdoutSink::Close()
+{
+    if (std::fflush(stdout) != 0)
+        throw std::runtime_error("Could not write to standard output");
+    _close(_fileno(stdout));
+}
+
 } // namespace StandIn
 } // namespace Kyvant

@@ -2,20 +2,23 @@
 # Reads the import table of every program and DLL in a folder tree and fails
 # when one imports a function that Windows XP lacks (every binary, the
 # compiler's runtime DLLs included) or, unless exempt, one that Windows 95 or
-# NT 4 lacks.
+# NT 4 lacks, or when a binary imports a DLL that it must find on first use.
 #
 # Usage: check_imports.sh <objdump> <folder> <XP function list>
 #                         <95 and NT 4 function list> <exemption list>
-#                         [suite binary ...] [-- runtime DLL ...]
+#                         <late DLL list> [suite binary ...] [-- runtime DLL ...]
 # The exemption list names binaries (paths below the folder, wildcards
 # allowed) that are not checked against the 95 and NT 4 list, each with its
 # reason. The suite's own binaries must all be present and none may be
-# exempt; the runtime DLLs given after "--" must all be present.
+# exempt; the runtime DLLs given after "--" must all be present. The late DLL
+# list names binaries, each followed by the DLLs it must not import.
 set -u
-objdump=$1 folder=$2 xp_list=$3 old_list=$4 exemptions=$5
-shift 5
+objdump=$1 folder=$2 xp_list=$3 old_list=$4 exemptions=$5 late_list=$6
+shift 6
 
 names() { sed -e 's/#.*//' -e 's/[[:space:]]//g' "$1" | grep -v '^$'; }
+# The late DLL list's lines, comments and blank lines left out.
+late_lines() { sed -e 's/#.*//' "$1" | grep -v '^[[:space:]]*$'; }
 mapfile -t exempt < <(names "$exemptions")
 
 is_exempt() {
@@ -81,8 +84,24 @@ while IFS= read -r -d '' path; do
   fi
 done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0 | sort -z)
 
+# The DLLs some binaries find on first use must not be in their import tables.
+late_checked=0
+while read -r binary dlls; do
+  late_checked=$((late_checked + 1))
+  if [ ! -f "$folder/$binary" ]; then
+    fault "$binary (late DLL list) is missing from $folder"
+    continue
+  fi
+  imported=$("$objdump" -p "$folder/$binary" | awk '/DLL Name:/ { print tolower($3) }')
+  for dll in $dlls; do
+    if printf '%s\n' "$imported" | grep -qxF "$(printf '%s' "$dll" | tr '[:upper:]' '[:lower:]')"; then
+      fault "$binary imports $dll, which it must find on first use (see $late_list)"
+    fi
+  done
+done < <(late_lines "$late_list")
+
 echo "$checked binaries checked against the Windows XP list, $skipped of them exempt from" \
-     "the Windows 95 and NT 4 list; $faults faults"
+     "the Windows 95 and NT 4 list, $late_checked against their late DLLs; $faults faults"
 if [ "$checked" -eq 0 ]; then
   echo "no binaries found in $folder"
   exit 2

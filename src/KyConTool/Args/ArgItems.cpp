@@ -353,9 +353,24 @@ bool ArgItemState::NextFromNested()
     return false;
 }
 
+namespace {
+
+// Clears the result; the name keeps its storage for the next name unless a
+// copy shares it.
+void ClearResult(FileNameResult& result)
+{
+    result.name.assign("", 0);
+    result.isFolder = false;
+    result.isInfoFolder = false;
+    result.hasDetails = false;
+    result.details = ky_filename_argv_iterator::FileDetails();
+}
+
+} // namespace
+
 bool ArgItemState::Advance()
 {
-    result_ = FileNameResult();
+    ClearResult(result_);
     if (literalPending_) {
         literalPending_ = false;
         result_ = literal_;

@@ -147,7 +147,9 @@ bool TreeWalk::Next(FileNameResult& out)
         }
         FileRecord& record = list[top.cursor++];
         if (!top.folderPhase) {
-            out.name = top.folder + record.name;
+            // Built in the name's own storage, kept from the last item.
+            out.name.assign(top.folder.data(), top.folder.length());
+            out.name.append(record.name.data(), record.name.length());
             out.isFolder = pureFolder_;
             out.isInfoFolder = false;
             out.hasDetails = record.valid;

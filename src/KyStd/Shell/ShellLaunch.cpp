@@ -8,9 +8,16 @@ namespace Shell {
 
 namespace {
 
+// The shell's own launch, called (not taken by address) so that shell32 is
+// loaded only when something is opened.
+BOOL WINAPI SystemShellExecute(SHELLEXECUTEINFOA* info)
+{
+    return ShellExecuteExA(info);
+}
+
 std::atomic<ShellExecuteFunction>& Launcher()
 {
-    static std::atomic<ShellExecuteFunction> f{&ShellExecuteExA};
+    static std::atomic<ShellExecuteFunction> f{&SystemShellExecute};
     return f;
 }
 
@@ -41,7 +48,7 @@ bool Execute(SHELLEXECUTEINFOA& info, DWORD& lastError)
 
 ShellExecuteFunction SetShellExecuteFunction(ShellExecuteFunction f)
 {
-    return Launcher().exchange(f ? f : &ShellExecuteExA);
+    return Launcher().exchange(f ? f : &SystemShellExecute);
 }
 
 bool RunShellExecute(SHELLEXECUTEINFOA& info)
