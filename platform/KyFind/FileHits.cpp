@@ -50,6 +50,23 @@ private:
     std::vector<std::size_t> from_; // where next_ was looked for from; npos: not yet
 };
 
+// Visits each line holding a literal occurrence, in order, until out holds
+// limit hits; take(line, at) adds the line's hit, if it has one.
+template <class Take>
+void ForEachLiteralLine(FileText& file, LiteralScan& scan, std::size_t limit, std::vector<Hit>& out,
+                        Take take)
+{
+    std::size_t from = 0, length = 0;
+    while (out.size() < limit) {
+        const std::size_t at = scan.Next(from, length);
+        if (at == npos)
+            break;
+        const Line line = file.LineAt(at);
+        take(line, at);
+        from = line.end + 1;
+    }
+}
+
 // Plain text, not inverted: the literals' occurrences are the matches, and
 // a line is looked at only where one lies. A literal holds no line end, and
 // the line end beside a line is no word character, so whole words can be
@@ -57,17 +74,10 @@ private:
 void FindLiteralHits(FileText& file, const PatternSet& patterns, bool wholeWords, std::size_t limit,
                      std::vector<Hit>& out)
 {
-    const std::string& text = file.Text();
-    LiteralScan scan(patterns, text, wholeWords);
-    std::size_t from = 0, length = 0;
-    while (out.size() < limit) {
-        const std::size_t at = scan.Next(from, length);
-        if (at == npos)
-            break;
-        const Line line = file.LineAt(at);
+    LiteralScan scan(patterns, file.Text(), wholeWords);
+    ForEachLiteralLine(file, scan, limit, out, [&](const Line& line, std::size_t at) {
         out.push_back(Hit{line, line, at});
-        from = line.end + 1;
-    }
+    });
 }
 
 // Expressions with literals, not inverted: only lines holding a literal
@@ -77,17 +87,11 @@ void FindSkippingHits(FileText& file, const PatternSet& patterns, std::size_t li
 {
     const std::string& text = file.Text();
     LiteralScan scan(patterns, text, false);
-    std::size_t from = 0, length = 0;
-    while (out.size() < limit) {
-        const std::size_t at = scan.Next(from, length);
-        if (at == npos)
-            break;
-        const Line line = file.LineAt(at);
+    ForEachLiteralLine(file, scan, limit, out, [&](const Line& line, std::size_t) {
         MatchSpan span;
         if (patterns.Find(text, line.begin, line.begin, line.end, span))
             out.push_back(Hit{line, line, span.begin});
-        from = line.end + 1;
-    }
+    });
 }
 
 // Every line in turn; a line without any literal cannot match.
