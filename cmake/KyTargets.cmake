@@ -61,3 +61,36 @@ function(ky_program name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
   ky_suite_binary(${name})
 endfunction()
+
+# ky_exports_def(TARGET DEF): the module-definition file that names a DLL's
+# exports. It maps each undecorated name to the 32-bit build's stdcall name
+# ("DllCanUnloadNow@0"); the 64-bit build has no such decoration, so it links
+# a copy with the "@N" suffixes taken off.
+function(ky_exports_def target def)
+  if(KY_WIN64)
+    get_filename_component(def_name ${def} NAME)
+    set(plain ${CMAKE_CURRENT_BINARY_DIR}/${target}-${def_name})
+    file(READ ${def} text)
+    string(REGEX REPLACE "@[0-9]+" "" text "${text}")
+    file(WRITE ${plain}.tmp "${text}")
+    file(COPY_FILE ${plain}.tmp ${plain} ONLY_IF_DIFFERENT)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+    set(def ${plain})
+  endif()
+  target_sources(${target} PRIVATE ${def})
+endfunction()
+
+# What a module linked with the compiler's runtime statically adds in the
+# 32-bit build: the system functions newer than Windows 95 and NT 4 that the
+# thread library calls, found at run time (KY_LATE_THREAD_IMPORTS), and for a
+# DLL its unwind tables registered with its own unwinder. The 64-bit build is
+# never shipped: its thread library imports what it calls, and its unwinder
+# reads the image's own tables.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(KY_LATE_THREAD_IMPORTS)
+  set(KY_STATIC_RUNTIME_SOURCES)
+else()
+  set(KY_LATE_THREAD_IMPORTS ${PROJECT_SOURCE_DIR}/src/StaticRuntime/RunTimeImports.cpp)
+  set(KY_STATIC_RUNTIME_SOURCES ${KY_LATE_THREAD_IMPORTS}
+                                ${PROJECT_SOURCE_DIR}/src/StaticRuntime/OwnUnwindTables.cpp)
+endif()

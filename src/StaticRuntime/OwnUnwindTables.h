@@ -12,8 +12,14 @@ namespace KyStaticRuntime {
 // the module's handle; the module must be linked with
 // --disable-long-section-names so that its ".eh_frame" section is found by
 // its short name.
+// The 64-bit unwinder reads the image's own tables: nothing to register.
+#ifdef _WIN64
+inline void RegisterOwnUnwindTables(HINSTANCE) {}
+inline void DeregisterOwnUnwindTables() {}
+#else
 void RegisterOwnUnwindTables(HINSTANCE module);
 // Call at process detach.
 void DeregisterOwnUnwindTables();
+#endif
 
 } // namespace KyStaticRuntime

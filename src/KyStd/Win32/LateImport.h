@@ -53,8 +53,8 @@ struct LateImport<Result(WINAPI*)(Args...)> {
     {
         const Function function =
             reinterpret_cast<Function>(reinterpret_cast<void*>(LateProcAddress(dll, name)));
-        InterlockedExchange(reinterpret_cast<volatile LONG*>(slot),
-                            static_cast<LONG>(reinterpret_cast<INT_PTR>(function)));
+        InterlockedExchangePointer(reinterpret_cast<PVOID volatile*>(slot),
+                                   reinterpret_cast<PVOID>(function));
         return function(args...);
     }
 };
@@ -62,14 +62,23 @@ struct LateImport<Result(WINAPI*)(Args...)> {
 } // namespace Win32
 } // namespace Kyvant
 
+// The linker's name of a function's import slot: on 32 bits the stdcall
+// name with its argument bytes ("__imp__CoInitialize@4"), on 64 bits the
+// plain name ("__imp_CoInitialize").
+#ifdef _WIN64
+#define KY_IMPORT_SLOT_NAME(name, argBytes) "__imp_" #name
+#else
+#define KY_IMPORT_SLOT_NAME(name, argBytes) "__imp__" #name "@" #argBytes
+#endif
+
 // Defines the import slot of the system function `name` (declared by the
 // system headers) from the DLL named by `dll` (a constant above), at file
-// scope. argBytes: the size of its arguments, the number after '@' in its
-// import name ("CoInitialize@4"). A wrong number leaves the call imported as
-// before, which the import-table test reports.
+// scope. argBytes: the size of its arguments on 32 bits, the number after
+// '@' in its import name ("CoInitialize@4"). A wrong number leaves the call
+// imported as before, which the import-table test reports.
 #define KY_LATE_IMPORT(dll, name, argBytes)                                                        \
     namespace KyLateImports {                                                                      \
-    extern "C" decltype(&::name) name##Slot __asm__("__imp__" #name "@" #argBytes);                \
+    extern "C" decltype(&::name) name##Slot __asm__(KY_IMPORT_SLOT_NAME(name, argBytes));          \
     const char name##Name[] = #name;                                                               \
     decltype(&::name) name##Slot =                                                                 \
         &::Kyvant::Win32::LateImport<decltype(&::name)>::Resolve<&name##Slot, dll, name##Name>;    \

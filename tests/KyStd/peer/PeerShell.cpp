@@ -20,4 +20,8 @@ extern "C" HRESULT __stdcall DllGetVersion(DLLVERSIONINFO*)
 {
     return E_INVALIDARG;
 }
+#ifdef _WIN64
+__asm__(".section .drectve\n\t.ascii \" -export:DllGetVersion\"\n\t.text");
+#else
 __asm__(".section .drectve\n\t.ascii \" -export:DllGetVersion=DllGetVersion@4\"\n\t.text");
+#endif
