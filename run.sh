@@ -1,16 +1,28 @@
 #!/usr/bin/env bash
 # Runs one program of the suite under the build's Wine prefix:
-#   ./run.sh [--screenshot FILE.png] PROGRAM [ARGS...]
-#   ./run.sh --demo
-# PROGRAM is a name in build/bin, with or without ".exe"; the arguments pass
+#   ./run.sh [--win64] [--screenshot FILE.png] PROGRAM [ARGS...]
+#   ./run.sh [--win64] --demo
+# It runs the build this host runs, as test.sh does: the 32-bit build
+# (build/) wherever the host runs 32-bit programs, else the 64-bit build
+# (build-win64/) under 64-bit Wine; --win64 picks the 64-bit build on a host
+# that runs both.
+# PROGRAM is a name in the build's bin folder, with or without ".exe"; the arguments pass
 # through untouched, standard input, output and error are the program's own,
 # and the exit code is the program's. A windowed program without a display
 # runs on a virtual screen of its own, and a picture of the screen is saved
-# once its first window shows (into build/test-artifacts/run/ unless
+# once its first window shows (into the build's test-artifacts/run/ unless
 # --screenshot names the file).
 set -u
-root=$(cd "$(dirname "$0")" && pwd)
-build=$root/build
+ky_root=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=cmake/wine-host.sh
+. "$ky_root/cmake/wine-host.sh"
+want=""
+if [ "${1:-}" = --win64 ]; then
+  want=win64
+  shift
+fi
+ky_choose_build "$want"
+build=$ky_build
 bin=$build/bin
 
 fail() {
@@ -27,28 +39,30 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 list_programs() {
-  echo "Programs in build/bin:" >&2
+  echo "Programs in $ky_build_name/bin:" >&2
   for f in "$bin"/*.exe; do
     [ -e "$f" ] && echo "  $(basename "$f" .exe)" >&2
   done
 }
 
 check_ready() {
-  [ -d "$bin" ] || fail "no build yet: run ./setup.sh first"
-  command -v wine >/dev/null 2>&1 || fail "Wine is not installed: run ./setup.sh first"
-  [ -f "$build/wineprefix/system.reg" ] || fail "no Wine prefix in build/: run ./setup.sh first"
+  local setup="./setup.sh"
+  [ "$ky_width" = 64 ] && ky_host_runs_32bit && setup="./setup.sh --win64"
+  [ -d "$bin" ] || fail "no build yet in $ky_build_name/: run $setup first"
+  command -v wine >/dev/null 2>&1 || fail "Wine is not installed: run $setup first"
+  [ -f "$WINEPREFIX/system.reg" ] || fail "no Wine prefix in $ky_build_name/: run $setup first"
 }
 
-# The same Wine settings the tests use, and a persistent server started apart
-# from the program, so that no Wine helper holds the program's output open.
+# The same Wine settings the tests use (set by ky_choose_build), and a
+# persistent server started apart from the program, so that no Wine helper
+# holds the program's output open.
 start_wine() {
-  export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   wineserver -f -p </dev/null >/dev/null 2>&1 &
   started+=($!)
 }
 
 is_windowed() {
-  i686-w64-mingw32-objdump -p "$1" 2>/dev/null | grep -q '^Subsystem.*Windows GUI'
+  "$ky_objdump" -p "$1" 2>/dev/null | grep -q '^Subsystem.*Windows GUI'
 }
 
 start_display() {
@@ -88,7 +102,7 @@ run_program() {
   shift 2
   local exe=$bin/${name%.exe}.exe
   if [ ! -f "$exe" ]; then
-    echo "run.sh: no program \"$name\" in build/bin" >&2
+    echo "run.sh: no program \"$name\" in $ky_build_name/bin" >&2
     list_programs
     exit 2
   fi
@@ -116,7 +130,7 @@ run_demo() {
   printf 'nothing to change\r\n' >"$demo/plain.txt"
   printf 'hello in a subfolder\n' >"$demo/sub/nested.txt"
   printf 'hello\0\001\002binary\0' >"$demo/data.bin"
-  echo "Replacing \"hello\" with \"goodbye\" in build/demo (backups kept as .bak):"
+  echo "Replacing \"hello\" with \"goodbye\" in $ky_build_name/demo (backups kept as .bak):"
   local winroot
   winroot="Z:$(echo "$demo" | tr / '\\')"
   # "|+": every depth of subfolders. data.bin is not a .txt file and stays as it is.
@@ -126,9 +140,9 @@ run_demo() {
   for bak in "$demo"/*.bak "$demo"/sub/*.bak; do
     [ -e "$bak" ] || continue
     local file=${bak%.bak}
-    echo "== ${file#$build/}: before"
+    echo "== ${file#"$build"/}: before"
     tr -d '\r' <"$bak"
-    echo "== ${file#$build/}: after"
+    echo "== ${file#"$build"/}: after"
     tr -d '\r' <"$file"
   done
   return $rc
@@ -136,7 +150,7 @@ run_demo() {
 
 shot=""
 case "${1:-}" in
-  "") echo "usage: ./run.sh [--screenshot FILE.png] PROGRAM [ARGS...] | ./run.sh --demo" >&2
+  "") echo "usage: ./run.sh [--win64] [--screenshot FILE.png] PROGRAM [ARGS...] | ./run.sh [--win64] --demo" >&2
       exit 2 ;;
   --demo) check_ready; run_demo; exit $? ;;
   --screenshot)

@@ -1,14 +1,38 @@
 #!/usr/bin/env bash
 # Runs every test under Wine (and Xvfb when there is no display); arguments
-# go to ctest, so "./test.sh -L KyStd" runs one library's tests. A run does
-# not depend on what ran before it: a server of the prefix still running (a
-# program started by hand, say, without a display) is ended first; and it
-# leaves nothing behind: every process of the prefix is ended afterwards,
-# and the run fails if one survives.
+# go to ctest, so "./test.sh -L KyStd" runs one library's tests.
+#
+# It tests the build this host runs: the 32-bit build (build/), which is what
+# ships, wherever the host runs 32-bit programs, else the 64-bit build of the
+# same sources (build-win64/) under 64-bit Wine. "./test.sh --win64 [ctest
+# arguments]" tests the 64-bit build on a host that runs both (after
+# "./setup.sh --win64"). The first line says which build is tested.
+#
+# A run does not depend on what ran before it: a server of the prefix still
+# running (a program started by hand, say, without a display) is ended first;
+# and it leaves nothing behind: every process of the prefix is ended
+# afterwards, and the run fails if one survives.
 set -u
 cd "$(dirname "$0")"
-build=$PWD/build
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+ky_root=$PWD
+# shellcheck source=cmake/wine-host.sh
+. "$ky_root/cmake/wine-host.sh"
+want=""
+if [ "${1:-}" = --win64 ]; then
+  want=win64
+  shift
+fi
+ky_choose_build "$want"
+build=$ky_build
+if [ ! -f "$build/CTestTestfile.cmake" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+  if [ "$ky_width" = 64 ] && ky_host_runs_32bit; then
+    echo "test.sh: no 64-bit build yet: run ./setup.sh --win64 first" >&2
+  else
+    echo "test.sh: no build yet in $ky_build_name/: run ./setup.sh first" >&2
+  fi
+  exit 2
+fi
+echo "test.sh: testing $(ky_describe_build)"
 
 # The processes of this prefix (Wine's loader and server, every Windows
 # program and helper), known by their environment; nothing outside matches.
@@ -104,3 +128,6 @@ wine wineboot </dev/null >/dev/null 2>&1
 # The test programs share one prefix, and with it the registry settings they
 # change (such as the database folder), so they run one after another.
 (cd "$build" && ctest --output-on-failure "$@")
+rc=$?
+echo "test.sh: tested $(ky_describe_build)"
+exit $rc

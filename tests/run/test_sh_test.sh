@@ -30,12 +30,18 @@ if [ "${1:-}" = --list ]; then
   exit 0
 fi
 
+# test_sh_test.sh ROOT BUILD --win32|--win64: the build's own test.sh run
+# (--win64 is passed on to it).
 root=$1
 build=$2
 bin=$build/bin
+width=()
+[ "${3:-}" = --win64 ] && width=(--win64)
 self=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 work=$(mktemp -d "$build/test-sh-check.XXXXXX")
-prefix=$work/build/wineprefix
+# The throwaway tree's build folder has the name of the build under test.
+work_build=$work/$(basename "$build")
+prefix=$work_build/wineprefix
 cleanup() {
   # Whatever the outcome, nothing of the throwaway prefix stays.
   WINEPREFIX=$prefix wineserver -k </dev/null >/dev/null 2>&1
@@ -58,10 +64,11 @@ check() { # description, then a command that must succeed
   fi
 }
 
-mkdir -p "$work/build"
+mkdir -p "$work_build" "$work/cmake"
 cp "$root/test.sh" "$work/"
+cp -a "$root/cmake/wine-host.sh" "$root/cmake/wine64" "$work/cmake/"
 cp -a --reflink=auto "$build/wineprefix" "$prefix"
-cat >"$work/build/CTestTestfile.cmake" <<EOF
+cat >"$work_build/CTestTestfile.cmake" <<EOF
 add_test(gui_mode "wine" "$bin/KyConTool_test.exe" "--gtest_filter=GuiMode.HandsBackTheCommandLine")
 set_tests_properties(gui_mode PROPERTIES WORKING_DIRECTORY "$bin")
 add_test(helpers "bash" "$self" "--list" "$prefix" "$work/during.txt")
@@ -98,9 +105,9 @@ leave_server "$work/stale.pid"
 stale=$(cat "$work/stale.pid")
 check "the stale server runs before test.sh" running "$stale"
 
-"$work/test.sh" >"$work/test.out" 2>&1
+"$work/test.sh" "${width[@]}" >"$work/test.out" 2>&1
 rc=$?
-log=$work/build/Testing/Temporary/LastTest.log
+log=$work_build/Testing/Temporary/LastTest.log
 check "test.sh exits with 0" [ $rc -eq 0 ]
 check "the front-end case ran and passed" grep -q "\[       OK \] GuiMode.HandsBackTheCommandLine" "$log"
 check "the stale server is gone" eval '! running "$stale"'
