@@ -24,6 +24,22 @@ VARIANT Long(long value)
     return v;
 }
 
+// The add-in's module handle as a number: a long (VT_I4) as Visual C++ 6
+// takes it, or with 64-bit pointers a 64-bit number (VT_I8), which holds the
+// whole handle.
+VARIANT Instance(HMODULE module)
+{
+#ifdef _WIN64
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I8;
+    v.llVal = reinterpret_cast<LONG_PTR>(module);
+    return v;
+#else
+    return Long(reinterpret_cast<LONG_PTR>(module));
+#endif
+}
+
 } // namespace
 
 IUnknown* ConnectVC6::New()
@@ -142,7 +158,7 @@ HRESULT ConnectVC6::SetAddInInfo()
     VariantInit(&args[3]);
     args[3].vt = VT_DISPATCH;
     args[3].pdispVal = static_cast<IConnectVC6*>(this);
-    args[4] = Long(static_cast<long>(reinterpret_cast<LONG_PTR>(ModuleHandle())));
+    args[4] = Instance(ModuleHandle());
     DISPPARAMS params = {args, nullptr, kAddInInfoArgs, 0};
     VARIANT result;
     VariantInit(&result);

@@ -145,6 +145,9 @@ HRESULT RegisterLibrary(const std::string& module)
     return hr;
 }
 
+// The platform the library was registered for: that of this module's width.
+const SYSKIND kOwnPlatform = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
+
 // A library that is not registered is no error.
 HRESULT UnregisterLibrary()
 {
@@ -153,7 +156,7 @@ HRESULT UnregisterLibrary()
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return S_OK;
     RegCloseKey(key);
-    return UnRegisterTypeLib(KyAddIn::kLibId, kLibMajor, kLibMinor, LANG_NEUTRAL, SYS_WIN32);
+    return UnRegisterTypeLib(KyAddIn::kLibId, kLibMajor, kLibMinor, LANG_NEUTRAL, kOwnPlatform);
 }
 
 } // namespace

@@ -49,7 +49,8 @@ protected:
         // The hosts' library of the environments' interfaces.
         const GUID hostTypes = {
             0x6a0c3f52, 0x7d4e, 0x4b8a, {0x9c, 0x21, 0x3e, 0x5f, 0x7a, 0x9b, 0x1d, 0x02}};
-        UnRegisterTypeLib(hostTypes, 1, 0, LANG_NEUTRAL, SYS_WIN32);
+        UnRegisterTypeLib(hostTypes, 1, 0, LANG_NEUTRAL,
+                          sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
         CoUninitialize();
     }
     static const std::string& Folder() { return folder_; }

@@ -134,10 +134,12 @@ void RecordAddInInfo(DispObject* app, std::string* record)
         if (args.size() != 5)
             return DISP_E_BADPARAMCOUNT;
         HMODULE addIn = GetModuleHandleA("KyAddIn.dll");
-        out << "info_instance="
-            << (args[0].vt == VT_I4 && args[0].lVal == reinterpret_cast<LONG_PTR>(addIn)
-                    ? "module"
-                    : "other");
+        // A long as Visual C++ 6 takes it; a 64-bit number in the 64-bit build.
+        const bool instance =
+            sizeof(void*) == 4
+                ? args[0].vt == VT_I4 && args[0].lVal == reinterpret_cast<LONG_PTR>(addIn)
+                : args[0].vt == VT_I8 && args[0].llVal == reinterpret_cast<LONG_PTR>(addIn);
+        out << "info_instance=" << (instance ? "module" : "other");
         IUnknown* face = nullptr;
         const bool dual = args[1].vt == VT_DISPATCH && args[1].pdispVal &&
                           SUCCEEDED(args[1].pdispVal->QueryInterface(

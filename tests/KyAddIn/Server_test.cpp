@@ -39,8 +39,10 @@ TEST_F(AddInSuite, ExportsTheFourServerEntriesAndImportsOnlyWhatEverySystemHas)
     ASSERT_FALSE(names.imports.empty());
     for (const std::string& import : names.imports)
         EXPECT_EQ(1u, system.count(import)) << import;
-    EXPECT_TRUE(kytest::ImportedOf(names, kytest::StaticRuntimeNewerImports()).empty())
-        << "functions Windows 95 or NT 4 lacks";
+    if (kytest::kBuildShips) {
+        EXPECT_TRUE(kytest::ImportedOf(names, kytest::StaticRuntimeNewerImports()).empty())
+            << "functions Windows 95 or NT 4 lacks";
+    }
 }
 
 } // namespace

@@ -331,8 +331,10 @@ TEST(UninstallDll, ExportsTheTwoEntriesAndImportsOnlyWhatEverySystemHas)
         ASSERT_FALSE(names.imports.empty());
         for (const std::string& import : names.imports)
             EXPECT_EQ(1u, system.count(import)) << dll << " imports " << import;
-        EXPECT_TRUE(kytest::ImportedOf(names, kytest::StaticRuntimeNewerImports()).empty())
-            << "functions Windows 95 or NT 4 lacks";
+        if (kytest::kBuildShips) {
+            EXPECT_TRUE(kytest::ImportedOf(names, kytest::StaticRuntimeNewerImports()).empty())
+                << "functions Windows 95 or NT 4 lacks";
+        }
     }
 }
 

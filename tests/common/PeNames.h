@@ -51,6 +51,12 @@ inline PeNames ReadPeNames(const std::string& path)
     return names;
 }
 
+// Whether this is the build that ships (32 bits): only its modules must do
+// without the functions below. The 64-bit build, on which the tests run where
+// the host runs no 32-bit program, is never shipped and its static runtime
+// imports them; ImportTable_test reads the 32-bit binaries on every host.
+constexpr bool kBuildShips = sizeof(void*) == 4;
+
 // Functions that the compiler's static runtime would import although Windows
 // 95 or NT 4 lacks them; a module linked with that runtime must find them at
 // run time instead.

@@ -200,10 +200,12 @@ TEST(Exceptions, ReportErrorFallsBackToTheGivenString)
     empty.Delete();  // not a heap object: stays
 }
 
-// Far more than a 32-bit process can allocate at once.
+// Far more than a process can allocate at once: nearly 2 GB, all a 32-bit
+// process has, or 4 EB with 64-bit pointers.
+const size_t kUnallocatable = sizeof(void*) == 4 ? 0x7FF00000 : size_t(1) << 62;
 struct CHuge : CObject
 {
-    char data[0x7FF00000];
+    char data[kUnallocatable];
 };
 
 TEST(Exceptions, ObjectsThatCannotBeAllocatedRaiseTheMemoryException)

@@ -139,7 +139,12 @@ protected:
     }
 };
 
-// Runs the dialog itself with the later 88-byte record, between the layer's modal steps.
+// The framework's file-name record and the longer one of Windows 2000: 76
+// and 88 bytes on 32 bits, 136 and 152 with 64-bit pointers.
+const size_t kNarrowRecordSize = sizeof(void*) == 4 ? 76 : 136;
+const size_t kWideRecordSize = sizeof(void*) == 4 ? 88 : 152;
+
+// Runs the dialog itself with the later, longer record, between the layer's modal steps.
 class COwnLoopDialog : public CFileDialog
 {
 public:
@@ -196,7 +201,7 @@ void ExpectTemplateRoundTrip(const std::string& folder)
 
 TEST(FileDialog, ExplorerChildTemplateFromTheDllIsServedByTheObject)
 {
-    EXPECT_EQ(76u, sizeof(CFileDialog::m_ofn));
+    EXPECT_EQ(kNarrowRecordSize, sizeof(CFileDialog::m_ofn));
     ExpectTemplateRoundTrip<CTemplateDialog<CFileDialog>>(Folder());
 }
 
@@ -212,8 +217,8 @@ TEST(FileDialog, OwnLoopWithTheLongerRecordGetsTheSameService)
     plain.m_ofn.lpstrInitialDir = folder.c_str();
     OnNextModalIdle([](CWnd* pWnd) { TypeAndOpen(ExplorerOf(pWnd), "c.txt"); });
     ASSERT_EQ(IDOK, plain.DoModal());
-    EXPECT_EQ(88u, plain.m_sizeSeen);
-    EXPECT_EQ(76u, plain.m_ofn.lStructSize);
+    EXPECT_EQ(kWideRecordSize, plain.m_sizeSeen);
+    EXPECT_EQ(kNarrowRecordSize, plain.m_ofn.lStructSize);
     EXPECT_STREQ((folder + "\\c.txt").c_str(), plain.GetPathName());
 }
 

@@ -1,4 +1,4 @@
-// KyFileDialog: the 88-byte record loop on Windows 2000 and ME and later, extension completion before.
+// KyFileDialog: the longer-record loop on Windows 2000 and ME and later, extension completion before.
 #include "KyGui/Shell/KyFileDialog.h"
 
 #include "KyStd/Files/FileName.h"
@@ -11,8 +11,12 @@
 
 namespace {
 
-const unsigned NarrowRecordSize = 76;
-const unsigned WideRecordSize = 88;
+// The framework's record is the narrow form (76 bytes on 32 bits); Windows
+// 2000 and ME take the longer one, which adds a reserved pointer, a reserved
+// word and the extended flags (88 bytes on 32 bits). Both follow the
+// pointer size.
+const unsigned NarrowRecordSize = sizeof(OPENFILENAME_NT4A);
+const unsigned WideRecordSize = sizeof(OPENFILENAMEA);
 const unsigned ShortExtension = 3;
 const unsigned PathBufferSize = _MAX_PATH;
 const unsigned TitleBufferSize = 64;
@@ -36,7 +40,8 @@ void CopyBounded(char* to, const char* from, unsigned size)
 
 } // namespace
 
-static_assert(sizeof(OPENFILENAME_NT4A) == NarrowRecordSize, "the library's file-name record is 76 bytes");
+static_assert(WideRecordSize == NarrowRecordSize + sizeof(void*) + 2 * sizeof(DWORD),
+              "the longer file-name record adds a pointer and two words");
 
 IMPLEMENT_DYNAMIC(KyFileDialog, CFileDialog)
 

@@ -124,7 +124,7 @@ void KyBigEditor::ReturnFocus()
     Kyvant::DialogEx::SetFocus(m_target);
     if (IsOfClass(m_target, "ComboBox")) {
         if (::SendMessageA(target, CB_GETEDITSEL, 0, 0) != CB_ERR)
-            ::SendMessageA(target, CB_SETEDITSEL, 0, MAKELPARAM(0, kWholeText));
+            ::SendMessageA(target, CB_SETEDITSEL, 0, MAKELPARAM(0, static_cast<WORD>(kWholeText)));
     } else if (IsOfClass(m_target, "Edit")) {
         ::SendMessageA(target, EM_SETSEL, 0, kWholeText);
         ::SendMessageA(target, EM_SCROLLCARET, 0, 0);

@@ -45,7 +45,7 @@ std::string PreferBesideProgram(const char* name)
 
 } // namespace
 
-Process::Process(unsigned long handleValue)
+Process::Process(UINT_PTR handleValue)
     : Win32::BasicWaitableHandle<>(reinterpret_cast<HANDLE>(handleValue)), mode_(_P_NOWAIT),
       exitCode_(1)
 {

@@ -18,7 +18,7 @@ class KYSTD_API Process : public Win32::BasicWaitableHandle<> {
 public:
     // Adopts a process handle given as a number (0: none); it is treated as
     // a process started without waiting, so its exit code is asked of it.
-    explicit Process(unsigned long handleValue = 0);
+    explicit Process(UINT_PTR handleValue = 0);
     ~Process() override;
 
     // Forgets the previous run: takes mode as the spawn mode, exit code 1,

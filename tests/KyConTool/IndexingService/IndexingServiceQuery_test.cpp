@@ -185,12 +185,14 @@ TEST_F(IndexingServiceQuery, CommandCarriesScopeDepthCatalogMachineAndDefaults)
     }
     // The five columns are bound as provider-owned variant references in a
     // buffer of five pointers.
+    const size_t pointer = sizeof(void*);
     EXPECT_THAT(script.Log("CreateAccessor"),
-                ElementsAre("CreateAccessor flags=0x2 bindings=5 rowsize=20"));
+                ElementsAre("CreateAccessor flags=0x2 bindings=5 rowsize=" +
+                            std::to_string(5 * pointer)));
     std::vector<std::string> bindings;
     for (int i = 1; i <= 5; ++i)
         bindings.push_back("Binding ordinal=" + std::to_string(i) + " offset=" +
-                           std::to_string(4 * (i - 1)) + " part=0x1 owner=0x1 type=0x400c");
+                           std::to_string(pointer * (i - 1)) + " part=0x1 owner=0x1 type=0x400c");
     EXPECT_THAT(script.Log("Binding"), ElementsAreArray(bindings));
 }
 

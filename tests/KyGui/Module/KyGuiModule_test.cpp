@@ -21,7 +21,8 @@ TEST(KyGuiModule, RunsThemedOrNotAsRegistered)
     using IsThemedFn = BOOL(WINAPI*)();
     HMODULE uxtheme = LoadLibraryA("uxtheme.dll");
     ASSERT_NE(uxtheme, nullptr);
-    auto isAppThemed = reinterpret_cast<IsThemedFn>(GetProcAddress(uxtheme, "IsAppThemed"));
+    auto isAppThemed = reinterpret_cast<IsThemedFn>(
+        reinterpret_cast<void*>(GetProcAddress(uxtheme, "IsAppThemed")));
     ASSERT_NE(isAppThemed, nullptr);
     const bool unthemed = std::getenv("KY_EXPECT_UNTHEMED") != nullptr;
     EXPECT_EQ(isAppThemed() != FALSE, !unthemed);

@@ -31,7 +31,7 @@ protected:
         HANDLE self = nullptr;
         DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0,
                         FALSE, DUPLICATE_SAME_ACCESS);
-        process = CRT::Process(reinterpret_cast<unsigned long>(self));
+        process = CRT::Process(reinterpret_cast<UINT_PTR>(self));
         std::unique_ptr<CRT::Pipe> pipe(new CRT::Pipe(CRT::Pipe::NoneInheritable, true));
         readFd = pipe->GetFd(CRT::Pipe::ReadEnd);
         sender.Attach(std::move(pipe), window, process, mutex, died);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <string>
 
 using namespace Kyvant;
@@ -89,9 +90,11 @@ TEST(ThrowHelpers, ExactTexts)
 
 TEST(Allocation, FailureIsBadAllocWithItsText)
 {
+    // More than any process can have at once, with 32- or 64-bit pointers.
+    const size_t unallocatable = std::numeric_limits<size_t>::max() - 0xFFFF;
     try {
-        xmalloc(0xF0000000u);
-        FAIL() << "allocation of 3.75 GB succeeded";
+        xmalloc(unallocatable);
+        FAIL() << "allocation of " << unallocatable << " bytes succeeded";
     } catch (const std::bad_alloc& e) {
         EXPECT_STREQ(e.what(), "bad allocation");
     }

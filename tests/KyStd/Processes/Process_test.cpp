@@ -99,7 +99,7 @@ TEST(ProcessTest, ExitCodeOfEachSpawnMode)
     HANDLE dup = nullptr;
     ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), running.get(), GetCurrentProcess(), &dup, 0,
                                 FALSE, DUPLICATE_SAME_ACCESS));
-    Process adopted(reinterpret_cast<unsigned long>(dup));
+    Process adopted(reinterpret_cast<UINT_PTR>(dup));
     EXPECT_EQ(ExitCodeOf(adopted), 42u);
     adopted.init(_P_NOWAIT, true);
     DWORD code = 0;
