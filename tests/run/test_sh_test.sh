@@ -101,6 +101,11 @@ for _ in $(seq 50); do
   sleep 0.2
 done
 orphans=$(prefix_processes "$prefix" | cut -d' ' -f1)
+# The check below of their end proves nothing unless they were there.
+check "helpers left without a server run before test.sh" [ -n "$orphans" ]
+for pid in $orphans; do
+  check "the helper $pid left without a server runs before test.sh" running "$pid"
+done
 leave_server "$work/stale.pid"
 stale=$(cat "$work/stale.pid")
 check "the stale server runs before test.sh" running "$stale"
