@@ -1,7 +1,7 @@
-// Helpers every benchmark program shares: a high-resolution clock, the
-// program's own folder, the temporary folder and recursive folder removal
-// (from tests/common), and the generated file tree the file-walking
-// benchmarks time themselves on.
+// Helpers every benchmark program shares: the line naming the build, a
+// high-resolution clock, the program's own folder, the temporary folder and
+// recursive folder removal (from tests/common), and the generated file tree
+// the file-walking benchmarks time themselves on.
 #pragma once
 
 #include "common/ProgramFolder.h"
@@ -16,6 +16,16 @@
 #include <vector>
 
 namespace KyBench {
+
+// Each benchmark says first which build it measures: the 32-bit one, which
+// ships, or the 64-bit one that the tests run on where the host runs no
+// 32-bit program. Figures compare only within one build.
+inline const bool kBuildAnnounced = [] {
+    std::printf("Build: %s\n", sizeof(void*) == 4 ? "32-bit (what ships)"
+                                                  : "64-bit (under 64-bit Wine)");
+    std::fflush(stdout);
+    return true;
+}();
 
 // Seconds since an arbitrary start, from the performance counter.
 inline double Now()
