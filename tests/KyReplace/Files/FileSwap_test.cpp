@@ -22,7 +22,8 @@ bool EndsWith(const ky_F& name, const char* end)
 // The system's operations, except that the named steps fail: "95" (no
 // one-step replace, as on Windows 95), "held" (another program holds the
 // original without sharing delete), "attr" (reading attributes), "replace"
-// (the one-step replace), "link" (the backup as a second name), "aside-bak"
+// (the one-step replace), "link" (the backup as a second name, linked or
+// copied), "hardlink" (links refused, as on FAT: the backup is copied), "aside-bak"
 // (moving an older backup aside), "aside" (moving the original aside),
 // "tobak" (original to backup by renaming, where the name is free), "move"
 // (changed copy to the original's name), "back" (the original's bytes back
@@ -55,11 +56,17 @@ public:
         return !Ok("held") || sys().HeldWithoutDeleteShare(f);
     }
     bool HasOneStepReplace() override { return Ok("95") && sys().HasOneStepReplace(); }
-    bool LinkOrCopy(const ky_F& f, const ky_F& t) override
+    bool Link(const ky_F& f, const ky_F& t) override
     {
         if (GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return sys().LinkOrCopy(f, t); // fails as it would anyway
-        return Ok("link") && sys().LinkOrCopy(f, t);
+            return sys().Link(f, t); // fails as it would anyway
+        return Ok("link") && Ok("hardlink", ERROR_INVALID_FUNCTION) && sys().Link(f, t);
+    }
+    bool Copy(const ky_F& f, const ky_F& t) override
+    {
+        if (GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return sys().Copy(f, t); // fails as it would anyway
+        return Ok("link") && sys().Copy(f, t);
     }
     bool RenameAside(const ky_F& f, ky_F& aside) override
     {
@@ -143,6 +150,14 @@ TEST(FileSwap, EveryStepFailsSafely)
          "changed.tmp=new f.txt=old"},
         {"replace,move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
          "changed.tmp=new kyf*=old"},
+        // Links refused (FAT, Windows NT 4): the backup is a copy.
+        {"hardlink", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink,replace", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink,replace,aside", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"hardlink,replace,move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
+         "changed.tmp=new f.txt.bak=old"},
         // Windows 95, 98 and ME: the original becomes the backup by renaming.
         {"95", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
         {"95", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},

@@ -52,6 +52,8 @@ private:
         throw SwapError(os_error(error).what(), state, name);
     }
     bool MakeBackup(BackupWay way);
+    // A hard link where the system and the file system make one, else a copy.
+    bool MakeSecondName();
     void MoveOlderBackupAside();
     // Puts an older backup moved aside back under its name.
     SwapState RestoreOlderBackup();
@@ -65,8 +67,9 @@ private:
 
     ky_F original_, changed_, backup_;
     FileOps& ops_;
-    ky_F olderBackup_; // aside name of an older backup
-    ky_F kept_;        // where the original's bytes lie while the changed copy moves in
+    bool noLinks_ = false; // the system or the file system refused a link
+    ky_F olderBackup_;     // aside name of an older backup
+    ky_F kept_;            // where the original's bytes lie while the changed copy moves in
 };
 
 void Swap::KeepHiddenAndSystemBits()
@@ -88,8 +91,19 @@ void Swap::CheckNotHeld()
 
 bool Swap::MakeBackup(BackupWay way)
 {
-    return way == BackupWay::Rename ? ops_.Rename(original_, backup_)
-                                    : ops_.LinkOrCopy(original_, backup_);
+    return way == BackupWay::Rename ? ops_.Rename(original_, backup_) : MakeSecondName();
+}
+
+bool Swap::MakeSecondName()
+{
+    if (!noLinks_) {
+        if (ops_.Link(original_, backup_))
+            return true;
+        if (NameTaken(GetLastError()))
+            return false;
+        noLinks_ = true;
+    }
+    return ops_.Copy(original_, backup_);
 }
 
 // Tried first without looking for an older backup: a look for a name that
