@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace Kyvant;
 
 TEST(ResultText, LinesCountInWords)
@@ -27,4 +29,34 @@ TEST(ResultText, LinesCountInWords)
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.expected, c.got.c_str());
+}
+
+TEST(ResultText, SwapEndingsTellWhereTheBytesLie)
+{
+    using Kyvant::SwapError;
+    using Kyvant::SwapState;
+    const ky_F bak("C:\\d\\a.txt.bak"), aside("C:\\d\\kyf01AB.tmp");
+    const char unaltered[] = ": This original file was not altered.";
+    const char removed[] = ": This original file was not altered, but the pre-existing backup file "
+                           "\"C:\\d\\a.txt.bak\" was removed.";
+    struct Case {
+        SwapError error;
+        std::string expected;
+    } const cases[] = {
+        {SwapError("e", SwapState::Unaltered, bak), unaltered},
+        {SwapError("e", SwapState::UnalteredOldBackupRemoved, bak), removed},
+        {SwapError("e", SwapState::RemovedButBackedUp, bak),
+         ": That file was removed, but it was backed up as: \"C:\\d\\a.txt.bak\"."},
+        {SwapError("e", SwapState::BackupLinkKept, bak),
+         std::string(unaltered) +
+             " \"C:\\d\\a.txt.bak\" could not be removed: it is a second name of this file."},
+        {SwapError("e", SwapState::BackupLinkKept, bak, aside),
+         std::string(removed) + " Its contents are kept as: \"C:\\d\\kyf01AB.tmp\"." +
+             " \"C:\\d\\a.txt.bak\" could not be removed: it is a second name of this file."},
+        {SwapError("e", SwapState::BackupCopyKept, bak, aside),
+         std::string(removed) + " Its contents are kept as: \"C:\\d\\kyf01AB.tmp\"." +
+             " \"C:\\d\\a.txt.bak\" could not be removed: it is a copy of this file."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, SwapEnding(c.error).c_str()) << static_cast<int>(c.error.State());
 }

@@ -22,11 +22,13 @@ bool EndsWith(const ky_F& name, const char* end)
 // The system's operations, except that the named steps fail: "95" (no
 // one-step replace, as on Windows 95), "held" (another program holds the
 // original without sharing delete), "attr" (reading attributes), "replace"
-// (the one-step replace), "link" (the backup as a second name), "aside-bak"
-// (moving an older backup aside), "aside" (moving the original aside),
-// "tobak" (original to backup by renaming, where the name is free), "move"
-// (changed copy to the original's name), "back" (the original's bytes back
-// to its name), "older-back" (an older backup back to its name).
+// (the one-step replace), "link" (the backup as a second name, linked or
+// copied), "hardlink" (links refused, as on FAT: the backup is copied),
+// "aside-bak" (moving an older backup aside), "aside" (moving the original
+// aside), "tobak" (original to backup by renaming, where the name is free),
+// "move" (changed copy to the original's name), "back" (the original's
+// bytes back to its name), "older-back" (an older backup back to its name),
+// "unlink" (deleting the backup, as while another program holds the file).
 class FailingOps : public Kyvant::FileOps {
 public:
     explicit FailingOps(std::string failing) : failing_("," + std::move(failing) + ",") {}
@@ -55,17 +57,26 @@ public:
         return !Ok("held") || sys().HeldWithoutDeleteShare(f);
     }
     bool HasOneStepReplace() override { return Ok("95") && sys().HasOneStepReplace(); }
-    bool LinkOrCopy(const ky_F& f, const ky_F& t) override
+    bool Link(const ky_F& f, const ky_F& t) override
     {
         if (GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return sys().LinkOrCopy(f, t); // fails as it would anyway
-        return Ok("link") && sys().LinkOrCopy(f, t);
+            return sys().Link(f, t); // fails as it would anyway
+        return Ok("link") && Ok("hardlink", ERROR_INVALID_FUNCTION) && sys().Link(f, t);
+    }
+    bool Copy(const ky_F& f, const ky_F& t) override
+    {
+        if (GetFileAttributesA(t.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return sys().Copy(f, t); // fails as it would anyway
+        return Ok("link") && sys().Copy(f, t);
     }
     bool RenameAside(const ky_F& f, ky_F& aside) override
     {
         return Ok(EndsWith(f, ".bak") ? "aside-bak" : "aside") && sys().RenameAside(f, aside);
     }
-    bool Delete(const ky_F& f) override { return sys().Delete(f); }
+    bool Delete(const ky_F& f) override
+    {
+        return (!EndsWith(f, ".bak") || Ok("unlink")) && sys().Delete(f);
+    }
 
 private:
     static Kyvant::FileOps& sys() { return Kyvant::SystemFileOps(); }
@@ -143,6 +154,21 @@ TEST(FileSwap, EveryStepFailsSafely)
          "changed.tmp=new f.txt=old"},
         {"replace,move,back", false, false, false, SwapState::RemovedButBackedUp, "aside",
          "changed.tmp=new kyf*=old"},
+        // The backup made but not taken back: an older backup stays aside.
+        {"replace,aside,unlink", true, false, false, SwapState::BackupLinkKept, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=old"},
+        {"replace,aside,unlink", true, true, false, SwapState::BackupLinkKept, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=old kyf*=older"},
+        // Links refused (FAT, Windows NT 4): the backup is a copy.
+        {"hardlink", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink,replace", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
+        {"hardlink,replace,aside", true, true, false, SwapState::Unaltered, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=older"},
+        {"hardlink,replace,move,back", true, true, false, SwapState::RemovedButBackedUp, "bak",
+         "changed.tmp=new f.txt.bak=old"},
+        {"hardlink,replace,aside,unlink", true, true, false, SwapState::BackupCopyKept, "bak",
+         "changed.tmp=new f.txt=old f.txt.bak=old kyf*=older"},
         // Windows 95, 98 and ME: the original becomes the backup by renaming.
         {"95", true, false, true, {}, "", "f.txt=new f.txt.bak=old"},
         {"95", true, true, true, {}, "", "f.txt=new f.txt.bak=old"},
@@ -175,6 +201,9 @@ TEST(FileSwap, EveryStepFailsSafely)
         } catch (const Kyvant::SwapError& e) {
             EXPECT_FALSE(c.swapped) << label;
             EXPECT_EQ(c.state, e.State()) << label;
+            const bool olderAside = c.oldBackup && (c.state == SwapState::BackupLinkKept ||
+                                                    c.state == SwapState::BackupCopyKept);
+            EXPECT_EQ(olderAside, !e.Aside().empty()) << label;
             const std::string name = e.Name().c_str();
             if (std::string(c.named) == "bak")
                 EXPECT_EQ(dir["f.txt.bak"], name) << label;
@@ -196,6 +225,23 @@ TEST(FileSwap, ReadOnlyOlderBackupGivesWay)
     Kyvant::SwapIntoPlace(dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), true);
 
     EXPECT_EQ("f.txt=new f.txt.bak=old", Contents(dir));
+}
+
+TEST(FileSwap, ReadOnlyOriginalTakesBackItsBackupLink)
+{
+    Scratch dir;
+    WriteFile(dir["f.txt"], "old");
+    WriteFile(dir["changed.tmp"], "new");
+    SetFileAttributesA(dir["f.txt"].c_str(), FILE_ATTRIBUTE_READONLY);
+    FailingOps ops("replace,aside");
+
+    EXPECT_THROW(Kyvant::SwapIntoPlace(dir["f.txt"].c_str(), dir["changed.tmp"].c_str(), true, ops),
+                 Kyvant::SwapError);
+
+    EXPECT_EQ("changed.tmp=new f.txt=old", Contents(dir));
+    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_READONLY),
+              GetFileAttributesA(dir["f.txt"].c_str()) & FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesA(dir["f.txt"].c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(FileSwap, KeepsHiddenAndSystemBits)

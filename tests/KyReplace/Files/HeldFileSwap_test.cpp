@@ -1,5 +1,6 @@
 // KyReplace runs over a file that another process holds open: every share
 // mode the holder may use, with and without backups and an older backup.
+#include "FileHolderProcess.h"
 #include "ReplaceTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,59 +12,6 @@
 using namespace reptest;
 
 namespace {
-
-const DWORD kHolderStartMs = 20000;
-const DWORD kHolderEndMs = 20000;
-
-// A second process holding a file open for reading until Stop.
-class Holder {
-public:
-    Holder(const std::string& file, const char* share)
-    {
-        static int counter = 0;
-        const std::string tag =
-            std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++counter);
-        const std::string readyName = "kyrep_holder_ready_" + tag,
-                          stopName = "kyrep_holder_stop_" + tag;
-        ready_ = CreateEventA(nullptr, TRUE, FALSE, readyName.c_str());
-        stop_ = CreateEventA(nullptr, TRUE, FALSE, stopName.c_str());
-        std::string cmd = "\"" + BinDir() + "KyReplace_file_holder.exe\" \"" + file + "\" " +
-                          share + " " + readyName + " " + stopName;
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi{};
-        if (CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                           &pi)) {
-            process_ = pi.hProcess;
-            CloseHandle(pi.hThread);
-            const HANDLE either[2] = {ready_, process_};
-            holding_ = WaitForMultipleObjects(2, either, FALSE, kHolderStartMs) == WAIT_OBJECT_0;
-        }
-    }
-    ~Holder()
-    {
-        Stop();
-        CloseHandle(ready_);
-        CloseHandle(stop_);
-    }
-    Holder(const Holder&) = delete;
-    Holder& operator=(const Holder&) = delete;
-
-    bool Holding() const { return holding_; }
-    void Stop()
-    {
-        if (!process_)
-            return;
-        SetEvent(stop_);
-        WaitForSingleObject(process_, kHolderEndMs);
-        CloseHandle(process_);
-        process_ = nullptr;
-    }
-
-private:
-    HANDLE ready_ = nullptr, stop_ = nullptr, process_ = nullptr;
-    bool holding_ = false;
-};
 
 enum class Outcome {
     Replaced,  // the file changed, its backup holds the original
@@ -117,7 +65,7 @@ TEST(HeldFileSwap, EveryShareModeWithAndWithoutBackups)
         WriteFile(file, original);
         if (row.olderBackup)
             WriteFile(backup, older);
-        Holder holder(file, row.share);
+        FileHolderProcess holder(file, row.share);
         ASSERT_TRUE(holder.Holding()) << label;
 
         const ProgramRun run =

@@ -40,10 +40,8 @@ public:
         return Step() && sys().HeldWithoutDeleteShare(f);
     }
     bool HasOneStepReplace() override { return sys().HasOneStepReplace(); }
-    bool LinkOrCopy(const ky_F& f, const ky_F& t) override
-    {
-        return Step() && sys().LinkOrCopy(f, t);
-    }
+    bool Link(const ky_F& f, const ky_F& t) override { return Step() && sys().Link(f, t); }
+    bool Copy(const ky_F& f, const ky_F& t) override { return Step() && sys().Copy(f, t); }
     bool RenameAside(const ky_F& f, ky_F& aside) override
     {
         return Step() && sys().RenameAside(f, aside);

@@ -59,6 +59,41 @@ ky_S BackedUpOnlyEnding(const ky_F& backup)
     return text;
 }
 
+ky_S BackupKeptEnding(const ky_F& backup, const ky_F& aside, bool linked)
+{
+    ky_S text;
+    if (aside.empty()) {
+        text = OriginalUnalteredEnding();
+    } else {
+        text = BackupRemovedEnding(backup);
+        text += " Its contents are kept as: \"";
+        text += aside;
+        text += "\".";
+    }
+    text += " \"";
+    text += backup;
+    text += linked ? "\" could not be removed: it is a second name of this file."
+                   : "\" could not be removed: it is a copy of this file.";
+    return text;
+}
+
+ky_S SwapEnding(const SwapError& e)
+{
+    switch (e.State()) {
+    case SwapState::UnalteredOldBackupRemoved:
+        return BackupRemovedEnding(e.Name());
+    case SwapState::RemovedButBackedUp:
+        return BackedUpOnlyEnding(e.Name());
+    case SwapState::BackupLinkKept:
+        return BackupKeptEnding(e.Name(), e.Aside(), true);
+    case SwapState::BackupCopyKept:
+        return BackupKeptEnding(e.Name(), e.Aside(), false);
+    case SwapState::Unaltered:
+        break;
+    }
+    return OriginalUnalteredEnding();
+}
+
 ky_S ErrorReport(const ky_F& currentFile, const char* error, const ky_S& ending)
 {
     if (currentFile.empty())

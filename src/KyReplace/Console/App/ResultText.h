@@ -2,6 +2,7 @@
 // and the warning for an error that ended the file walk.
 #pragma once
 
+#include "KyReplace/Console/Files/FileSwap.h"
 #include "KyStd/Files/FileName.h"
 #include "KyStd/Strings/String.h"
 
@@ -18,6 +19,11 @@ ky_S TotalLine(unsigned long replacements, unsigned long files);
 ky_S OriginalUnalteredEnding();
 ky_S BackupRemovedEnding(const ky_F& backup);
 ky_S BackedUpOnlyEnding(const ky_F& backup);
+// The backup name could not be freed again and names the original itself
+// (linked) or a copy of it; an older backup, if any, lies under aside.
+ky_S BackupKeptEnding(const ky_F& backup, const ky_F& aside, bool linked);
+// The ending that tells where a failed swap left things.
+ky_S SwapEnding(const SwapError& e);
 
 // "An error occurred while processing "<file>": <error><ending>", or without
 // a current file "An error occurred while not processing a file: <error>".

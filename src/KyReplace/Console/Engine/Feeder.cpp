@@ -69,19 +69,6 @@ ky_F FolderOf(const ky_F& name)
     return folder;
 }
 
-ky_S SwapEnding(const SwapError& e)
-{
-    switch (e.State()) {
-    case SwapState::UnalteredOldBackupRemoved:
-        return BackupRemovedEnding(e.Name());
-    case SwapState::RemovedButBackedUp:
-        return BackedUpOnlyEnding(e.Name());
-    case SwapState::Unaltered:
-        break;
-    }
-    return OriginalUnalteredEnding();
-}
-
 void Feeder::Walk()
 {
     HeartbeatTerminator terminator(out_, objects_);

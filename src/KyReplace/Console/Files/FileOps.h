@@ -28,10 +28,12 @@ public:
     virtual bool HeldWithoutDeleteShare(const ky_F& file) = 0;
     // True where MoveReplace can work: Windows NT with MoveFileExA.
     virtual bool HasOneStepReplace() = 0;
-    // Gives from's bytes the second name to: a hard link where the system and
-    // the file system have them (Windows 2000 and later, NTFS), else a copy
-    // with from's attributes. Fails when to exists.
-    virtual bool LinkOrCopy(const ky_F& from, const ky_F& to) = 0;
+    // Gives from the second name to, a hard link. Fails when to exists, and
+    // where the system or the file system has no links (before Windows 2000:
+    // ERROR_CALL_NOT_IMPLEMENTED; FAT: the file system's own error).
+    virtual bool Link(const ky_F& from, const ky_F& to) = 0;
+    // Copies from's bytes and attributes to to. Fails when to exists.
+    virtual bool Copy(const ky_F& from, const ky_F& to) = 0;
     // Renames file to a name no file in its folder has, given in aside.
     virtual bool RenameAside(const ky_F& file, ky_F& aside) = 0;
     virtual bool Delete(const ky_F& file) = 0;

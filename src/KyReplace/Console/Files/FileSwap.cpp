@@ -47,26 +47,27 @@ public:
     const ky_F& BackupName() const { return backup_; }
 
 private:
-    [[noreturn]] void Fail(DWORD error, SwapState state, const ky_F& name) const
-    {
-        throw SwapError(os_error(error).what(), state, name);
-    }
+    [[noreturn]] void Fail(DWORD error, SwapState state, const ky_F& name) const;
     bool MakeBackup(BackupWay way);
+    // A hard link where the system and the file system make one, else a copy.
+    bool MakeSecondName();
     void MoveOlderBackupAside();
     // Puts an older backup moved aside back under its name.
     SwapState RestoreOlderBackup();
     // Takes back a backup made as a second name, then the older backup.
     SwapState UndoBackup();
     // Deletes a file moved aside, read-only or not.
-    void Remove(const ky_F& file);
+    bool Remove(const ky_F& file);
     // Deletes name, one of two names of the same bytes, keeping the
     // attributes that other shares with it.
-    void RemoveSecondName(const ky_F& name, const ky_F& other);
+    bool RemoveSecondName(const ky_F& name, const ky_F& other);
 
     ky_F original_, changed_, backup_;
     FileOps& ops_;
-    ky_F olderBackup_; // aside name of an older backup
-    ky_F kept_;        // where the original's bytes lie while the changed copy moves in
+    bool noLinks_ = false; // the system or the file system refused a link
+    bool copied_ = false;  // the backup is a copy, not a second name
+    ky_F olderBackup_;     // aside name of an older backup
+    ky_F kept_;            // where the original's bytes lie while the changed copy moves in
 };
 
 void Swap::KeepHiddenAndSystemBits()
@@ -86,10 +87,29 @@ void Swap::CheckNotHeld()
         Fail(ERROR_SHARING_VIOLATION, SwapState::Unaltered, backup_);
 }
 
+void Swap::Fail(DWORD error, SwapState state, const ky_F& name) const
+{
+    const bool olderAside =
+        state == SwapState::BackupLinkKept || state == SwapState::BackupCopyKept;
+    throw SwapError(os_error(error).what(), state, name, olderAside ? olderBackup_ : ky_F());
+}
+
 bool Swap::MakeBackup(BackupWay way)
 {
-    return way == BackupWay::Rename ? ops_.Rename(original_, backup_)
-                                    : ops_.LinkOrCopy(original_, backup_);
+    return way == BackupWay::Rename ? ops_.Rename(original_, backup_) : MakeSecondName();
+}
+
+bool Swap::MakeSecondName()
+{
+    if (!noLinks_) {
+        if (ops_.Link(original_, backup_))
+            return true;
+        if (NameTaken(GetLastError()))
+            return false;
+        noLinks_ = true;
+    }
+    copied_ = true;
+    return ops_.Copy(original_, backup_);
 }
 
 // Tried first without looking for an older backup: a look for a name that
@@ -179,9 +199,13 @@ SwapState Swap::RestoreOlderBackup()
     return SwapState::UnalteredOldBackupRemoved;
 }
 
+// A link is refused removal while another program holds the original
+// without sharing delete; the older backup then cannot have its name back
+// and stays where it is.
 SwapState Swap::UndoBackup()
 {
-    RemoveSecondName(backup_, original_);
+    if (copied_ ? !Remove(backup_) : !RemoveSecondName(backup_, original_))
+        return copied_ ? SwapState::BackupCopyKept : SwapState::BackupLinkKept;
     return RestoreOlderBackup();
 }
 
@@ -193,24 +217,28 @@ void Swap::DropAside(bool backups)
         Remove(kept_);
 }
 
-void Swap::Remove(const ky_F& file)
+bool Swap::Remove(const ky_F& file)
 {
     if (ops_.Delete(file))
-        return;
+        return true;
     ops_.SetAttributes(file, FILE_ATTRIBUTE_NORMAL);
-    ops_.Delete(file);
+    return ops_.Delete(file);
 }
 
-void Swap::RemoveSecondName(const ky_F& name, const ky_F& other)
+// Only a read-only name needs its attributes changed, and they are the
+// other name's too: a name that cannot go for another reason leaves them.
+bool Swap::RemoveSecondName(const ky_F& name, const ky_F& other)
 {
     if (ops_.Delete(name))
-        return;
+        return true;
     DWORD attributes = 0;
-    const bool known = ops_.GetAttributes(name, attributes);
-    ops_.SetAttributes(name, FILE_ATTRIBUTE_NORMAL);
-    ops_.Delete(name);
-    if (known)
-        ops_.SetAttributes(other, attributes);
+    if (!ops_.GetAttributes(name, attributes) || !(attributes & FILE_ATTRIBUTE_READONLY))
+        return false;
+    const DWORD writable = attributes & ~FILE_ATTRIBUTE_READONLY;
+    ops_.SetAttributes(name, writable ? writable : FILE_ATTRIBUTE_NORMAL);
+    const bool removed = ops_.Delete(name);
+    ops_.SetAttributes(other, attributes);
+    return removed;
 }
 
 } // namespace

@@ -8,7 +8,9 @@
 // 95, 98, ME), or another program holds the original open, the original
 // moves aside (with backups: becomes the backup) until the changed copy has
 // its name. So a file another program holds open is replaced when that
-// program shares delete access, and otherwise left as it was.
+// program shares delete access, and otherwise left as it was; one that a
+// program opens without sharing delete only after the swap found it free
+// can keep the backup link, and then the older backup keeps its aside name.
 #pragma once
 
 #include "KyReplace/Console/Files/FileOps.h"
@@ -30,21 +32,32 @@ enum class SwapState {
     Unaltered,                 // the original and any older backup as they were
     UnalteredOldBackupRemoved, // the older backup could not be put back
     RemovedButBackedUp,        // the original's bytes lie only under another name
+    // The original as it was, but the backup just made could not be taken
+    // back (another program came to hold the original without sharing
+    // delete): the backup name stays a second name of the original, or a
+    // copy of it, and an older backup keeps its aside name.
+    BackupLinkKept,
+    BackupCopyKept,
 };
 
 class SwapError : public std::runtime_error {
 public:
-    SwapError(const std::string& what, SwapState state, const ky_F& name)
-        : std::runtime_error(what), state_(state), name_(name)
+    SwapError(const std::string& what, SwapState state, const ky_F& name,
+              const ky_F& aside = ky_F())
+        : std::runtime_error(what), state_(state), name_(name), aside_(aside)
     {
     }
     SwapState State() const { return state_; }
     // The backup name, or where the original's bytes lie (RemovedButBackedUp).
     const ky_F& Name() const { return name_; }
+    // Where an older backup lies that could not come back under the backup
+    // name (BackupLinkKept, BackupCopyKept); empty without one.
+    const ky_F& Aside() const { return aside_; }
 
 private:
     SwapState state_;
     ky_F name_;
+    ky_F aside_;
 };
 
 // The changed copy takes the original's hidden and system bits. Throws

@@ -45,17 +45,19 @@ public:
     {
         return Win32::Newer().moveFileEx && OsVersion::Info().dwPlatformId == VER_PLATFORM_WIN32_NT;
     }
-    bool LinkOrCopy(const ky_F& from, const ky_F& to) override
+    bool Link(const ky_F& from, const ky_F& to) override
     {
         const auto createHardLink = Win32::Newer().createHardLink;
-        if (createHardLink) {
-            if (createHardLink(to.c_str(), from.c_str(), nullptr))
-                return true;
-            const DWORD error = GetLastError();
-            if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-                return false;
+        if (!createHardLink) {
+            SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+            return false;
         }
-        return CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+        return createHardLink(to.c_str(), from.c_str(), nullptr) != 0;
+    }
+    bool Copy(const ky_F& from, const ky_F& to) override
+    {
+        const BOOL failIfExists = TRUE;
+        return CopyFileA(from.c_str(), to.c_str(), failIfExists) != 0;
     }
     bool RenameAside(const ky_F& file, ky_F& aside) override
     {
