@@ -8,6 +8,7 @@
 #include "common/TempFolder.h"
 #include "common/WholeFile.h"
 #include "KyConTool/App/ConGuiHandoff.h"
+#include "KyStd/Core/HandleWords.h"
 #include "TestApp.h"
 
 #include <windows.h>
@@ -337,7 +338,7 @@ public:
                         TRUE, DUPLICATE_SAME_ACCESS);
         Env env = extra;
         env.push_back({"Kyvant_Protocol_Prefix_EnvVar", prefix_});
-        env.push_back({"KYVANT_CON_APP_HANDLE", std::to_string(reinterpret_cast<UINT_PTR>(self_))});
+        env.push_back({"KYVANT_CON_APP_HANDLE", Kyvant::HandleToDecimal(self_)});
         env.push_back({"KYTEST_FRONTEND_SCRIPT", script.Write()});
         frontEnd_.reset(new Started("KyGuiTool_frontend.exe", {}, env, dir));
         const HANDLE waits[2] = {done_, frontEnd_->Handle()};
@@ -370,11 +371,8 @@ public:
         return value;
     }
     const char* Strings() const { return block_ + 16; }
-    HWND Window() const { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(Word(4))); }
-    HANDLE FrontEndHandle() const
-    {
-        return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(Word(12)));
-    }
+    HWND Window() const { return Kyvant::WordToWindow(Word(4)); }
+    HANDLE FrontEndHandle() const { return Kyvant::WordToHandle(Word(12)); }
     Started& FrontEnd() { return *frontEnd_; }
 
     // Writes the text (and the caption behind it) into the progress block

@@ -26,6 +26,7 @@
 // Written with the plain Win32 API, independently of the console side but
 // for the layout of the two link blocks, which both take from one header.
 #include "KyReplace/Console/FrontEnd/ReplaceLinkBlocks.h"
+#include "KyStd/Core/HandleWords.h"
 #include "common/SplitText.h"
 
 #include <windows.h>
@@ -156,7 +157,7 @@ void* OpenBlock(const char* name)
 
 HANDLE HandleFromWord(const DWORD& word)
 {
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(Kyvant::ReadBlockWord(word)));
+    return Kyvant::HandleFromBlockWord(Kyvant::ReadBlockWord(word));
 }
 
 void Put(void* block, unsigned offset, DWORD value)
@@ -214,8 +215,8 @@ void RunDialog(const char* from)
         HANDLE self = nullptr;
         DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), g_kyReplace, &self, 0, FALSE,
                         DUPLICATE_SAME_ACCESS);
-        Put(handoff, 4, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window)));
-        Put(handoff, 12, static_cast<DWORD>(reinterpret_cast<UINT_PTR>(self)));
+        Put(handoff, 4, Kyvant::WindowToWord(g_window));
+        Put(handoff, 12, Kyvant::HandleToWord(self));
     }
     Put(handoff, 0, accepted ? 1 : 0);
     SetEvent(done);
@@ -448,8 +449,7 @@ void StartKyReplace()
     HANDLE self = nullptr;
     DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0, TRUE,
                     DUPLICATE_SAME_ACCESS);
-    SetEnvironmentVariableA("KYVANT_KyReplaceG_PROCESS_HDL",
-                            std::to_string(reinterpret_cast<UINT_PTR>(self)).c_str());
+    SetEnvironmentVariableA("KYVANT_KyReplaceG_PROCESS_HDL", Kyvant::HandleToDecimal(self).c_str());
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
@@ -500,8 +500,7 @@ void Link()
         WaitForSingleObject(g_fileCheck, INFINITE);
         SetEvent(g_pause);
     }
-    Kyvant::WriteBlockWord(g_toolBlock->viewWindow,
-                           static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window)));
+    Kyvant::WriteBlockWord(g_toolBlock->viewWindow, Kyvant::WindowToWord(g_window));
     SetEvent(taken);
     Log("linked");
     if (g_script.link == "vanish")
@@ -544,12 +543,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         Log("cannot set up");
         Finish(4);
     }
-    Kyvant::WriteBlockWord(
-        g_frontEndBlock->viewWindow,
-        g_script.dialog == "refuse" ? 0 : static_cast<DWORD>(reinterpret_cast<UINT_PTR>(g_window)));
+    Kyvant::WriteBlockWord(g_frontEndBlock->viewWindow,
+                           g_script.dialog == "refuse" ? 0 : Kyvant::WindowToWord(g_window));
 
     if (!console.empty() && console != "0") {
-        g_kyReplace = reinterpret_cast<HANDLE>(std::strtoul(console.c_str(), nullptr, 10));
+        g_kyReplace = Kyvant::WordToHandle(std::strtoul(console.c_str(), nullptr, 10));
         RunDialog("self");
     } else {
         StartKyReplace();

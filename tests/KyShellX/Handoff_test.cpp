@@ -1,6 +1,8 @@
 // Running a menu entry: the selection file, the hand-off values and the program started.
 #include "ShellXTestSupport.h"
 
+#include "common/HexBytes.h"
+
 #include <string>
 #include <vector>
 
@@ -49,6 +51,72 @@ TEST_F(Handoff, FindWritesTheSelectionAndStartsTheFrontEndBesideTheDll)
     ASSERT_EQ(0u, lo.find("dword:"));
     ASSERT_EQ(0u, hi.find("dword:"));
     const ULONGLONG stamp = (std::stoull(hi.substr(6)) << 32) | std::stoull(lo.substr(6));
+    EXPECT_LE(before, stamp);
+    EXPECT_GE(after, stamp);
+}
+
+// A registry value's type and bytes, as a front-end of either width reads them.
+struct RawValue {
+    DWORD type = REG_NONE;
+    std::string bytes;
+};
+
+RawValue ReadRaw(const std::string& keyPath, const char* name)
+{
+    RawValue value;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return value;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        value.bytes.assign(size, '\0');
+        if (RegQueryValueExA(key, name, nullptr, &value.type,
+                             reinterpret_cast<BYTE*>(&value.bytes[0]), &size) != ERROR_SUCCESS)
+            value.bytes.clear();
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+// Four bytes read as a little-endian word.
+ULONGLONG LittleEndian(const std::string& bytes)
+{
+    const unsigned kByteBits = 8;
+    ULONGLONG word = 0;
+    for (size_t i = bytes.size(); i-- > 0;)
+        word = (word << kByteBits) | static_cast<unsigned char>(bytes[i]);
+    return word;
+}
+
+// The values under the tool's key and the file they name, byte for byte: a
+// 64-bit Explorer's extension hands off to 32-bit front-ends and back.
+TEST_F(Handoff, TheHandOffValuesAndFileHaveTheirFixedBytes)
+{
+    const ULONGLONG before = Now();
+    kytest::ExplorerHost host;
+    EXPECT_EQ(S_OK, host.Run({"C:\\src", "C:\\a.txt"}, 0));
+    ASSERT_FALSE(WaitForStart().empty());
+    const ULONGLONG after = Now();
+
+    const std::string key = std::string(kytest::kToolsKey) + "\\KyFindG\\ShellExArgs";
+    const RawValue paths = ReadRaw(key, "PathsFile");
+    ASSERT_EQ(static_cast<DWORD>(REG_SZ), paths.type);
+    ASSERT_FALSE(paths.bytes.empty());
+    EXPECT_EQ('\0', paths.bytes.back()) << "the name and its NUL";
+    const std::string file = paths.bytes.substr(0, paths.bytes.size() - 1);
+    EXPECT_EQ(std::string::npos, file.find('\0'));
+    EXPECT_EQ(kytest::HexTable("'C:\\src\\' 0a 'C:\\a.txt' 0a"),
+              kytest::ToHex(kytest::ReadFile(file)));
+    DeleteFileA(file.c_str());
+
+    const RawValue lo = ReadRaw(key, "TimeLo");
+    const RawValue hi = ReadRaw(key, "TimeHi");
+    ASSERT_EQ(static_cast<DWORD>(REG_DWORD), lo.type);
+    ASSERT_EQ(static_cast<DWORD>(REG_DWORD), hi.type);
+    ASSERT_EQ(4u, lo.bytes.size());
+    ASSERT_EQ(4u, hi.bytes.size());
+    // The little-endian halves of one stamp taken during the run.
+    const ULONGLONG stamp = (LittleEndian(hi.bytes) << 32) | LittleEndian(lo.bytes);
     EXPECT_LE(before, stamp);
     EXPECT_GE(after, stamp);
 }

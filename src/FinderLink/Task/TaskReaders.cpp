@@ -9,6 +9,7 @@
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyGuiTool/App/AppResource.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
+#include "KyStd/Core/HandleWords.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -23,7 +24,7 @@ namespace {
 
 HANDLE HandleOf(DWORD word)
 {
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word));
+    return WordToHandle(word);
 }
 
 LONG ReadLong(const volatile LONG& value)

@@ -1,10 +1,42 @@
 // The hand-off records: a progress payload written into its block, the command line read back.
 #include "KyConTool/App/ConGuiHandoff.h"
 
+#include "KyStd/Core/HandleWords.h"
+
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace Kyvant {
+
+namespace {
+
+DWORD ReadWord(const void* block, size_t offset)
+{
+    DWORD value;
+    std::memcpy(&value, static_cast<const char*>(block) + offset, sizeof value);
+    return value;
+}
+
+void WriteWord(void* block, size_t offset, DWORD value)
+{
+    std::memcpy(static_cast<char*>(block) + offset, &value, sizeof value);
+}
+
+} // namespace
+
+HandoffPeers ReadHandoffPeers(const void* block)
+{
+    return {WordToWindow(ReadWord(block, offsetof(ToolHandoffBlock, progressWindow))),
+            WordToHandle(ReadWord(block, offsetof(ToolHandoffBlock, guiProcess)))};
+}
+
+void WriteHandoffPeers(void* block, const HandoffPeers& peers)
+{
+    WriteWord(block, offsetof(ToolHandoffBlock, progressWindow),
+              WindowToWord(peers.progressWindow));
+    WriteWord(block, offsetof(ToolHandoffBlock, guiProcess), HandleToWord(peers.guiProcess));
+}
 
 unsigned GuiProgress::WritePayload(char* block, unsigned size, const char* text,
                                    const char* caption)

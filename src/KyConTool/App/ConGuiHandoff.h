@@ -8,11 +8,14 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <vector>
 
 namespace Kyvant {
 
 // Named file mapping, created by the console tool, written by the front-end.
+// Its words are little-endian 32-bit numbers on both widths; the handles in
+// them are handle words (KyStd/Core/HandleWords.h).
 struct ToolHandoffBlock {
     static constexpr unsigned kSize = 0x10000;
     static constexpr const char* kName = "KyvantSharedData";
@@ -27,6 +30,24 @@ struct ToolHandoffBlock {
     char args[kSize - 16]; // NUL-terminated arguments, then one more NUL
 };
 static_assert(sizeof(ToolHandoffBlock) == ToolHandoffBlock::kSize, "hand-off block layout");
+static_assert(offsetof(ToolHandoffBlock, progressWindow) == 4 &&
+                  offsetof(ToolHandoffBlock, argc) == 8 &&
+                  offsetof(ToolHandoffBlock, guiProcess) == 12 &&
+                  offsetof(ToolHandoffBlock, args) == 16,
+              "hand-off block words");
+
+// The front-end's progress window and process, as the header words of a
+// hand-off block hold them.
+struct HandoffPeers {
+    HWND progressWindow;
+    HANDLE guiProcess;
+};
+
+// Reads them from a block of at least 16 bytes, widened as the system widens
+// a 32-bit process's handles.
+KYCONTOOL_API HandoffPeers ReadHandoffPeers(const void* block);
+// Writes them as handle words, touching no other byte.
+KYCONTOOL_API void WriteHandoffPeers(void* block, const HandoffPeers& peers);
 
 // Named file mapping, created by the front-end, written by the console tool
 // before each message: one NUL-terminated text, or a text and a caption.

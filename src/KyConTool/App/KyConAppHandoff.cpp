@@ -6,6 +6,7 @@
 #include "KyDB/Named/PathPlanDB.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
 
@@ -34,7 +35,7 @@ void ExportOwnProcessHandle()
     if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0,
                          TRUE, DUPLICATE_SAME_ACCESS))
         throw os_error();
-    const std::string value = std::to_string(reinterpret_cast<UINT_PTR>(self));
+    const std::string value = HandleToDecimal(self);
     ky_S(value.c_str()).PutEnv("KYVANT_CON_APP_HANDLE", ky_S::npos, true);
 }
 
@@ -62,10 +63,9 @@ void KyConApp::RunHandoff(int argc, char** argv)
 
     const void* block = handoffBlock_->GetBegin();
     guiProcess_.init(_P_NOWAIT, true);
-    guiProcess_.attach(reinterpret_cast<HANDLE>(
-        static_cast<UINT_PTR>(ReadWord(block, offsetof(ToolHandoffBlock, guiProcess)))));
-    progressWindow_ = reinterpret_cast<HWND>(
-        static_cast<UINT_PTR>(ReadWord(block, offsetof(ToolHandoffBlock, progressWindow))));
+    const HandoffPeers peers = ReadHandoffPeers(block);
+    guiProcess_.attach(peers.guiProcess);
+    progressWindow_ = peers.progressWindow;
 
     received_.reset(new HandoffArgs);
     switch (received_->Read(block, handoffBlock_->GetSize(), programName_.c_str())) {

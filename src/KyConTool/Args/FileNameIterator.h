@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 
 namespace Kyvant {
@@ -89,5 +90,10 @@ private:
 
 static_assert(sizeof(ky_filename_argv_iterator::FileDetails) == 40,
               "FileDetails is a fixed 40-byte record");
+static_assert(offsetof(ky_filename_argv_iterator::FileDetails, lastWriteTime) == 8 &&
+                  offsetof(ky_filename_argv_iterator::FileDetails, creationTime) == 16 &&
+                  offsetof(ky_filename_argv_iterator::FileDetails, size) == 24 &&
+                  offsetof(ky_filename_argv_iterator::FileDetails, reserved) == 32,
+              "FileDetails keeps its words where the Dir front-end reads them on either width");
 
 } // namespace Kyvant

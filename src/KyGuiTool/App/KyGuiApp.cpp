@@ -6,6 +6,7 @@
 #include "KyGuiTool/App/AppResource.h"
 #include "KyGuiTool/Handoff/ConGuiBridge.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Registry/RegValues.h"
 
 #include <afxcmn.h>
@@ -43,20 +44,21 @@ const char* FirstAppName(const char* appName)
     return appName;
 }
 
-// The console's process handle as the console wrote it: a decimal number.
-// Anything else (a number too large included) names no process.
-unsigned long ConsoleHandleValue(const ky_S& text)
+// The console's process handle as the console wrote it: the handle's word
+// as a decimal number. Anything else (a number too large included) names no
+// process.
+HANDLE ConsoleHandle(const ky_S& text)
 {
     if (text.empty() || text.length() > 10)
-        return 0;
+        return nullptr;
     unsigned long long value = 0;
     for (unsigned i = 0; i < text.length(); ++i) {
         const char c = text[i];
         if (c < '0' || c > '9')
-            return 0;
+            return nullptr;
         value = value * 10 + static_cast<unsigned>(c - '0');
     }
-    return value > 0xFFFFFFFFull ? 0 : static_cast<unsigned long>(value);
+    return value > 0xFFFFFFFFull ? nullptr : WordToHandle(static_cast<HandleWord>(value));
 }
 
 // Removes a variable from the C runtime's and the process's environment, so
@@ -96,7 +98,7 @@ void KyGuiApp::TakeHandoffVariables()
 {
     ky_S handle;
     handle.GetEnv(kConAppHandleVar, "0");
-    m_conProcess = CRT::Process(ConsoleHandleValue(handle));
+    m_conProcess = CRT::Process(reinterpret_cast<UINT_PTR>(ConsoleHandle(handle)));
     m_kyStarted = std::getenv(kKyStartedVar) != nullptr;
     m_startLoadFile.GetEnv(kLoadFileVar, "");
     RemoveVariable(kConAppHandleVar);

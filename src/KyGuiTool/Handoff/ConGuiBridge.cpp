@@ -27,13 +27,13 @@ void WriteWord(void* block, size_t offset, DWORD value)
 
 // This process's handle, made for the console process: same access, not
 // inheritable.
-DWORD OwnHandleFor(HANDLE console)
+HANDLE OwnHandleFor(HANDLE console)
 {
     HANDLE handle = nullptr;
     if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), console, &handle, 0, FALSE,
                            DUPLICATE_SAME_ACCESS))
         throw os_error();
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(handle));
+    return handle;
 }
 
 } // namespace
@@ -110,9 +110,7 @@ bool ConGuiBridge::ReleaseConApp(bool run)
         RemovePendingQuit();
         CreateProgressDialog();
         try {
-            WriteWord(words, offsetof(ToolHandoffBlock, progressWindow),
-                      static_cast<DWORD>(reinterpret_cast<UINT_PTR>(m_dialog->GetSafeHwnd())));
-            WriteWord(words, offsetof(ToolHandoffBlock, guiProcess), OwnHandleFor(console.get()));
+            WriteHandoffPeers(words, {m_dialog->GetSafeHwnd(), OwnHandleFor(console.get())});
         } catch (...) {
             DropProgressDialog();
             throw;

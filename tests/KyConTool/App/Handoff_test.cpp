@@ -2,9 +2,12 @@
 // GUI-mode runs of the test tool against the double of its front-end.
 #include "KyConTool/App/ConGuiHandoff.h"
 #include "TestSupport.h"
+#include "common/HexBytes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -57,6 +60,41 @@ TEST(HandoffArgs, ReadsOnlyInsideTheBlock)
     EXPECT_STREQ(args.argv()[1], "-v");
     EXPECT_STREQ(args.argv()[2], "a b");
     EXPECT_EQ(args.argv()[3], nullptr);
+}
+
+// The front-end's window and process go into the header as 32-bit words on
+// both widths, and come back widened with their sign.
+TEST(HandoffPeers, HeaderWordsHaveTheirFixedBytes)
+{
+    const struct {
+        const char* title;
+        UINT_PTR window;
+        INT_PTR process;
+        const char* header; // the block's first 20 bytes, run flag and argc untouched
+    } cases[] = {
+        {"small handles", 0x10ABC, 0x1F4,
+         "55 55 55 55 bc 0a 01 00 55 55 55 55 f4 01 00 00 55 55 55 55"},
+        {"none", 0, 0, "55 55 55 55 00 00 00 00 55 55 55 55 00 00 00 00 55 55 55 55"},
+        {"high bits", static_cast<UINT_PTR>(static_cast<INT_PTR>(-0x7FFFEDCC)), -1,
+         "55 55 55 55 34 12 00 80 55 55 55 55 ff ff ff ff 55 55 55 55"},
+    };
+    const size_t kShown = 20;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        const HandoffPeers peers = {reinterpret_cast<HWND>(c.window),
+                                    reinterpret_cast<HANDLE>(c.process)};
+        std::vector<char> block(ToolHandoffBlock::kSize, '\x55');
+        WriteHandoffPeers(block.data(), peers);
+        EXPECT_EQ(kytest::HexTable(c.header), kytest::ToHex(std::string(block.data(), kShown)));
+        EXPECT_EQ(std::count(block.begin() + kShown, block.end(), '\x55'),
+                  static_cast<std::ptrdiff_t>(block.size() - kShown))
+            << "nothing after the header words";
+
+        const std::string fixed = kytest::FromHex(c.header);
+        const HandoffPeers read = ReadHandoffPeers(fixed.data());
+        EXPECT_EQ(peers.progressWindow, read.progressWindow);
+        EXPECT_EQ(peers.guiProcess, read.guiProcess);
+    }
 }
 
 TEST(GuiProgress, PayloadsFitTheBlock)

@@ -5,6 +5,8 @@
 // fails with its error after the items before it.
 #include "Model/RecordStream.h"
 
+#include "common/HexBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -64,6 +66,35 @@ TEST(RecordReader, SameItemsWhereverTheStreamIsCut)
         everyByte.push_back(at);
     CutSource bytes(kStream, everyByte);
     EXPECT_EQ(kItems, ReadAll(bytes));
+}
+
+// The Dir program's bytes, whichever width wrote them, give the same fields.
+TEST(RecordReader, FixedBytesGiveTheirFields)
+{
+    struct Details : Kyvant::DirResults::ItemSink {
+        void OnItem(const Kyvant::ky_F&, const char*, unsigned, const FileDetails* got) override
+        {
+            ASSERT_NE(nullptr, got);
+            details = *got;
+        }
+        FileDetails details = {};
+    } sink;
+    CutSource source(kytest::FromHex("01 'C:\\x\\' 0a\n"
+                                     "00 21 00 00 00 00 00 00 00 ef cd ab 89 f4 e3 d2 01\n"
+                                     "44 33 22 11 00 00 c0 01 89 67 45 23 01 00 00 00\n"
+                                     "07 00 00 00 00 00 00 00\n"
+                                     "02 'a.txt' 0a"),
+                     {});
+    RecordReader reader;
+    EXPECT_EQ(1, reader.Run(source, sink));
+    const FileDetails& d = sink.details;
+    EXPECT_EQ(0x21u, d.attributes);
+    EXPECT_EQ(0x89ABCDEFu, d.lastWriteTime.dwLowDateTime);
+    EXPECT_EQ(0x01D2E3F4u, d.lastWriteTime.dwHighDateTime);
+    EXPECT_EQ(0x11223344u, d.creationTime.dwLowDateTime);
+    EXPECT_EQ(0x01C00000u, d.creationTime.dwHighDateTime);
+    EXPECT_EQ(0x123456789ull, d.size);
+    EXPECT_EQ(7u, d.reserved);
 }
 
 // A chunk that ends 10 bytes into the first details record: the reader asks

@@ -1,5 +1,6 @@
 // The Dir record stream against a buffer, the split of item paths and the
 // listing's text forms.
+#include "common/HexBytes.h"
 #include "KyDir/DirItem.h"
 #include "KyDir/DirRecords.h"
 #include "KyDir/ListingText.h"
@@ -60,6 +61,25 @@ TEST(DirRecords, FolderOncePerRunDetailsThenName)
     unsigned rank = 0;
     std::memcpy(&rank, record.data() + 1 + 32, sizeof rank);
     EXPECT_EQ(rank, 7u);
+}
+
+// The stream as the Dir front-end reads it, whichever width wrote it: the
+// details are 40 bytes of little-endian words with the padding zero.
+TEST(DirRecords, AnItemHasItsFixedBytes)
+{
+    DirItem item = Item("C:\\x\\", "a.txt", 7);
+    item.details.attributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY;
+    item.details.lastWriteTime = {0x89ABCDEF, 0x01D2E3F4};
+    item.details.creationTime = {0x11223344, 0x01C00000};
+    StringSink sink;
+    DirRecordWriter writer(sink);
+    writer.Add(item);
+    const char* const table = "01 'C:\\x\\' 0a\n"
+                              "00 21 00 00 00 00 00 00 00 ef cd ab 89 f4 e3 d2 01\n"
+                              "44 33 22 11 00 00 c0 01 89 67 45 23 01 00 00 00\n"
+                              "07 00 00 00 00 00 00 00\n"
+                              "02 'a.txt' 0a";
+    EXPECT_EQ(kytest::HexTable(table), kytest::ToHex(sink.Text()));
 }
 
 TEST(DirRecords, AnEmptyFolderIsStillAFolderRecord)

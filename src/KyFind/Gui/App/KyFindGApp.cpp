@@ -9,6 +9,7 @@
 #include "KyFind/Gui/Task/TaskLink.h"
 #include "KyGuiTool/Handoff/ConGuiBridge.h"
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Registry/RegKey.h"
 #include "KyStd/Strings/String.h"
 
@@ -121,7 +122,7 @@ void CKyFindGApp::PutProcessHandleIntoEnvironment()
     if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0,
                          TRUE, DUPLICATE_SAME_ACCESS))
         throw Kyvant::os_error();
-    const std::string value = std::to_string(reinterpret_cast<UINT_PTR>(self));
+    const std::string value = Kyvant::HandleToDecimal(self);
     Kyvant::ky_S(value.c_str())
         .PutEnv(Kyvant::FindTask::kProcessVariable, Kyvant::ky_S::npos, true);
 }

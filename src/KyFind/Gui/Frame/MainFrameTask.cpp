@@ -9,6 +9,7 @@
 #include "KyFind/Gui/Task/FinderJob.h"
 #include "KyFind/Gui/Task/TaskLink.h"
 #include "FinderLink/Texts/ToolTextBoxes.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Strings/String.h"
 
 #include <exception>
@@ -38,7 +39,7 @@ private:
 LRESULT CMainFrame::OnFinderMessage(WPARAM wParam, LPARAM lParam)
 {
     if (wParam == FindTask::kFinderProcess && m_finder)
-        m_finder->SetToolProcess(reinterpret_cast<HANDLE>(lParam));
+        m_finder->SetToolProcess(Kyvant::LParamToHandle(lParam));
     else if (wParam == FindTask::kAskForDialog)
         AnswerTaskDialog();
     return 0;

@@ -3,6 +3,8 @@
 // follows the protocol prefix.
 #pragma once
 
+#include "KyStd/Core/HandleWords.h"
+
 #include <windows.h>
 
 namespace Kyvant {
@@ -49,10 +51,17 @@ inline void WriteBlockWord(DWORD& word, DWORD value)
     InterlockedExchange(reinterpret_cast<volatile LONG*>(&word), static_cast<LONG>(value));
 }
 
-// A window handle as a block word holds it (32 bits on every target system).
+// A window handle as a block word holds it (32 bits on every target system),
+// widened as the system widens it.
 inline HWND WindowFromBlockWord(DWORD word)
 {
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(word));
+    return WordToWindow(word);
+}
+
+// A handle as a block word holds it, widened as the system widens it.
+inline HANDLE HandleFromBlockWord(DWORD word)
+{
+    return WordToHandle(word);
 }
 
 } // namespace Kyvant

@@ -2,6 +2,7 @@
 #include "KyReplace/Gui/Task/FrontEndProcessVariable.h"
 
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Strings/String.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ void PublishFrontEndProcess()
     if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0,
                          TRUE, DUPLICATE_SAME_ACCESS))
         throw os_error();
-    const std::string value = std::to_string(reinterpret_cast<UINT_PTR>(self));
+    const std::string value = HandleToDecimal(self);
     try {
         ky_S(value.c_str()).PutEnv(kFrontEndProcessVariable, ky_S::npos, true);
     } catch (...) {

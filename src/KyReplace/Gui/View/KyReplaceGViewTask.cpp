@@ -14,6 +14,7 @@
 #include "KyReplace/Gui/View/ReplaceViewResource.h"
 #include "KyReplace/Gui/View/ReplaceViewSeams.h"
 #include "KyReplace/Gui/View/SingleLineNexus.h"
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Processes/PipeIO.h"
 
 #include <afxpriv.h>
@@ -112,7 +113,7 @@ LRESULT CKyReplaceGView::OnKyReplaceRequest(WPARAM request, LPARAM value)
     try {
         switch (request) {
         case kRequestWatchProcess:
-            WatchEngine(reinterpret_cast<HANDLE>(value));
+            WatchEngine(LParamToHandle(value));
             break;
         case kRequestTaskDialog:
             RunTaskDialog();
