@@ -8,6 +8,7 @@
 #include "KyConTool/App/InOutFile.h"
 
 #include <limits>
+#include <utility>
 
 namespace Kyvant {
 namespace StandIn {
@@ -18,6 +19,14 @@ namespace {
 const unsigned long long kLargestSizeHint = 256ull << 20;
 
 } // namespace
+
+std::string ResultLinesOf(const std::string& fileName, std::string bytes,
+                          const FindOptions& options, const PatternSet& patterns)
+{
+    FileText file(std::move(bytes), options.keepCR, options.lineNumbers);
+    const std::size_t limit = options.namesOnly ? 1 : std::numeric_limits<std::size_t>::max();
+    return FormatHits(fileName, file, FindHits(file, patterns, options, limit), options);
+}
 
 FileSearcher::FileSearcher(const FindOptions& options, const PatternSet& patterns, ByteSink& sink)
     : options_(options), patterns_(patterns), sink_(sink)
@@ -43,11 +52,8 @@ void FileSearcher::Search(const ky_F& name, const ky_filename_argv_iterator::Fil
         return;
     if (details)
         app.GuiStartFile(name);
-    FileText file(ReadAll(name, details ? details->size : 0), options_.keepCR,
-                  options_.lineNumbers);
-    const std::size_t limit = options_.namesOnly ? 1 : std::numeric_limits<std::size_t>::max();
-    const std::vector<Hit> hits = FindHits(file, patterns_, options_, limit);
-    sink_.Write(FormatHits(name.c_str(), file, hits, options_));
+    sink_.Write(ResultLinesOf(name.c_str(), ReadAll(name, details ? details->size : 0), options_,
+                              patterns_));
 }
 
 // A binary file (NUL bytes in its first block) is searched only when binary

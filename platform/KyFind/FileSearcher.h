@@ -13,6 +13,10 @@
 namespace Kyvant {
 namespace StandIn {
 
+// The result lines of one file from its bytes, as the search writes them.
+std::string ResultLinesOf(const std::string& fileName, std::string bytes,
+                          const FindOptions& options, const PatternSet& patterns);
+
 class FileSearcher : public KyConApp::FileDetailProcessor {
 public:
     FileSearcher(const FindOptions& options, const PatternSet& patterns, ByteSink& sink);

@@ -1,6 +1,7 @@
 // Reading the characters every match of a pattern must contain: the
-// characters outside groups, classes and escapes that no quantifier
-// follows, taken in runs; an alternation outside groups gives nothing.
+// characters outside groups and classes that no quantifier follows, an
+// escape among them only where it certainly stands for its one character,
+// taken in runs; an alternation outside groups gives nothing.
 #include "PatternLiteral.h"
 
 #include <cstring>
@@ -16,6 +17,18 @@ const char kBasicSpecials[] = ".[]\\*^${}";
 const char kExtendedSpecials[] = ".[]\\()*+?{}|^$";
 const char kEcmaSpecials[] = "^$\\.*+?()[]{}|";
 
+// The characters that a backslash before them makes ordinary in each
+// grammar. A backslash before any other character may give something else
+// (a back-reference, a class, a character named by the digits behind it),
+// or differ between grammars: such an escape ends a run.
+const char kBasicQuoted[] = ".[\\*^$";
+const char kExtendedQuoted[] = ".[\\()*+?{|^$";
+const char kEcmaQuoted[] = "^$\\.*+?()[]{}|/";
+
+const char kHexDigits[] = "0123456789abcdefABCDEF";
+const std::size_t kHexEscapeDigits = 2;     // "\xHH"
+const std::size_t kUnicodeEscapeDigits = 4; // "\uHHHH"
+
 const char* SpecialsOf(PatternFlavor flavor)
 {
     switch (flavor) {
@@ -28,9 +41,9 @@ const char* SpecialsOf(PatternFlavor flavor)
     }
 }
 
-bool IsSpecial(char c, const char* specials)
+bool IsOneOf(char c, const char* characters)
 {
-    return c != '\0' && std::strchr(specials, c) != nullptr;
+    return c != '\0' && std::strchr(characters, c) != nullptr;
 }
 
 // Runs of mandatory characters, the longest kept.
@@ -74,10 +87,49 @@ private:
 
 const std::size_t kFailed = std::string::npos;
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether the count characters from s[i] are hexadecimal digits.
+bool HexDigitsAt(const std::string& s, std::size_t i, std::size_t count)
+{
+    if (i + count > s.size())
+        return false;
+    for (std::size_t k = 0; k < count; ++k)
+        if (!IsOneOf(s[i + k], kHexDigits))
+            return false;
+    return true;
+}
+
+// The length of the ECMAScript escape that starts at s[i] (a backslash):
+// "\x" and "\u" with their hexadecimal digits, "\c" with the character
+// behind it, a backslash and digits (a back-reference, or NUL and digits)
+// with all of them, else a backslash and one character. 0 when it is cut
+// short.
+std::size_t EcmaEscapeLength(const std::string& s, std::size_t i)
+{
+    if (i + 1 >= s.size())
+        return 0;
+    const char d = s[i + 1];
+    if (d == 'x' || d == 'u') {
+        const std::size_t digits = d == 'x' ? kHexEscapeDigits : kUnicodeEscapeDigits;
+        return HexDigitsAt(s, i + 2, digits) ? 2 + digits : 0;
+    }
+    if (d == 'c')
+        return i + 2 < s.size() ? 3 : 0;
+    std::size_t length = 2;
+    while (IsDigit(d) && i + length < s.size() && IsDigit(s[i + length]))
+        ++length;
+    return length;
+}
+
 // Behind the bracket expression that starts at s[i]; kFailed for anything
-// unusual (a '[' inside, an ECMAScript class that may be empty). A
-// backslash always takes the next character with it, so the expression is
-// never taken to end sooner than the engine takes it to.
+// unusual (a '[' inside, an ECMAScript class that may be empty). In the
+// POSIX grammars a backslash inside brackets is a character of its own, so
+// "[\]" is a whole bracket expression; in ECMAScript it starts an escape,
+// which may take a ']' with it ("\]", "\c]").
 std::size_t SkipBracket(const std::string& s, std::size_t i, bool ecma)
 {
     std::size_t j = i + 1;
@@ -91,13 +143,16 @@ std::size_t SkipBracket(const std::string& s, std::size_t i, bool ecma)
     while (j < s.size()) {
         if (s[j] == '[')
             return kFailed;
-        if (s[j] == '\\') {
-            j += 2;
-            continue;
-        }
         if (s[j] == ']')
             return j + 1;
-        ++j;
+        if (!ecma || s[j] != '\\') {
+            ++j;
+            continue;
+        }
+        const std::size_t length = EcmaEscapeLength(s, j);
+        if (length == 0)
+            return kFailed;
+        j += length;
     }
     return kFailed;
 }
@@ -109,36 +164,66 @@ std::size_t SkipInterval(const std::string& s, std::size_t i, const char* close)
     return at == std::string::npos ? kFailed : at + std::strlen(close);
 }
 
+// The one character behind a backslash at s[i] that is no group or
+// interval: in the run when the grammar makes it ordinary, else the run ends.
+std::size_t QuotedStep(const std::string& s, std::size_t i, const char* quoted, Runs& runs)
+{
+    if (i + 1 >= s.size())
+        return kFailed;
+    if (IsOneOf(s[i + 1], quoted))
+        runs.Add(s[i + 1]);
+    else
+        runs.End();
+    return i + 2;
+}
+
+// An escape of a basic expression at s[i]: a group's bounds, an interval,
+// or one character. "\|" is taken as the alternation it is elsewhere.
+std::size_t BasicEscape(const std::string& s, std::size_t i, Runs& runs)
+{
+    const char d = i + 1 < s.size() ? s[i + 1] : '\0';
+    switch (d) {
+    case '(':
+        runs.Open();
+        return i + 2;
+    case ')':
+        return runs.Close() ? i + 2 : kFailed;
+    case '{':
+        runs.Quantified();
+        return SkipInterval(s, i + 2, "\\}");
+    case '|':
+        return kFailed;
+    default:
+        return QuotedStep(s, i, kBasicQuoted, runs);
+    }
+}
+
+// An ECMAScript escape at s[i]: an ordinary special character, or a
+// character, class, assertion or back-reference that ends the run.
+std::size_t EcmaEscape(const std::string& s, std::size_t i, Runs& runs)
+{
+    const std::size_t length = EcmaEscapeLength(s, i);
+    if (length == 0)
+        return kFailed;
+    if (length == 2)
+        return QuotedStep(s, i, kEcmaQuoted, runs);
+    runs.End();
+    return i + length;
+}
+
 // One step of a basic expression at s[i]; the index behind it.
 std::size_t BasicStep(const std::string& s, std::size_t i, Runs& runs)
 {
     const char c = s[i];
-    if (c == '\\') {
-        if (i + 1 >= s.size())
-            return kFailed;
-        const char d = s[i + 1];
-        if (d == '(') {
-            runs.Open();
-        } else if (d == ')') {
-            if (!runs.Close())
-                return kFailed;
-        } else if (d == '{') {
-            runs.Quantified();
-            return SkipInterval(s, i + 2, "\\}");
-        } else if (d == '|') {
-            return kFailed;
-        } else {
-            runs.End();
-        }
-        return i + 2;
-    }
+    if (c == '\\')
+        return BasicEscape(s, i, runs);
     if (c == '[') {
         runs.End();
         return SkipBracket(s, i, false);
     }
     if (c == '*')
         runs.Quantified();
-    else if (IsSpecial(c, kBasicSpecials))
+    else if (IsOneOf(c, kBasicSpecials))
         runs.End();
     else
         runs.Add(c);
@@ -151,8 +236,7 @@ std::size_t ExtendedStep(const std::string& s, std::size_t i, bool ecma, Runs& r
     const char c = s[i];
     switch (c) {
     case '\\':
-        runs.End();
-        return i + 2;
+        return ecma ? EcmaEscape(s, i, runs) : QuotedStep(s, i, kExtendedQuoted, runs);
     case '[':
         runs.End();
         return SkipBracket(s, i, ecma);
@@ -177,7 +261,7 @@ std::size_t ExtendedStep(const std::string& s, std::size_t i, bool ecma, Runs& r
     default:
         break;
     }
-    if (IsSpecial(c, ecma ? kEcmaSpecials : kExtendedSpecials))
+    if (IsOneOf(c, ecma ? kEcmaSpecials : kExtendedSpecials))
         runs.End();
     else
         runs.Add(c);
@@ -213,7 +297,7 @@ PatternLiteral LiteralOf(const std::string& pattern, const std::string& source,
     const char* specials = SpecialsOf(flavor);
     bool plain = !source.empty();
     for (char c : source)
-        plain = plain && !IsSpecial(c, specials);
+        plain = plain && !IsOneOf(c, specials);
     out.plain = plain;
     out.text = plain ? source : MandatoryRun(source, flavor);
     return out;

@@ -61,7 +61,8 @@ bool IsWordChar(char c)
 
 } // namespace
 
-PatternSet::PatternSet(const FindOptions& options) : wholeWords_(options.wholeWords)
+PatternSet::PatternSet(const FindOptions& options, LiteralUse literals)
+    : wholeWords_(options.wholeWords)
 {
     std::regex::flag_type flags = GrammarOf(options.flavor);
     if (options.ignoreCase)
@@ -73,7 +74,8 @@ PatternSet::PatternSet(const FindOptions& options) : wholeWords_(options.wholeWo
             throw std::runtime_error("Invalid pattern \"" + pattern + "\": " + e.what());
         }
     }
-    TakeLiterals(options);
+    if (literals == LiteralUse::Taken)
+        TakeLiterals(options);
 }
 
 // The literals compare characters as the expressions do: through the

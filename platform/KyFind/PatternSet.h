@@ -22,6 +22,11 @@ namespace StandIn {
 constexpr std::size_t kSearchWindow = 32768;
 constexpr std::size_t kMaxMatchLength = kSearchWindow / 2;
 
+// Whether the literals of the patterns are taken to speed the search up.
+// Without them every line goes through the expressions: what the literal
+// searches must give the same lines as.
+enum class LiteralUse { Taken, Ignored };
+
 struct MatchSpan {
     std::size_t begin = 0; // offsets in the searched text
     std::size_t end = 0;
@@ -30,7 +35,7 @@ struct MatchSpan {
 class PatternSet {
 public:
     // Throws std::runtime_error naming a pattern that does not compile.
-    explicit PatternSet(const FindOptions& options);
+    explicit PatternSet(const FindOptions& options, LiteralUse literals = LiteralUse::Taken);
 
     // The earliest match (the longest of those that start together) that
     // starts in [from, rangeEnd) of text and lies within [rangeBegin,

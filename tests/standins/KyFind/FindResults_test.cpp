@@ -1,6 +1,7 @@
 // The console finder over fixture files: the result lines of each page's
 // vector (positions with and without CR LF, groups, whole words, inverted,
-// alternatives, a Perl match over two lines) and its exit codes.
+// alternatives, a Perl match over two lines, a Perl hexadecimal escape) and
+// its exit codes.
 #include "StandInRun.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ protected:
         files->Add("ctx.txt", "l1\nl2\nl3\nHIT\nl5\nl6\nl7");
         files->Add("perl.txt", "begin\nfoo\nbar end\n");
         files->Add("special.txt", "axb\na.b\n");
+        files->Add("escapes.txt", "ABC\n\tfoo\nAb\n");
         files->Add("bin.dat", std::string("abc\0def\r\nmatch here\r\n", 21));
         files->Add("long.txt", std::string(300000, 'q') + "needle\n" +
                                    std::string(400000, 'w') + "\nend\n");
@@ -121,6 +123,10 @@ TEST_F(FindResults, EachPageVectorGivesItsLines)
          {"-zperl", "-P", "-pfoo\\nbar", "-nrLY"},
          {"{D}perl.txt"},
          ""},
+        {"Perl line mode: a hexadecimal escape is its character",
+         {"-zperl", "-P", "-p\\x41BC", "-nrLY"},
+         {"{D}escapes.txt"},
+         "{D}escapes.txt(1):x(0):ABC\n"},
         {"Perl dot matches NL",
          {"-zperl", "-P", "-po.b", "-nrsY"},
          {"{D}perl.txt"},

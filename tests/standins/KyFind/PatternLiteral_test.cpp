@@ -1,7 +1,8 @@
 // The literals the finder takes from patterns: plain text is recognised in
 // each grammar, and the run every match must contain leaves out whatever a
-// quantifier, group, class, escape or alternation may change; and the
-// Horspool search finds what a plain search finds, with case folded.
+// quantifier, group, class, escape or alternation may change, an escape
+// whole (a quoted special character is kept); and the Horspool search finds
+// what a plain search finds, with case folded.
 #include "KyFind/LiteralFinder.h"
 #include "KyFind/PatternLiteral.h"
 
@@ -34,7 +35,9 @@ TEST(PatternLiteral, EachGrammarGivesItsLiteral)
         {"basic star takes its character", B, "buf*er", false, "bu"},
         {"basic interval takes its character and its digits", B, "ab\\{2,3\\}cde", false, "cde"},
         {"basic group left out", B, "\\(cat\\)alogue", false, "alogue"},
-        {"basic escape breaks the run", B, "ab\\.cdef", false, "cdef"},
+        {"basic quoted special joins the run", B, "ab\\.cdef", false, "ab.cdef"},
+        {"basic back-reference breaks the run", B, "\\(a\\)\\1bcd", false, "bcd"},
+        {"basic: a backslash inside brackets is itself", B, "[\\]xyz", false, "xyz"},
         {"basic alternation escape gives nothing", B, "abc\\|def", false, ""},
         {"basic anchors break runs", B, "^abc$", false, "abc"},
         {"basic class left out", B, "b[aeiu]ffer", false, "ffer"},
@@ -47,8 +50,20 @@ TEST(PatternLiteral, EachGrammarGivesItsLiteral)
         {"extended interval takes its character and its numbers", E, "buf{2,3}erzz", false, "erzz"},
         {"extended: ']' and '}' are taken as special", E, "ab]cd}ef", false, "ab"},
         {"extended unbalanced group gives nothing", E, "ab)cd", false, ""},
+        {"extended quoted specials join the run", E, "a\\+b\\|c", false, "a+b|c"},
+        {"extended: other escapes break the run", E, "ab\\1cde", false, "cde"},
+        {"extended: the bar behind a bracket with a backslash is an alternation", E, "[\\]|x]abc",
+         false, ""},
         {"perl escapes break runs", P, "\\bcat\\b", false, "cat"},
         {"perl lazy quantifier", P, "abc*?de", false, "ab"},
+        {"perl quoted specials join the run", P, "a\\.b\\/c", false, "a.b/c"},
+        {"perl class escapes break the run", P, "ab\\dcde", false, "cde"},
+        {"perl hex escape left out with its digits", P, "\\x41BC", false, "BC"},
+        {"perl unicode escape left out with its digits", P, "\\u0041bc", false, "bc"},
+        {"perl control escape left out with its character", P, "\\c\\|ab", false, ""},
+        {"perl back-reference left out with its digits", P, "(a)\\12bc", false, "bc"},
+        {"perl NUL left out with the digits behind it", P, "abc\\0123de", false, "abc"},
+        {"perl control escape in a class takes a bracket", P, "[\\c]ab]x", false, "x"},
         {"perl non-capturing group left out", P, "(?:cat)alog", false, "alog"},
         {"perl class with an escaped bracket", P, "[\\]]xy", false, "xy"},
         {"perl class that may be empty gives nothing", P, "[]ab]xyz", false, ""},
