@@ -31,7 +31,15 @@ fail() {
 }
 
 started=()
+own_server=""
 cleanup() {
+  # A server this run started ends with the prefix's processes it served
+  # (Wine's helpers among them); a server that was running before (the
+  # tests', say) is left alone.
+  if [ -n "$own_server" ] && kill -0 "$own_server" 2>/dev/null; then
+    wineserver -k </dev/null >/dev/null 2>&1
+    wineserver -w </dev/null >/dev/null 2>&1
+  fi
   for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
   for pid in "${started[@]}"; do wait "$pid" 2>/dev/null; done
 }
@@ -55,10 +63,21 @@ check_ready() {
 
 # The same Wine settings the tests use (set by ky_choose_build), and a
 # persistent server started apart from the program, so that no Wine helper
-# holds the program's output open.
+# holds the program's output open. It serves the prefix once it listens on
+# a socket of its own; it exits at once when the prefix has a server already
+# (whose socket is in the same folder).
 start_wine() {
   wineserver -f -p </dev/null >/dev/null 2>&1 &
-  started+=($!)
+  local server=$!
+  started+=($server)
+  for _ in $(seq 300); do
+    kill -0 "$server" 2>/dev/null || return 0
+    if find "/proc/$server/fd" -lname 'socket:*' 2>/dev/null | grep -q .; then
+      own_server=$server
+      return 0
+    fi
+    sleep 0.1
+  done
 }
 
 is_windowed() {
