@@ -3,13 +3,12 @@
 #include "KyStandInTool/TaskLink.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
+#include "KyStandInTool/StandardStreams.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
 
 #include <fcntl.h>
-#include <io.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -42,21 +41,6 @@ template <class T>
 DWORD ToWord(T value)
 {
     return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(value));
-}
-
-// Makes the CRT descriptor target (1 or 2) write into the pipe; the pipe's
-// handle is the CRT's from then on.
-void Redirect(HANDLE writeEnd, int target, int mode)
-{
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), mode);
-    if (fd == -1) {
-        CloseHandle(writeEnd);
-        throw rtl_error(errno);
-    }
-    const int copied = _dup2(fd, target);
-    _close(fd);
-    if (copied != 0)
-        throw rtl_error(errno);
 }
 
 DWORD WINAPI WatchGoAway(LPVOID event)
@@ -120,18 +104,16 @@ bool TaskLink::WaitForGo()
 
 void TaskLink::Connect()
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
     HANDLE results = m_resultsWrite;
     HANDLE messages = m_messagesWrite;
     m_resultsWrite = m_messagesWrite = nullptr;
     try {
-        Redirect(results, 1, _O_BINARY);
+        ConnectStandardStream(StandardStream::Output, results, _O_BINARY);
     } catch (...) {
         CloseHandle(messages);
         throw;
     }
-    Redirect(messages, 2, _O_TEXT);
+    ConnectStandardStream(StandardStream::Error, messages, _O_TEXT);
     if (!m_switches.ignoreGoAway)
         StartGoAwayWatch();
     WriteTestMessages();
@@ -198,12 +180,10 @@ void TaskLink::Linger()
 {
     if (m_switches.lingerMs == 0)
         return;
-    std::fflush(stdout);
-    _close(1);
-    if (!m_switches.keepStderr) {
-        std::fflush(stderr);
-        _close(2);
-    }
+    // The results' sink may have ended standard output already.
+    EndStandardStream(StandardStream::Output);
+    if (!m_switches.keepStderr)
+        EndStandardStream(StandardStream::Error);
     Sleep(m_switches.lingerMs);
 }
 
