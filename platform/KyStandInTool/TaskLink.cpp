@@ -176,15 +176,37 @@ void TaskLink::StartGoAwayWatch()
     CloseHandle(thread);
 }
 
+// The test's event, made before the task started; waiting ends early when
+// the front-end is gone.
+void TaskLink::WaitForTestEvent(const std::string& name)
+{
+    const Win32::Event event(KyOpen, name.c_str(), SYNCHRONIZE);
+    WaitOrFrontEndGone(event.get());
+}
+
+void TaskLink::HoldLastResult()
+{
+    if (!m_switches.holdEvent.empty())
+        WaitForTestEvent(m_switches.holdEvent);
+}
+
 void TaskLink::Linger()
 {
-    if (m_switches.lingerMs == 0)
+    if (!m_switches.Lingers())
         return;
     // The results' sink may have ended standard output already.
     EndStandardStream(StandardStream::Output);
     if (!m_switches.keepStderr)
         EndStandardStream(StandardStream::Error);
-    Sleep(m_switches.lingerMs);
+    if (m_switches.lingerEvent.empty()) {
+        Sleep(m_switches.lingerMs);
+        return;
+    }
+    try {
+        WaitForTestEvent(m_switches.lingerEvent);
+    } catch (...) {
+        // No such event: nothing to linger for.
+    }
 }
 
 void TaskLink::WriteTestMessages()

@@ -200,11 +200,19 @@ TEST(TaskLink, SwitchWords)
     EXPECT_FALSE(s.exitBeforeAsk);
     EXPECT_EQ(0u, s.lingerMs);
     EXPECT_FALSE(s.keepStderr);
+    EXPECT_EQ("", s.holdEvent);
+    EXPECT_FALSE(s.Lingers());
     const TaskLinkSwitches lingering = TaskLinkSwitches::Parse("linger=60000,keep-stderr");
     EXPECT_EQ(60000u, lingering.lingerMs);
     EXPECT_TRUE(lingering.keepStderr);
-    for (const char* bad :
-         {"slowly", "messages=", "messages=3x", "slow=-1x", "replay=", "linger", "linger=5s"})
+    EXPECT_TRUE(lingering.Lingers());
+    const TaskLinkSwitches held = TaskLinkSwitches::Parse("slow=4,hold=KyHold,linger-until=KyGo");
+    EXPECT_EQ("KyHold", held.holdEvent);
+    EXPECT_EQ("KyGo", held.lingerEvent);
+    EXPECT_EQ(0u, held.lingerMs);
+    EXPECT_TRUE(held.Lingers());
+    for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x", "replay=", "linger",
+                            "linger=5s", "hold", "hold=", "linger-until="})
         EXPECT_THROW(TaskLinkSwitches::Parse(bad), std::runtime_error) << bad;
 }
 
