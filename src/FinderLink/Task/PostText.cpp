@@ -1,6 +1,7 @@
 // Posting heap texts with the text message.
 #include "FinderLink/Task/PostText.h"
 
+#include "FinderLink/Task/FramePost.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "KyStd/Strings/String.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 void Post(HWND window, std::unique_ptr<ky_S> text)
 {
-    if (PostMessageA(window, kTextMessage, reinterpret_cast<WPARAM>(text.get()), 0))
+    if (PostToFrame(window, kTextMessage, reinterpret_cast<WPARAM>(text.get()), 0))
         text.release();
 }
 
