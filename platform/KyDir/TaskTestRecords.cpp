@@ -75,6 +75,8 @@ void KyDirApp::WriteTestResults(const TaskLinkSwitches& switches)
     FlushedSink sink;
     DirRecordWriter records(sink);
     for (unsigned i = 0; i < switches.slowLines; ++i) {
+        if (i + 1 == switches.slowLines)
+            HoldLastResult();
         records.Add(MadeUp(kSlowFolder, "file" + std::to_string(i) + ".txt", i));
         Sleep(switches.slowMs);
     }

@@ -73,6 +73,8 @@ void KyFindApp::WriteTestResults(const TaskLinkSwitches& switches)
             text = "::" + std::to_string(kSlowGroupLines) + "\n";
         text += "C:\\KySlow\\file" + std::to_string(file) + ".txt(" + std::to_string(line + 1) +
                 "):x(0):slow line " + std::to_string(i) + "\n";
+        if (i + 1 == switches.slowLines)
+            HoldLastResult();
         sink.Write(text);
         std::fflush(stdout);
         Sleep(switches.slowMs);

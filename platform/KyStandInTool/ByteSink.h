@@ -27,8 +27,9 @@ public:
     using ByteSink::Write;
     void Write(const void* data, std::size_t size) override;
     // Ends the output: what is buffered is written and standard output is
-    // closed, so that a reader of a pipe sees its end now, not when the
-    // process has ended. Throws when the last bytes cannot be written.
+    // closed (once, see StandardStreams.h), so that a reader of a pipe sees
+    // its end now, not when the process has ended. Throws when the last
+    // bytes cannot be written.
     void Close();
 };
 

@@ -34,5 +34,11 @@ void LinkedConApp::EndTask()
 
 void LinkedConApp::WriteTestResults(const TaskLinkSwitches&) {}
 
+void LinkedConApp::HoldLastResult()
+{
+    if (m_link)
+        m_link->HoldLastResult();
+}
+
 } // namespace StandIn
 } // namespace Kyvant

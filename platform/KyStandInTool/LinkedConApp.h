@@ -35,6 +35,9 @@ protected:
     // After the link is connected: the switches' made-up results on standard
     // output, ahead of the work.
     virtual void WriteTestResults(const TaskLinkSwitches& switches);
+    // Called by WriteTestResults before the last made-up result: waits while
+    // the switches hold it.
+    void HoldLastResult();
 
 private:
     const TaskProtocol& m_protocol;

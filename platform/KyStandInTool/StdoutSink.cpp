@@ -1,6 +1,8 @@
 // Standard output as a byte sink.
 #include "KyStandInTool/ByteSink.h"
 
+#include "KyStandInTool/StandardStreams.h"
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -40,9 +42,8 @@ void StdoutSink::Write(const void* data, std::size_t size)
 
 void StdoutSink::Close()
 {
-    if (std::fflush(stdout) != 0)
+    if (!EndStandardStream(StandardStream::Output))
         throw std::runtime_error("Could not write to standard output");
-    _close(_fileno(stdout));
 }
 
 } // namespace StandIn

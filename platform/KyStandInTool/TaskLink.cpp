@@ -3,14 +3,13 @@
 #include "KyStandInTool/TaskLink.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
+#include "KyStandInTool/StandardStreams.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
 #include "KyStd/Core/HandleWords.h"
 
 #include <fcntl.h>
-#include <io.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,21 +30,6 @@ const unsigned kWaitObjects = 2;
 std::string Named(const TaskProtocol& protocol, const char* role)
 {
     return std::string(GetProtocolPrefix().c_str()) + TaskObjectName(protocol, role);
-}
-
-// Makes the CRT descriptor target (1 or 2) write into the pipe; the pipe's
-// handle is the CRT's from then on.
-void Redirect(HANDLE writeEnd, int target, int mode)
-{
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), mode);
-    if (fd == -1) {
-        CloseHandle(writeEnd);
-        throw rtl_error(errno);
-    }
-    const int copied = _dup2(fd, target);
-    _close(fd);
-    if (copied != 0)
-        throw rtl_error(errno);
 }
 
 DWORD WINAPI WatchGoAway(LPVOID event)
@@ -109,18 +93,16 @@ bool TaskLink::WaitForGo()
 
 void TaskLink::Connect()
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
     HANDLE results = m_resultsWrite;
     HANDLE messages = m_messagesWrite;
     m_resultsWrite = m_messagesWrite = nullptr;
     try {
-        Redirect(results, 1, _O_BINARY);
+        ConnectStandardStream(StandardStream::Output, results, _O_BINARY);
     } catch (...) {
         CloseHandle(messages);
         throw;
     }
-    Redirect(messages, 2, _O_TEXT);
+    ConnectStandardStream(StandardStream::Error, messages, _O_TEXT);
     if (!m_switches.ignoreGoAway)
         StartGoAwayWatch();
     WriteTestMessages();
@@ -183,17 +165,37 @@ void TaskLink::StartGoAwayWatch()
     CloseHandle(thread);
 }
 
+// The test's event, made before the task started; waiting ends early when
+// the front-end is gone.
+void TaskLink::WaitForTestEvent(const std::string& name)
+{
+    const Win32::Event event(KyOpen, name.c_str(), SYNCHRONIZE);
+    WaitOrFrontEndGone(event.get());
+}
+
+void TaskLink::HoldLastResult()
+{
+    if (!m_switches.holdEvent.empty())
+        WaitForTestEvent(m_switches.holdEvent);
+}
+
 void TaskLink::Linger()
 {
-    if (m_switches.lingerMs == 0)
+    if (!m_switches.Lingers())
         return;
-    std::fflush(stdout);
-    _close(1);
-    if (!m_switches.keepStderr) {
-        std::fflush(stderr);
-        _close(2);
+    // The results' sink may have ended standard output already.
+    EndStandardStream(StandardStream::Output);
+    if (!m_switches.keepStderr)
+        EndStandardStream(StandardStream::Error);
+    if (m_switches.lingerEvent.empty()) {
+        Sleep(m_switches.lingerMs);
+        return;
     }
-    Sleep(m_switches.lingerMs);
+    try {
+        WaitForTestEvent(m_switches.lingerEvent);
+    } catch (...) {
+        // No such event: nothing to linger for.
+    }
 }
 
 void TaskLink::WriteTestMessages()

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 namespace Kyvant {
 namespace StandIn {
@@ -42,10 +43,13 @@ public:
     // the process (unless a switch says otherwise). The switches' messages
     // come first.
     void Connect();
+    // Before the last made-up result, when the switches name an event to
+    // hold it with: waits until the event is set or the front-end ended.
+    void HoldLastResult();
     // After the work, when the switches ask for it: the task's output is
     // closed (standard error only without keep-stderr) and the tool stays
-    // for the lingering time, so the front-end sees the results' end while
-    // the tool still runs.
+    // for the lingering time or until the switches' event is set, so the
+    // front-end sees the results' end while the tool still runs.
     void Linger();
 
     const TaskLinkSwitches& GetSwitches() const { return m_switches; }
@@ -56,6 +60,7 @@ private:
     HANDLE PipeToFrontEnd(HANDLE& writeEnd, DWORD size);
     void Post(WPARAM wParam, LPARAM lParam);
     bool WaitOrFrontEndGone(HANDLE event);
+    void WaitForTestEvent(const std::string& name);
     void StartGoAwayWatch();
     void WriteTestMessages();
 

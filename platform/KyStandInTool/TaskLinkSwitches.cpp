@@ -61,8 +61,12 @@ TaskLinkSwitches TaskLinkSwitches::Parse(const char* text)
             switches.splitName = true;
         else if (name == "replay" && !value.empty())
             switches.replay = value;
+        else if (name == "hold" && !value.empty())
+            switches.holdEvent = value;
         else if (name == "linger")
             switches.lingerMs = Number(word, value);
+        else if (name == "linger-until" && !value.empty())
+            switches.lingerEvent = value;
         else if (name == "keep-stderr")
             switches.keepStderr = true;
         else

@@ -8,6 +8,8 @@
 //                       milliseconds (default 20): the finder's match lines
 //                       (four per file, the first two a group), the Dir
 //                       program's files
+//   hold=NAME           with slow: the last made-up result waits until the
+//                       event of that name (the test's) is set
 //   bad-number          the finder: a match line whose line number is not a
 //                       number
 //   bad-record          the Dir program: a record of an unknown id between
@@ -18,6 +20,8 @@
 //                       the work
 //   linger=MS           after the work, close standard output and standard
 //                       error, then stay MS milliseconds before ending
+//   linger-until=NAME   as linger, but stay until the event of that name (the
+//                       test's) is set
 //   keep-stderr         with linger: standard error stays open while it stays
 #pragma once
 
@@ -37,8 +41,12 @@ struct TaskLinkSwitches {
     bool badRecord = false;
     bool splitName = false;
     std::string replay;
+    std::string holdEvent;
     unsigned lingerMs = 0;
+    std::string lingerEvent;
     bool keepStderr = false;
+
+    bool Lingers() const { return lingerMs != 0 || !lingerEvent.empty(); }
 
     // From the variable; unknown words throw std::runtime_error.
     static TaskLinkSwitches FromEnvironment();

@@ -18,10 +18,10 @@ BOOL CFindGTestApp::InitInstance()
     return TRUE;
 }
 
-int CFindGTestApp::DoMessageBox(LPCSTR prompt, UINT, UINT)
+int CFindGTestApp::DoMessageBox(LPCSTR prompt, UINT type, UINT helpId)
 {
     m_boxes.push_back(prompt ? prompt : "");
-    return IDOK;
+    return m_showBoxes ? CKyFindGApp::DoMessageBox(prompt, type, helpId) : IDOK;
 }
 
 namespace {

@@ -1,6 +1,6 @@
 // The test program's application object: the Find front-end's own, with its
-// message boxes recorded instead of shown, started the way the program
-// starts; and waiting helpers that keep serving messages.
+// message boxes recorded (shown only when a test asks), started the way the
+// program starts; and waiting helpers that keep serving messages.
 #pragma once
 
 #include "KyFind/Gui/App/KyFindGApp.h"
@@ -16,6 +16,7 @@ public:
     int DoMessageBox(LPCSTR prompt, UINT type, UINT helpId) override;
 
     std::vector<std::string> m_boxes; // every box asked for, in order
+    bool m_showBoxes = false;         // the boxes shown too, for a test that answers them
 };
 
 extern CFindGTestApp theApp;

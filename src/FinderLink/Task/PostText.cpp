@@ -1,6 +1,7 @@
-// Posting heap texts with the text message.
+// Posting heap texts with the text message, and the count of those refused.
 #include "FinderLink/Task/PostText.h"
 
+#include "FinderLink/Task/FramePost.h"
 #include "FinderLink/Task/TaskWords.h"
 #include "KyStd/Strings/String.h"
 
@@ -12,10 +13,21 @@ namespace FinderLink {
 
 namespace {
 
+volatile LONG g_refused = 0;
+
+// Only a window that is still there shows the count later.
+void CountRefused(HWND window)
+{
+    if (IsWindow(window))
+        InterlockedIncrement(&g_refused);
+}
+
 void Post(HWND window, std::unique_ptr<ky_S> text)
 {
-    if (PostMessageA(window, kTextMessage, reinterpret_cast<WPARAM>(text.get()), 0))
+    if (PostToFrame(window, kTextMessage, reinterpret_cast<WPARAM>(text.get()), 0))
         text.release();
+    else
+        CountRefused(window);
 }
 
 } // namespace
@@ -30,6 +42,7 @@ void PostText(HWND window, const char* text, unsigned length)
     try {
         Post(window, std::unique_ptr<ky_S>(new ky_S(text ? text : "", length)));
     } catch (...) {
+        CountRefused(window);
     }
 }
 
@@ -40,7 +53,13 @@ void PostText(HWND window, HMODULE module, unsigned id)
         text->LoadStringA(module, id);
         Post(window, std::move(text));
     } catch (...) {
+        CountRefused(window);
     }
+}
+
+unsigned TakeRefusedTexts()
+{
+    return static_cast<unsigned>(InterlockedExchange(&g_refused, 0));
 }
 
 } // namespace FinderLink

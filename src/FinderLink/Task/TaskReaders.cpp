@@ -5,7 +5,7 @@
 
 #include "FinderLink/Results/LineReader.h"
 #include "FinderLink/Task/PostText.h"
-#include "FinderLink/Task/TaskEndPost.h"
+#include "FinderLink/Task/FramePost.h"
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyGuiTool/App/AppResource.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
@@ -222,7 +222,7 @@ int TaskReaders::ReadResults()
     __sync_lock_test_and_set(&m_result, result);
     __sync_lock_test_and_set(&m_done, 1);
     // A refused post is no lost end: the controller's watch delivers it.
-    if (!PostTaskEnd(m_frame, m_process.GetProtocol().taskEndMessage, static_cast<WPARAM>(result),
+    if (!PostToFrame(m_frame, m_process.GetProtocol().taskEndMessage, static_cast<WPARAM>(result),
                      0))
         __sync_lock_test_and_set(&m_endRefused, 1);
     return result;

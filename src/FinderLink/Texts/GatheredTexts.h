@@ -20,6 +20,8 @@ public:
     // A text that cannot be kept (no memory) is counted; once one was
     // counted, the later ones are too, so that the list stays in order.
     void Add(const char* text, unsigned length);
+    // Texts known only by their number (posts the queue refused): counted.
+    void Count(unsigned texts) { m_counted += texts; }
     bool Empty() const { return m_listed.empty() && m_counted == 0; }
     // Texts added since the last Take.
     unsigned Size() const { return static_cast<unsigned>(m_listed.size()) + m_counted; }

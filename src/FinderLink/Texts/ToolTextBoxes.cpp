@@ -2,6 +2,7 @@
 // is up gathered for the next.
 #include "FinderLink/Texts/ToolTextBoxes.h"
 
+#include "FinderLink/Task/PostText.h"
 #include "FinderLink/Texts/GatheredTexts.h"
 #include "KyStd/Core/FlagScope.h"
 
@@ -48,6 +49,10 @@ void ShowToolText(ky_S* text)
     while (!boxes.waiting.Empty()) {
         const std::string shown = boxes.waiting.Take();
         AfxMessageBox(shown.c_str(), kBoxStyle);
+        // A post is refused only while the queue is full: the refused texts
+        // are newer than the ones it held, which this box's loop gathered,
+        // so they are counted after those.
+        boxes.waiting.Count(TakeRefusedTexts());
     }
 }
 

@@ -69,6 +69,32 @@ bool IsAimedAt(HWND busyWindow, HWND target)
     return busyWindow == nullptr || target == busyWindow || ::IsChild(busyWindow, target);
 }
 
+const char kDialogClass[] = "#32770";
+
+// A dialog that is none of the framework's windows: a message box, say,
+// which the framework's PreTranslateMessage does not serve.
+bool IsPlainDialog(HWND window)
+{
+    char name[sizeof kDialogClass + 1] = "";
+    return window != nullptr && ::GetClassNameA(window, name, sizeof name) > 0 &&
+           lstrcmpA(name, kDialogClass) == 0 && CWnd::FromHandlePermanent(window) == nullptr;
+}
+
+// The active dialog's keys (Enter, Esc, Tab, arrows, mnemonics), as its own
+// modal loop gives them: a loop that runs while a message box is up (a wait
+// begun from inside the box's loop) serves the box's keys too, before any
+// of the framework's windows may translate them. True when the dialog took
+// the message.
+bool GivenToActiveDialog(MSG& msg)
+{
+    if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    const HWND active = ::GetActiveWindow();
+    if (!IsPlainDialog(active) || (msg.hwnd != active && !::IsChild(active, msg.hwnd)))
+        return false;
+    return ::IsDialogMessageA(active, &msg) != FALSE;
+}
+
 using IsAppThemedFn = BOOL(WINAPI*)();
 
 IsAppThemedFn ThemeQuery()
@@ -98,6 +124,8 @@ bool PumpMessagesDiscardingInputMessages(HWND busyWindow)
     if (msg.message == WM_KICKIDLE)
         return true;
     if (IsInputMessage(msg.message) && IsAimedAt(busyWindow, msg.hwnd))
+        return true;
+    if (GivenToActiveDialog(msg))
         return true;
     CWinThread* thread = AfxGetThread();
     if (thread == nullptr || !thread->PreTranslateMessage(&msg)) {

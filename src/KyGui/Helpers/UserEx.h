@@ -14,8 +14,10 @@ namespace UserEx {
 KYGUI_API bool IsInputMessage(UINT message, bool keyboard = true, bool mouse = true, bool commands = true);
 
 // Takes one queued message: input aimed at the busy window or its children (all input when it is
-// null) and the idle message are dropped, anything else is translated and dispatched. False when the
-// queue was empty, or when the message was WM_QUIT (posted again, for the outer loop to see).
+// null) and the idle message are dropped; the keys of the active dialog that is none of the
+// framework's windows (a message box whose own loop waits below this one) are its dialog keys;
+// anything else is translated and dispatched. False when the queue was empty, or when the message
+// was WM_QUIT (posted again, for the outer loop to see).
 KYGUI_API bool PumpMessagesDiscardingInputMessages(HWND busyWindow);
 
 // Visual styles are on for the application (Windows XP or later).

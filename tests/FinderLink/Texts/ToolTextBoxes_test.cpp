@@ -1,9 +1,10 @@
 // A tool's texts in real message boxes, answered by another thread: a burst
 // of posted texts never opens a second box while one is up; the texts that
 // came meanwhile are shown together in the next box, and every one of them
-// is listed or counted.
+// is listed or counted, also those a full queue refused.
 #include "FinderLink/Texts/ToolTextBoxes.h"
 
+#include "FinderLink/Task/FramePost.h"
 #include "FinderLink/Task/PostText.h"
 #include "FinderLink/Task/TaskWords.h"
 
@@ -20,14 +21,94 @@ using Kyvant::FinderLink::ShowToolText;
 
 const unsigned kBurst = 2000;
 const int kMessageTextId = 0xFFFF;
+// The posted messages a thread's queue holds on Windows by default.
+const LONG kWindowsQueueLimit = 10000;
+
+// Windows' limit of the posted messages waiting in a thread's queue, which
+// Wine does not enforce (it takes millions): while the object lives, the
+// texts are posted through it, and a post is refused while the limit's
+// number of them wait. Posts and the texts' window run on the test's thread.
+class QueueQuota {
+public:
+    explicit QueueQuota(LONG limit) : m_old(Kyvant::FinderLink::SetFramePost(&Post))
+    {
+        s_limit = limit;
+        s_waiting = 0;
+    }
+    ~QueueQuota()
+    {
+        Kyvant::FinderLink::SetFramePost(m_old);
+        s_limit = 0;
+    }
+    QueueQuota(const QueueQuota&) = delete;
+    QueueQuota& operator=(const QueueQuota&) = delete;
+
+    // The window has taken a text from the queue.
+    static void Taken()
+    {
+        if (s_waiting > 0)
+            --s_waiting;
+    }
+
+private:
+    static BOOL WINAPI Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (s_waiting >= s_limit) {
+            SetLastError(ERROR_NOT_ENOUGH_QUOTA);
+            return FALSE;
+        }
+        if (!PostMessageA(window, message, wParam, lParam))
+            return FALSE;
+        ++s_waiting;
+        return TRUE;
+    }
+
+    static inline LONG s_limit = 0;
+    static inline LONG s_waiting = 0;
+    Kyvant::FinderLink::FramePostFunction m_old;
+};
 
 LRESULT CALLBACK TextWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == Kyvant::FinderLink::kTextMessage) {
+        QueueQuota::Taken();
         ShowToolText(reinterpret_cast<Kyvant::ky_S*>(wParam));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A window of this thread that shows the texts sent to it.
+class TextWindow {
+public:
+    TextWindow()
+    {
+        WNDCLASSA type = {};
+        type.lpfnWndProc = &TextWindowProc;
+        type.hInstance = GetModuleHandleA(nullptr);
+        type.lpszClassName = "KyTestToolTexts";
+        RegisterClassA(&type);
+        m_window = CreateWindowExA(0, type.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                   nullptr, type.hInstance, nullptr);
+    }
+    ~TextWindow()
+    {
+        if (m_window)
+            DestroyWindow(m_window);
+    }
+    TextWindow(const TextWindow&) = delete;
+    TextWindow& operator=(const TextWindow&) = delete;
+
+    HWND Get() const { return m_window; }
+
+private:
+    HWND m_window;
+};
+
+void PostNumberedTexts(HWND window, unsigned count)
+{
+    for (unsigned i = 1; i <= count; ++i)
+        Kyvant::FinderLink::PostText(window, ("text " + std::to_string(i)).c_str());
 }
 
 // Answers this process's message boxes with OK from a thread of its own,
@@ -99,36 +180,30 @@ private:
     int m_mostAtOnce;
 };
 
-TEST(ToolTextBoxes, ABurstOfTextsShowsOneBoxAtATimeAndEveryTextIsListedOrCounted)
-{
-    WNDCLASSA type = {};
-    type.lpfnWndProc = &TextWindowProc;
-    type.hInstance = GetModuleHandleA(nullptr);
-    type.lpszClassName = "KyTestToolTexts";
-    RegisterClassA(&type);
-    HWND window = CreateWindowExA(0, type.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, type.hInstance, nullptr);
-    ASSERT_NE(nullptr, window);
-    for (unsigned i = 1; i <= kBurst; ++i)
-        Kyvant::FinderLink::PostText(window, ("text " + std::to_string(i)).c_str());
-
+// The boxes' texts, in order, once the queue was served and every box
+// answered, and the most boxes up together.
+struct Shown {
     std::vector<std::string> texts;
     int mostAtOnce = 0;
-    {
-        BoxAnswerer answerer;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        answerer.Finish();
-        mostAtOnce = answerer.MostAtOnce();
-        texts = answerer.Texts();
-    }
-    DestroyWindow(window);
+};
 
-    EXPECT_EQ(1, mostAtOnce);
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_LE(texts.size(), 20u);
-    EXPECT_EQ("text 1", texts.front());
+Shown ServeAnswering()
+{
+    BoxAnswerer answerer;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+    answerer.Finish();
+    Shown shown;
+    shown.mostAtOnce = answerer.MostAtOnce();
+    shown.texts = answerer.Texts();
+    return shown;
+}
+
+// How many of the numbered texts the boxes list and count; each listed text
+// must be the next in order, the counted ones taking their numbers.
+unsigned ListedOrCounted(const std::vector<std::string>& texts)
+{
     unsigned listed = 0, counted = 0, next = 1;
     for (const std::string& text : texts) {
         size_t start = 0;
@@ -151,7 +226,64 @@ TEST(ToolTextBoxes, ABurstOfTextsShowsOneBoxAtATimeAndEveryTextIsListedOrCounted
             }
         }
     }
-    EXPECT_EQ(kBurst, listed + counted);
+    return listed + counted;
+}
+
+TEST(ToolTextBoxes, ABurstOfTextsShowsOneBoxAtATimeAndEveryTextIsListedOrCounted)
+{
+    TextWindow window;
+    ASSERT_NE(nullptr, window.Get());
+    PostNumberedTexts(window.Get(), kBurst);
+    const Shown shown = ServeAnswering();
+
+    EXPECT_EQ(1, shown.mostAtOnce);
+    ASSERT_GE(shown.texts.size(), 2u);
+    EXPECT_LE(shown.texts.size(), 20u);
+    EXPECT_EQ("text 1", shown.texts.front());
+    EXPECT_EQ(kBurst, ListedOrCounted(shown.texts));
+}
+
+// The queue holds as many texts as it takes; those posted beyond are refused
+// and counted in the box after the first.
+TEST(ToolTextBoxes, TextsAFullQueueRefusedAreCountedInTheNextBox)
+{
+    const struct {
+        LONG limit;
+        unsigned posted;
+        size_t boxes;
+    } cases[] = {
+        {kWindowsQueueLimit, kWindowsQueueLimit + 5, 2}, // a flood fills the queue
+        {1, 3, 2}, // two refused while no box is up: a box of their own
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.posted) + " posted, limit " + std::to_string(c.limit));
+        TextWindow window;
+        ASSERT_NE(nullptr, window.Get());
+        Shown shown;
+        {
+            QueueQuota quota(c.limit);
+            PostNumberedTexts(window.Get(), c.posted);
+            shown = ServeAnswering();
+        }
+        EXPECT_EQ(1, shown.mostAtOnce);
+        EXPECT_EQ(c.boxes, shown.texts.size());
+        EXPECT_EQ(c.posted, ListedOrCounted(shown.texts));
+        EXPECT_EQ(0u, Kyvant::FinderLink::TakeRefusedTexts());
+    }
+}
+
+// Nobody shows a text whose window is gone: it is not counted into the
+// boxes of a later window.
+TEST(ToolTextBoxes, ATextForAWindowThatIsGoneIsNotCounted)
+{
+    HWND gone = nullptr;
+    {
+        TextWindow window;
+        gone = window.Get();
+    }
+    ASSERT_FALSE(IsWindow(gone));
+    Kyvant::FinderLink::PostText(gone, "nobody reads this");
+    EXPECT_EQ(0u, Kyvant::FinderLink::TakeRefusedTexts());
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 // appends is safe.
 #include "FileList/FileListTestSupport.h"
 
+#include "KyStd/Win32/SyncObjects.h"
+
 #include <algorithm>
 #include <cctype>
 #include <set>
@@ -95,8 +97,12 @@ TEST_F(FileListSort, SelectionFocusAndCurrentFileFollowTheirRecords)
 
 TEST_F(FileListSort, FiftySortsWhileTheReaderAppendsLoseAndRepeatNoRow)
 {
-    // Forty made-up files, a line every 30 ms: about five seconds of appending.
-    SetVariable(kSwitches, "slow=160,slow-ms=30");
+    // Forty made-up files, a line every 30 ms: about five seconds of
+    // appending; the last line waits until the sorts are through, so that
+    // they run while the reader appends however slow the machine is.
+    const std::string hold = "KyTestSortHold" + std::to_string(GetCurrentProcessId());
+    const Kyvant::Win32::Event lastLine(true, hold.c_str());
+    SetVariable(kSwitches, "slow=160,slow-ms=30,hold=" + hold);
     ASSERT_TRUE(StartTask({}));
     const FileListView::Column columns[] = {
         FileListView::Name, FileListView::Matches,  FileListView::InFolder,  FileListView::Size,
@@ -113,6 +119,7 @@ TEST_F(FileListSort, FiftySortsWhileTheReaderAppendsLoseAndRepeatNoRow)
         },
         kTaskTimeoutMs));
     EXPECT_TRUE(finder->IsRunning()) << "the sorts ran while the reader appended";
+    lastLine.Set();
     ASSERT_TRUE(WaitForTaskEnd());
     ASSERT_TRUE(PumpUntil([this] { return !view->IsMonitorTimerRunning(); }, kTaskTimeoutMs));
 

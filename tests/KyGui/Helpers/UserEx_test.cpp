@@ -1,4 +1,5 @@
-// Input-message groups, the busy-loop pump and the visual-styles test.
+// Input-message groups, the busy-loop pump (with the keys of a message box
+// up below it) and the visual-styles test.
 #include "KyGui/Helpers/UserEx.h"
 
 #include "HelperWindows.h"
@@ -16,6 +17,7 @@ namespace {
 
 const UINT kOtherPost = WM_APP + 1;
 const UINT_PTR kTimerId = 77;
+const UINT kTickMs = 10;
 
 // A child window that records what reaches it.
 class Recorder : public CWnd
@@ -75,6 +77,69 @@ protected:
 
     Recorder m_target;
     Recorder m_other;
+};
+
+// Once its timer finds a message box of this thread shown (its timer fires
+// inside the box's own loop), presses a key where the keyboard sends it (the
+// focus in the active box) and runs the pump until the queue is empty, as a
+// wait begun inside the box's loop does; a box still up then is answered
+// with its other button, so that it never stays.
+class BoxKeyPresser : public CWnd {
+public:
+    WPARAM m_key = 0;
+    int m_otherButton = 0;
+    bool m_pressed = false;
+    bool m_closedInLoop = false;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER && wParam == kTimerId) {
+            if (const HWND box = ShownBox()) {
+                KillTimer(kTimerId);
+                PressAndServe(box);
+            }
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+private:
+    static const LPARAM kKeyDownBits = 1;        // one press
+    static const LPARAM kKeyUpBits = 0xC0000001; // one release
+
+    static BOOL CALLBACK FindBox(HWND window, LPARAM found)
+    {
+        char name[16] = "";
+        ::GetClassNameA(window, name, sizeof name);
+        if (lstrcmpA(name, "#32770") != 0 || !::IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+
+    static HWND ShownBox()
+    {
+        HWND box = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, reinterpret_cast<LPARAM>(&box));
+        return box;
+    }
+
+    void PressAndServe(HWND box)
+    {
+        const HWND focus = ::GetFocus();
+        m_pressed = ::GetActiveWindow() == box && focus != nullptr &&
+                    (focus == box || ::IsChild(box, focus));
+        if (m_pressed) {
+            ::PostMessageA(focus, WM_KEYDOWN, m_key, kKeyDownBits);
+            ::PostMessageA(focus, WM_KEYUP, m_key, kKeyUpBits);
+            while (PumpMessagesDiscardingInputMessages(m_hWnd)) {
+            }
+            m_closedInLoop = !::IsWindowVisible(box);
+        }
+        if (!m_closedInLoop)
+            ::PostMessageA(box, WM_COMMAND, m_otherButton, 0);
+    }
 };
 
 } // namespace
@@ -156,6 +221,32 @@ TEST_F(PumpTest, APostedQuitSurvivesForTheOuterLoop)
     MSG msg;
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(7u, msg.wParam);
+}
+
+// A loop that runs inside a message box's own loop gives the box its dialog
+// keys: Enter answers with the default button, Esc cancels.
+TEST_F(PumpTest, AMessageBoxUpBelowThePumpGetsItsDialogKeys)
+{
+    struct Case {
+        WPARAM key;
+        int answer;
+        int otherButton;
+    };
+    const Case cases[] = {{VK_RETURN, IDOK, IDCANCEL}, {VK_ESCAPE, IDCANCEL, IDOK}};
+    BoxKeyPresser presser;
+    ASSERT_TRUE(presser.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, 0, 0, 1, 1,
+                                 m_main->m_hWnd, nullptr));
+    for (const Case& c : cases) {
+        presser.m_key = c.key;
+        presser.m_otherButton = c.otherButton;
+        presser.m_pressed = presser.m_closedInLoop = false;
+        presser.SetTimer(kTimerId, kTickMs, nullptr);
+        const int answer = ::MessageBoxA(m_main->m_hWnd, "Keys", "KyGui pump", MB_OKCANCEL);
+        EXPECT_TRUE(presser.m_pressed) << c.key;
+        EXPECT_TRUE(presser.m_closedInLoop) << c.key;
+        EXPECT_EQ(c.answer, answer) << c.key;
+    }
+    presser.DestroyWindow();
 }
 
 TEST(IsAppThemed, FollowsTheRunsVisualStyles)

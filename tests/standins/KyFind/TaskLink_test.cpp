@@ -1,17 +1,27 @@
 // The tool's side of the task link, run on a thread of this process while a
 // plain window plays the front-end: what each protocol posts, the pipes it
-// hands over, the answers it waits for; and the test switches' words.
+// hands over, the answers it waits for; the test switches' words; and
+// standard output closed once at the task's end.
 #include "KyStandInTool/TaskLink.h"
 
 #include "KyConTool/App/ProtocolPrefix.h"
+#include "KyStandInTool/ByteSink.h"
+#include "KyStandInTool/StandardStreams.h"
 #include "KyStd/Core/HandleTags.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
+#include "common/TempFolder.h"
+#include "common/WholeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
@@ -190,10 +200,59 @@ TEST(TaskLink, SwitchWords)
     EXPECT_FALSE(s.exitBeforeAsk);
     EXPECT_EQ(0u, s.lingerMs);
     EXPECT_FALSE(s.keepStderr);
+    EXPECT_EQ("", s.holdEvent);
+    EXPECT_FALSE(s.Lingers());
     const TaskLinkSwitches lingering = TaskLinkSwitches::Parse("linger=60000,keep-stderr");
     EXPECT_EQ(60000u, lingering.lingerMs);
     EXPECT_TRUE(lingering.keepStderr);
-    for (const char* bad :
-         {"slowly", "messages=", "messages=3x", "slow=-1x", "replay=", "linger", "linger=5s"})
+    EXPECT_TRUE(lingering.Lingers());
+    const TaskLinkSwitches held = TaskLinkSwitches::Parse("slow=4,hold=KyHold,linger-until=KyGo");
+    EXPECT_EQ("KyHold", held.holdEvent);
+    EXPECT_EQ("KyGo", held.lingerEvent);
+    EXPECT_EQ(0u, held.lingerMs);
+    EXPECT_TRUE(held.Lingers());
+    for (const char* bad : {"slowly", "messages=", "messages=3x", "slow=-1x", "replay=", "linger",
+                            "linger=5s", "hold", "hold=", "linger-until="})
         EXPECT_THROW(TaskLinkSwitches::Parse(bad), std::runtime_error) << bad;
+}
+
+// Standard output connected to the results, as to the task's pipe: the
+// results' sink ends it, a file opened next gets the free descriptor 1, and
+// the lingering end of the task leaves that file open: standard output is
+// closed once.
+TEST(TaskLink, LingeringAfterTheSinkEndedStandardOutputLeavesItsDescriptorAlone)
+{
+    const std::string folder = kytest::NewFolder(kytest::ScratchBase(), "kytasklink_");
+    const std::string results = folder + "results.bin";
+    const std::string later = folder + "later.txt";
+    std::fflush(stdout);
+    const int saved = _dup(1);
+    ASSERT_NE(-1, saved);
+    const HANDLE resultsFile = CreateFileA(results.c_str(), GENERIC_WRITE, 0, nullptr,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, resultsFile);
+    int reused = -1;
+    bool stillOpen = false;
+    {
+        ConnectStandardStream(StandardStream::Output, resultsFile, _O_BINARY);
+        StdoutSink sink;
+        sink.Write(std::string("records"));
+        sink.Close();
+        reused =
+            _open(later.c_str(), _O_CREAT | _O_TRUNC | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+        TaskLinkSwitches switches;
+        switches.lingerMs = 1;
+        switches.keepStderr = true;
+        TaskLink(kDirTaskProtocol, switches).Linger();
+        stillOpen = _write(reused, "x", 1) == 1;
+        _close(reused);
+    }
+    _dup2(saved, 1);
+    _close(saved);
+    _setmode(1, _O_TEXT);
+
+    EXPECT_EQ(1, reused) << "the lowest free descriptor";
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ("records", kytest::ReadFile(results));
+    kytest::RemoveTree(folder);
 }
