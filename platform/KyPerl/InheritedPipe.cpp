@@ -1,6 +1,8 @@
 // Pipe ends named in the environment by their OS handles, opened as C-runtime descriptors.
 #include "InheritedPipe.h"
 
+#include "KyStd/Win32/HandleWord.h"
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -26,7 +28,8 @@ int InheritedPipe(const char* variable, int mode)
     const unsigned long handle = std::strtoul(value, &end, 10);
     if (*end || handle == 0)
         throw std::runtime_error(std::string("Bad handle in ") + variable);
-    const int fd = _open_osfhandle(static_cast<intptr_t>(handle), mode | _O_BINARY);
+    const int fd =
+        _open_osfhandle(reinterpret_cast<intptr_t>(Win32::WordToHandle(handle)), mode | _O_BINARY);
     if (fd == -1)
         throw std::runtime_error(std::string("Unusable handle in ") + variable);
     return fd;

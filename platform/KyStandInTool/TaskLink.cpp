@@ -5,6 +5,7 @@
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
+#include "KyStd/Win32/HandleWord.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -30,18 +31,6 @@ const unsigned kWaitObjects = 2;
 std::string Named(const TaskProtocol& protocol, const char* role)
 {
     return std::string(GetProtocolPrefix().c_str()) + TaskObjectName(protocol, role);
-}
-
-template <class T>
-T FromWord(DWORD word)
-{
-    return reinterpret_cast<T>(static_cast<UINT_PTR>(word));
-}
-
-template <class T>
-DWORD ToWord(T value)
-{
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(value));
 }
 
 // Makes the CRT descriptor target (1 or 2) write into the pipe; the pipe's
@@ -95,13 +84,15 @@ bool TaskLink::AskForTask()
     m_go.reset(new Win32::Event(KyOpen, Named(m_protocol, "Go_Event").c_str(), kEventAccess));
     m_goAway.reset(
         new Win32::Event(KyOpen, Named(m_protocol, "GoAway_Event").c_str(), kEventAccess));
-    m_frontEnd = FromWord<HANDLE>(ReadWord(kTaskFrontEndProcess));
-    m_frame = FromWord<HWND>(ReadWord(kTaskFrameWindow));
+    m_frontEnd = Win32::WordToHandle(ReadWord(kTaskFrontEndProcess));
+    m_frame = Win32::WordToHandle<HWND>(ReadWord(kTaskFrameWindow));
     if (m_switches.exitBeforeAsk)
         std::exit(0);
 
-    WriteWord(kTaskResultsPipe, ToWord(PipeToFrontEnd(m_resultsWrite, kResultsPipeSize)));
-    WriteWord(kTaskMessagePipe, ToWord(PipeToFrontEnd(m_messagesWrite, kMessagePipeSize)));
+    WriteWord(kTaskResultsPipe,
+              Win32::HandleToWord(PipeToFrontEnd(m_resultsWrite, kResultsPipeSize)));
+    WriteWord(kTaskMessagePipe,
+              Win32::HandleToWord(PipeToFrontEnd(m_messagesWrite, kMessagePipeSize)));
     if (m_protocol.announcesProcess && !m_switches.noProcessMessage) {
         HANDLE self = nullptr;
         if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), m_frontEnd, &self, 0, FALSE,

@@ -11,6 +11,7 @@
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
 #include "KyStd/Strings/String.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/OsVersion.h"
 
 #include <afxwin.h>
@@ -47,16 +48,10 @@ void RemovePrefixVariable() noexcept
     }
 }
 
-template <class H>
-DWORD HandleWord(H handle)
-{
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(handle));
-}
-
 void CloseHandleWord(DWORD word)
 {
     if (word != 0)
-        CloseHandle(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word)));
+        CloseHandle(Win32::WordToHandle(word));
 }
 
 } // namespace
@@ -75,8 +70,8 @@ TaskProcess::TaskProcess(const LinkProtocol& protocol)
     try {
         m_frontEnd.attach(InheritableSelf());
         CWnd* frame = AfxGetMainWnd();
-        WriteWord(kFrameWindow, HandleWord(frame ? frame->m_hWnd : nullptr));
-        WriteWord(kFrontEndProcess, HandleWord(m_frontEnd.get()));
+        WriteWord(kFrameWindow, Win32::HandleToWord(frame ? frame->m_hWnd : nullptr));
+        WriteWord(kFrontEndProcess, Win32::HandleToWord(m_frontEnd.get()));
         StartTool();
         WaitUntilDialogEnded();
         RemoveProtocolPrefixFromEnvironment();
@@ -112,7 +107,7 @@ void TaskProcess::WriteWord(BlockWord word, DWORD value)
 
 HWND TaskProcess::GetFrame() const
 {
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(ReadWord(kFrameWindow)));
+    return Win32::WordToHandle<HWND>(ReadWord(kFrameWindow));
 }
 
 // The tool, hidden and without a console window where the system allows,

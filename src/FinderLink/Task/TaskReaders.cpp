@@ -9,6 +9,7 @@
 #include "KyConTool/App/ProtocolPrefix.h"
 #include "KyGuiTool/App/AppResource.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
+#include "KyStd/Win32/HandleWord.h"
 
 #include <fcntl.h>
 #include <io.h>
@@ -20,11 +21,6 @@ namespace Kyvant {
 namespace FinderLink {
 
 namespace {
-
-HANDLE HandleOf(DWORD word)
-{
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(word));
-}
 
 LONG ReadLong(const volatile LONG& value)
 {
@@ -162,8 +158,8 @@ HANDLE TaskReaders::PendingEnd()
 // descriptor took is closed here.
 void TaskReaders::OpenDescriptors()
 {
-    const HANDLE results = HandleOf(m_process.ReadWord(kResultsPipe));
-    const HANDLE messages = HandleOf(m_process.ReadWord(kMessagePipe));
+    const HANDLE results = Win32::WordToHandle(m_process.ReadWord(kResultsPipe));
+    const HANDLE messages = Win32::WordToHandle(m_process.ReadWord(kMessagePipe));
     try {
         m_results.AdoptHandle(results);
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "KyDB/Named/PathPlanDB.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
 
@@ -62,10 +63,10 @@ void KyConApp::RunHandoff(int argc, char** argv)
 
     const void* block = handoffBlock_->GetBegin();
     guiProcess_.init(_P_NOWAIT, true);
-    guiProcess_.attach(reinterpret_cast<HANDLE>(
-        static_cast<UINT_PTR>(ReadWord(block, offsetof(ToolHandoffBlock, guiProcess)))));
-    progressWindow_ = reinterpret_cast<HWND>(
-        static_cast<UINT_PTR>(ReadWord(block, offsetof(ToolHandoffBlock, progressWindow))));
+    guiProcess_.attach(
+        Win32::WordToHandle(ReadWord(block, offsetof(ToolHandoffBlock, guiProcess))));
+    progressWindow_ =
+        Win32::WordToHandle<HWND>(ReadWord(block, offsetof(ToolHandoffBlock, progressWindow)));
 
     received_.reset(new HandoffArgs);
     switch (received_->Read(block, handoffBlock_->GetSize(), programName_.c_str())) {

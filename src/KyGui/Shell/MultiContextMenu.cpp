@@ -2,6 +2,7 @@
 #include "KyGui/Shell/MultiContextMenu.h"
 
 #include "KyStd/Shell/ComError.h"
+#include "KyStd/Win32/HandleWord.h"
 
 #include <algorithm>
 
@@ -291,7 +292,7 @@ STDMETHODIMP MultiContextMenu::HandleMenuMsg(UINT message, WPARAM wParam, LPARAM
         break;
     case WM_MEASUREITEM: {
         const UINT id = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID;
-        key = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+        key = Win32::WordToHandle<HMENU>(id); // a submenu's item names it by its handle
         if (!IsMenuHandle(key)) {
             for (Handler& h : m_handlers)
                 if (h.menu2 != nullptr && h.Holds(id))

@@ -7,6 +7,7 @@
 #include "KyGuiTool/Handoff/ConGuiBridge.h"
 #include "KyGuiTool/Module/KyGuiToolModule.h"
 #include "KyStd/Registry/RegValues.h"
+#include "KyStd/Win32/HandleWord.h"
 
 #include <afxcmn.h>
 #include <afxole.h>
@@ -45,18 +46,18 @@ const char* FirstAppName(const char* appName)
 
 // The console's process handle as the console wrote it: a decimal number.
 // Anything else (a number too large included) names no process.
-unsigned long ConsoleHandleValue(const ky_S& text)
+HANDLE ConsoleHandle(const ky_S& text)
 {
     if (text.empty() || text.length() > 10)
-        return 0;
+        return nullptr;
     unsigned long long value = 0;
     for (unsigned i = 0; i < text.length(); ++i) {
         const char c = text[i];
         if (c < '0' || c > '9')
-            return 0;
+            return nullptr;
         value = value * 10 + static_cast<unsigned>(c - '0');
     }
-    return value > 0xFFFFFFFFull ? 0 : static_cast<unsigned long>(value);
+    return value > 0xFFFFFFFFull ? nullptr : Win32::WordToHandle(static_cast<DWORD>(value));
 }
 
 // Removes a variable from the C runtime's and the process's environment, so
@@ -96,7 +97,7 @@ void KyGuiApp::TakeHandoffVariables()
 {
     ky_S handle;
     handle.GetEnv(kConAppHandleVar, "0");
-    m_conProcess = CRT::Process(ConsoleHandleValue(handle));
+    m_conProcess = CRT::Process(reinterpret_cast<UINT_PTR>(ConsoleHandle(handle)));
     m_kyStarted = std::getenv(kKyStartedVar) != nullptr;
     m_startLoadFile.GetEnv(kLoadFileVar, "");
     RemoveVariable(kConAppHandleVar);

@@ -9,6 +9,7 @@
 #include "KyGuiTool/Handoff/KyProgressDlg.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/SyncObjects.h"
 
 #include <cstddef>
@@ -33,7 +34,7 @@ DWORD OwnHandleFor(HANDLE console)
     if (!::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentProcess(), console, &handle, 0, FALSE,
                            DUPLICATE_SAME_ACCESS))
         throw os_error();
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(handle));
+    return Win32::HandleToWord(handle);
 }
 
 } // namespace
@@ -111,7 +112,7 @@ bool ConGuiBridge::ReleaseConApp(bool run)
         CreateProgressDialog();
         try {
             WriteWord(words, offsetof(ToolHandoffBlock, progressWindow),
-                      static_cast<DWORD>(reinterpret_cast<UINT_PTR>(m_dialog->GetSafeHwnd())));
+                      Win32::HandleToWord(m_dialog->GetSafeHwnd()));
             WriteWord(words, offsetof(ToolHandoffBlock, guiProcess), OwnHandleFor(console.get()));
         } catch (...) {
             DropProgressDialog();

@@ -5,6 +5,7 @@
 #include "KyReplace/Console/FrontEnd/FrontEndPost.h"
 #include "KyReplace/Console/FrontEnd/ReplaceNamedObjects.h"
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/SyncObjects.h"
 #include "KyStd/Win32/Waits.h"
 
@@ -37,7 +38,7 @@ DWORD DuplicateInto(const CRT::Process& process, HANDLE handle)
     if (!DuplicateHandle(GetCurrentProcess(), handle, process.get(), &copy, 0, FALSE,
                          DUPLICATE_SAME_ACCESS))
         throw os_error();
-    return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(copy));
+    return Win32::HandleToWord(copy);
 }
 
 DWORD OsHandleInto(const CRT::Process& process, const CRT::Pipe& pipe, CRT::Pipe::Side side)
@@ -92,11 +93,11 @@ void AnnounceEngine(const CRT::Process& engine, const CRT::Process& frontEnd, HW
     if (Ended(frontEnd))
         return;
     const DWORD copy = DuplicateInto(frontEnd, engine.get());
-    if (PostToFrontEnd(window, 3, static_cast<LPARAM>(copy), frontEnd))
+    if (PostToFrontEnd(window, 3, reinterpret_cast<LPARAM>(Win32::WordToHandle(copy)), frontEnd))
         return;
     // Nobody will close the copy for us.
-    DuplicateHandle(frontEnd.get(), reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(copy)), nullptr,
-                    nullptr, 0, FALSE, DUPLICATE_CLOSE_SOURCE);
+    DuplicateHandle(frontEnd.get(), Win32::WordToHandle(copy), nullptr, nullptr, 0, FALSE,
+                    DUPLICATE_CLOSE_SOURCE);
 }
 
 } // namespace Kyvant

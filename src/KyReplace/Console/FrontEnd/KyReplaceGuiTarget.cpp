@@ -5,6 +5,7 @@
 #include "KyReplace/Console/FrontEnd/FrontEndPost.h"
 #include "KyReplace/Console/FrontEnd/ReplaceLinkBlocks.h"
 #include "KyStd/Core/Errors.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/SharedMemory.h"
 #include "KyStd/Win32/SyncObjects.h"
 #include "KyStd/Win32/Waits.h"
@@ -24,12 +25,12 @@ const char kProcessVariable[] = "KYVANT_KyReplaceG_PROCESS_HDL";
 const char kDialogEndEvent[] = "Kyvant_KyReplace_KyReplaceG_Dlg_Term_Event";
 const char kFrontEndProgram[] = "KyReplaceG.exe";
 
-// The front-end's process handle as it left it for this process; 0: none.
-unsigned long FrontEndHandleFromEnvironment()
+// The front-end's process handle as it left it for this process; null: none.
+HANDLE FrontEndHandleFromEnvironment()
 {
     const char* text = std::getenv(kProcessVariable);
     if (!text || !*text)
-        return 0;
+        return nullptr;
     char* end = nullptr;
     errno = 0;
     const unsigned long value = std::strtoul(text, &end, 10);
@@ -37,7 +38,7 @@ unsigned long FrontEndHandleFromEnvironment()
         ++end;
     if (*end || errno == ERANGE || *text == '-')
         throw std::runtime_error(std::string("Bad value of ") + kProcessVariable + ": " + text);
-    return value;
+    return Win32::WordToHandle(value);
 }
 
 ReplaceFrontEndBlock& FrontEndBlock(const Win32::SharedMemory& block)
@@ -57,7 +58,7 @@ void CKyReplaceApp::OpenFrontEndBlock()
 bool CKyReplaceApp::RunGuiTarget(const char* const* /*argv*/)
 {
     dialogEnd_ = Win32::Event(false, (GetProtocolPrefix() + kDialogEndEvent).c_str());
-    frontEnd_ = CRT::Process(FrontEndHandleFromEnvironment());
+    frontEnd_ = CRT::Process(reinterpret_cast<UINT_PTR>(FrontEndHandleFromEnvironment()));
 
     if (!frontEnd_.empty()) {
         // A front-end that started this program waits for the dialog request.

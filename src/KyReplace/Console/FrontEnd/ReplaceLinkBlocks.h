@@ -3,6 +3,8 @@
 // follows the protocol prefix.
 #pragma once
 
+#include "KyStd/Win32/HandleWord.h"
+
 #include <windows.h>
 
 namespace Kyvant {
@@ -52,7 +54,7 @@ inline void WriteBlockWord(DWORD& word, DWORD value)
 // A window handle as a block word holds it (32 bits on every target system).
 inline HWND WindowFromBlockWord(DWORD word)
 {
-    return reinterpret_cast<HWND>(static_cast<UINT_PTR>(word));
+    return Win32::WordToHandle<HWND>(word);
 }
 
 } // namespace Kyvant

@@ -5,6 +5,7 @@
 #include "KyGui/Helpers/NestedLoop.h"
 #include "KyGuiTool/App/KyGuiApp.h"
 #include "KyReplace/Gui/Task/ReplaceMessages.h"
+#include "KyStd/Win32/HandleWord.h"
 #include "KyStd/Win32/OsVersion.h"
 
 #include <afxwin.h>
@@ -46,8 +47,7 @@ ReplaceJob::KyReplaceProcess::KyReplaceProcess(ReplaceJobHost& view, ReplaceFron
     : Win32::BasicWaitableHandle<>(KyGuiApp::Instance().GetConProcess())
 {
     try {
-        WriteBlockWord(block.viewWindow,
-                       static_cast<DWORD>(reinterpret_cast<UINT_PTR>(view.JobWindow())));
+        WriteBlockWord(block.viewWindow, Win32::HandleToWord(view.JobWindow()));
         if (!empty()) {
             AwaitReused(view, frontEndEvent);
         } else {

@@ -12,6 +12,7 @@
 #include "KyReplace/Gui/Task/PacketReader.h"
 #include "KyStd/Core/Errors.h"
 #include "KyStd/Core/HandleTags.h"
+#include "KyStd/Win32/HandleWord.h"
 
 #include <new>
 #include <stdexcept>
@@ -34,7 +35,7 @@ Win32::Mutex OpenMutex(const ky_S& prefix, const char* name)
 
 HANDLE HandleFromWord(const DWORD& word)
 {
-    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(ReadBlockWord(word)));
+    return Win32::WordToHandle(ReadBlockWord(word));
 }
 
 } // namespace
@@ -149,8 +150,7 @@ UINT AFX_CDECL ReplaceJob::ThreadProc(LPVOID param)
 
 void ReplaceJob::Go()
 {
-    WriteBlockWord(ToolBlock().viewWindow,
-                   static_cast<DWORD>(reinterpret_cast<UINT_PTR>(view_.view().JobWindow())));
+    WriteBlockWord(ToolBlock().viewWindow, Win32::HandleToWord(view_.view().JobWindow()));
     OpenEvent(prefix_, ReplaceLinkNames::kToolEvent).Set();
     thread_->ResumeThread();
     readerStarted_ = true;
