@@ -44,13 +44,19 @@ DWORD CreationOf(UINT nOpenFlags)
     return (nOpenFlags & CFile::modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 }
 
-HANDLE HandleOf(UINT hFile) { return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(hFile)); }
+HANDLE HandleOf(UINT_PTR hFile) { return reinterpret_cast<HANDLE>(hFile); }
+
+// hFileNull as the handle field holds it: INVALID_HANDLE_VALUE.
+const UINT_PTR kNoFile = static_cast<UINT_PTR>(CFile::hFileNull);
 
 }  // namespace
 
-CFile::CFile() : m_hFile(static_cast<UINT>(hFileNull)), m_bCloseOnDelete(FALSE) {}
+CFile::CFile() : m_hFile(kNoFile), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(int hFile) : m_hFile(static_cast<UINT>(hFile)), m_bCloseOnDelete(FALSE) {}
+// A handle given as an int is taken sign-extended, so hFileNull stays INVALID_HANDLE_VALUE.
+CFile::CFile(int hFile) : m_hFile(static_cast<UINT_PTR>(static_cast<INT_PTR>(hFile))), m_bCloseOnDelete(FALSE)
+{
+}
 
 CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
 {
@@ -61,14 +67,14 @@ CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags) : CFile()
 
 CFile::~CFile()
 {
-    if (m_hFile != static_cast<UINT>(hFileNull) && m_bCloseOnDelete)
+    if (m_hFile != kNoFile && m_bCloseOnDelete)
         Abort();
 }
 
 BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     m_bCloseOnDelete = FALSE;
-    m_hFile = static_cast<UINT>(hFileNull);
+    m_hFile = kNoFile;
     m_strFileName.Empty();
     char full[MAX_PATH];
     LPSTR filePart = nullptr;
@@ -90,7 +96,7 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         }
         return FALSE;
     }
-    m_hFile = static_cast<UINT>(reinterpret_cast<UINT_PTR>(h));
+    m_hFile = reinterpret_cast<UINT_PTR>(h);
     m_bCloseOnDelete = TRUE;
     return TRUE;
 }
@@ -98,9 +104,9 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 void CFile::Close()
 {
     BOOL bError = FALSE;
-    if (m_hFile != static_cast<UINT>(hFileNull))
+    if (m_hFile != kNoFile)
         bError = !::CloseHandle(HandleOf(m_hFile));
-    m_hFile = static_cast<UINT>(hFileNull);
+    m_hFile = kNoFile;
     m_bCloseOnDelete = FALSE;
     if (bError)
         CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), m_strFileName);
@@ -108,15 +114,15 @@ void CFile::Close()
 
 void CFile::Abort()
 {
-    if (m_hFile != static_cast<UINT>(hFileNull))
+    if (m_hFile != kNoFile)
         ::CloseHandle(HandleOf(m_hFile));
-    m_hFile = static_cast<UINT>(hFileNull);
+    m_hFile = kNoFile;
     m_bCloseOnDelete = FALSE;
 }
 
 void CFile::Flush()
 {
-    if (m_hFile != static_cast<UINT>(hFileNull) && !::FlushFileBuffers(HandleOf(m_hFile)))
+    if (m_hFile != kNoFile && !::FlushFileBuffers(HandleOf(m_hFile)))
         CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), m_strFileName);
 }
 

@@ -65,9 +65,14 @@ HGLOBAL CSharedFile::Detach()
 
 void CSharedFile::SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow)
 {
+    // A file counts its bytes in a DWORD: a larger block (only a 64-bit process has one) is refused whole
+    // rather than taken over cut short.
+    const SIZE_T nSize = ::GlobalSize(hGlobalMemory);
+    if (nSize != static_cast<DWORD>(nSize))
+        AfxThrowMemoryException();
     m_hGlobalMemory = hGlobalMemory;
     m_lpBuffer = static_cast<BYTE*>(::GlobalLock(hGlobalMemory));
-    m_nBufferSize = static_cast<DWORD>(::GlobalSize(hGlobalMemory));
+    m_nBufferSize = static_cast<DWORD>(nSize);
     m_nFileSize = m_nBufferSize;
     m_nPosition = 0;
     m_bAllowGrow = bAllowGrow;

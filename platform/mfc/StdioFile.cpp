@@ -81,7 +81,7 @@ BOOL CStdioFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pErr
             _close(fd);  // closes the handle too
         else
             CFile::Abort();
-        m_hFile = static_cast<UINT>(hFileNull);
+        m_hFile = static_cast<UINT_PTR>(hFileNull);
         m_bCloseOnDelete = FALSE;
         if (pError != nullptr) {
             pError->m_lOsError = nErrno;
@@ -97,7 +97,7 @@ void CStdioFile::Close()
 {
     int result = m_pStream != nullptr ? std::fclose(m_pStream) : 0;
     m_pStream = nullptr;
-    m_hFile = static_cast<UINT>(hFileNull);  // fclose closed it
+    m_hFile = static_cast<UINT_PTR>(hFileNull);  // fclose closed it
     m_bCloseOnDelete = FALSE;
     if (result != 0)
         AfxThrowFileException(CFileException::diskFull, errno, m_strFileName);
@@ -108,7 +108,7 @@ void CStdioFile::Abort()
     if (m_pStream != nullptr)
         std::fclose(m_pStream);
     m_pStream = nullptr;
-    m_hFile = static_cast<UINT>(hFileNull);
+    m_hFile = static_cast<UINT_PTR>(hFileNull);
     m_bCloseOnDelete = FALSE;
 }
 

@@ -215,7 +215,8 @@ BOOL CWnd::DispatchBySignature(const AFX_MSGMAP_ENTRY* lpEntry, UINT message, WP
             LOWORD(wParam), HIWORD(wParam), static_cast<CScrollBar*>(FromHandle(reinterpret_cast<HWND>(lParam))));
         break;
     case AfxSig_wp:
-        r = (this->*As<UINT (CWnd::*)(CPoint)>(pfn))(PointOf(lParam));
+        // Hit-test codes are signed (HTTRANSPARENT, HTERROR): the result widens with its sign.
+        r = static_cast<int>((this->*As<UINT (CWnd::*)(CPoint)>(pfn))(PointOf(lParam)));
         break;
     case AfxSig_hDWw:
         r = reinterpret_cast<LRESULT>((this->*As<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,33 @@ TEST(File, FailedOpenGivesAnExceptionNamingTheFile)
     EXPECT_TRUE(thrown);
 }
 
+HANDLE HandleIn(const CFile& file)
+{
+    return reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(file.m_hFile));
+}
+
+// The handle field holds the system's handle whole: no file is INVALID_HANDLE_VALUE,
+// an open file's handle (and its duplicate's) names the file.
+TEST(File, HandleFieldHoldsTheSystemsHandle)
+{
+    const CFile closed;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, HandleIn(closed));
+    const CFile fromNull(CFile::hFileNull);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, HandleIn(fromNull));
+
+    std::string path = TempPath("kymfc-handle.bin");
+    WriteBytes(path, "data");
+    {
+        CFile file(path.c_str(), CFile::modeRead | CFile::shareDenyNone);
+        EXPECT_EQ(static_cast<DWORD>(FILE_TYPE_DISK), ::GetFileType(HandleIn(file)));
+        std::unique_ptr<CFile> copy(file.Duplicate());
+        EXPECT_EQ(static_cast<DWORD>(FILE_TYPE_DISK), ::GetFileType(HandleIn(*copy)));
+        file.Close();
+        EXPECT_EQ(INVALID_HANDLE_VALUE, HandleIn(file));
+    }
+    CFile::Remove(path.c_str());
+}
+
 // Records how it was closed, then lets the stream close as usual.
 class CLoggedStdioFile : public CStdioFile
 {
@@ -118,7 +146,7 @@ TEST(StdioFile, CloseAndAbortThroughCFileCloseTheStream)
             pFile->Close();
         EXPECT_EQ(std::vector<std::string>{ abort ? "Abort" : "Close" }, file.m_log);
         EXPECT_EQ(nullptr, file.m_pStream);
-        EXPECT_EQ(static_cast<UINT>(CFile::hFileNull), file.m_hFile);
+        EXPECT_EQ(static_cast<UINT_PTR>(CFile::hFileNull), file.m_hFile);
 
         // Closed for real: an exclusive open succeeds and reads the lines back.
         CStdioFile again;

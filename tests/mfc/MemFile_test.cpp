@@ -1,4 +1,4 @@
-// Memory files: growth in steps, a growth policy of a subclass, and a global block handed out unlocked.
+// Memory files: growth in steps, a growth policy of a subclass, global blocks handed out and taken over.
 #include "TestApp.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +57,29 @@ TEST(SharedFile, GrowsPastItsStepAndHandsOutAnUnlockedBlock)
     ::GlobalUnlock(hMem);
     EXPECT_EQ(0u, file.GetLength());
     ::GlobalFree(hMem);  // the file no longer owns it
+}
+
+TEST(SharedFile, RefusesABlockLargerThanAFileCanCount)
+{
+    if (sizeof(void*) < 8)
+        GTEST_SKIP() << "only a 64-bit process has a block past 4 GB";
+    const SIZE_T kPastFourGigabytes = static_cast<SIZE_T>(MAXDWORD) + 17;
+    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, kPastFourGigabytes);
+    if (hMem == nullptr)
+        GTEST_SKIP() << "no room for a block past 4 GB";
+    CSharedFile file;
+    bool refused = false;
+    try {
+        file.SetHandle(hMem, FALSE);
+    } catch (CMemoryException* e) {
+        refused = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(0u, file.GetLength());
+    EXPECT_EQ(nullptr, file.Detach());  // the block stayed the caller's, unlocked
+    EXPECT_EQ(0u, ::GlobalFlags(hMem) & GMEM_LOCKCOUNT);
+    ::GlobalFree(hMem);
 }
 
 struct SeekCase

@@ -1,4 +1,4 @@
-// Subclassing and creation hooks, parents of pages, self-deleting modeless dialogs and temporary objects.
+// Subclassing and creation hooks, parents of pages, self-deleting dialogs, hit-test results and temporary objects.
 #include "TestApp.h"
 #include "TestIds.h"
 
@@ -134,6 +134,35 @@ TEST(Modeless, ADialogDeletingItselfInPostNcDestroyLeavesNothing)
         EXPECT_FALSE(::IsWindow(hWnd)) << c.how;
         EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd)) << c.how;
     }
+}
+
+// Answers every hit test with the code it is given.
+class CHitTestWnd : public CWnd
+{
+public:
+    UINT m_code = HTCLIENT;
+
+protected:
+    afx_msg UINT OnNcHitTest(CPoint) { return m_code; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CHitTestWnd, CWnd)
+    ON_WM_NCHITTEST()
+END_MESSAGE_MAP()
+
+TEST(MessageMaps, HitTestCodesReachTheSystemWithTheirSign)
+{
+    CPopupDlg host;
+    ASSERT_TRUE(host.Create(IDD_POPUP));
+    CHitTestWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "hit", WS_CHILD | WS_VISIBLE, CRect(5, 5, 50, 50), &host, 78));
+    const int codes[] = { HTERROR, HTTRANSPARENT, HTNOWHERE, HTCLIENT, HTCAPTION, HTHELP };
+    for (int code : codes) {
+        wnd.m_code = static_cast<UINT>(code);
+        EXPECT_EQ(static_cast<LRESULT>(code), wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(10, 10))) << code;
+    }
+    wnd.DestroyWindow();
+    host.DestroyWindow();
 }
 
 TEST(HandleMaps, ForeignWindowsGetOneTemporaryObjectUntilIdle)

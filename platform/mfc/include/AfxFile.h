@@ -73,7 +73,7 @@ public:
     CFile(LPCSTR lpszFileName, UINT nOpenFlags);  // failure throws CFileException
     ~CFile() override;  // closes a file it opened, without throwing
 
-    UINT m_hFile;  // the Win32 handle, hFileNull when closed
+    UINT_PTR m_hFile;  // the Win32 handle, whole on every width; hFileNull when closed
     operator HFILE() const { return static_cast<HFILE>(m_hFile); }
 
     // FALSE on failure, with the cause, OS error and name in pError when given.

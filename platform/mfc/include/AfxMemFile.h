@@ -52,7 +52,7 @@ public:
 
     // Hands out the global block, unlocked; the file is empty afterwards and no longer frees it.
     HGLOBAL Detach();
-    // Takes over a block (and may grow it when allowed).
+    // Takes over a block (and may grow it when allowed); one past a DWORD's count throws CMemoryException.
     void SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow = TRUE);
 
 protected:

@@ -110,12 +110,13 @@ LRESULT KyCheckListBoxBase::OnGetText(WPARAM wParam, LPARAM lParam)
 {
     if (HasStrings())
         return Default();
-    // The records stay invisible: a list without strings gives the caller's value.
+    // The records stay invisible: a list without strings gives the caller's value,
+    // whole, as the list box itself does (and as LB_GETTEXTLEN counts it).
     const int index = static_cast<int>(wParam);
     if (!IsValidIndex(index))
         return LB_ERR;
     const LRESULT raw = CWnd::DefWindowProc(LB_GETITEMDATA, wParam, 0);
-    const DWORD value = static_cast<DWORD>(CallerData(static_cast<DWORD_PTR>(raw)));
+    const DWORD_PTR value = CallerData(static_cast<DWORD_PTR>(raw));
     if (lParam != 0)
         std::memcpy(reinterpret_cast<void*>(lParam), &value, sizeof value);
     return sizeof value;

@@ -1,6 +1,7 @@
 // Kyvant::Shell::MultiContextMenu: creating the handlers, merging their menus and routing commands.
 #include "KyGui/Shell/MultiContextMenu.h"
 
+#include "KyStd/Core/HandleWords.h"
 #include "KyStd/Shell/ComError.h"
 
 #include <algorithm>
@@ -291,7 +292,8 @@ STDMETHODIMP MultiContextMenu::HandleMenuMsg(UINT message, WPARAM wParam, LPARAM
         break;
     case WM_MEASUREITEM: {
         const UINT id = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemID;
-        key = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id));
+        // A submenu's item names it by its handle.
+        key = static_cast<HMENU>(WordToHandle(static_cast<HandleWord>(id)));
         if (!IsMenuHandle(key)) {
             for (Handler& h : m_handlers)
                 if (h.menu2 != nullptr && h.Holds(id))

@@ -20,6 +20,10 @@ void MapWhole(SharedMemory::Imp& imp, DWORD desiredAccess, void* baseAddress)
     MEMORY_BASIC_INFORMATION info;
     if (VirtualQuery(imp.view, &info, sizeof info) == 0)
         throw os_error();
+    // The size is counted in 32 bits: a larger block (one a 64-bit process can open under a
+    // peer's name) is refused rather than taken cut short.
+    if (info.RegionSize != static_cast<unsigned>(info.RegionSize))
+        throw os_error(ERROR_ARITHMETIC_OVERFLOW);
     imp.size = static_cast<unsigned>(info.RegionSize);
 }
 

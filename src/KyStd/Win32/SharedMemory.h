@@ -31,7 +31,8 @@ public:
     SharedMemory(KyCreateT, unsigned size, const char* name, DWORD protect = PAGE_READWRITE,
                  SECURITY_ATTRIBUTES* sa = nullptr, DWORD desiredAccess = FILE_MAP_ALL_ACCESS,
                  void* baseAddress = nullptr);
-    // Opens and maps an existing mapping.
+    // Opens and maps an existing mapping; one whose size needs more than 32
+    // bits is refused (os_error 534).
     explicit SharedMemory(const char* name, DWORD desiredAccess = FILE_MAP_ALL_ACCESS,
                           bool inherit = false, void* baseAddress = nullptr);
     SharedMemory(const SharedMemory& other) = default;

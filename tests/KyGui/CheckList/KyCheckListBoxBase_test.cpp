@@ -69,8 +69,9 @@ TEST_F(CheckListBase, ItemDataIsExactlyTheCallersInAListWithoutStrings)
     EXPECT_EQ(m_list.SetItemData(5, 1), LB_ERR);
     EXPECT_EQ(m_list.SendMessage(LB_GETITEMDATA, 5), LB_ERR);
 
-    DWORD text = 0;
-    EXPECT_EQ(m_list.SendMessage(LB_GETTEXT, 1, reinterpret_cast<LPARAM>(&text)), 4);
+    DWORD_PTR text = 0;
+    EXPECT_EQ(m_list.SendMessage(LB_GETTEXT, 1, reinterpret_cast<LPARAM>(&text)),
+              static_cast<LRESULT>(sizeof text));
     EXPECT_EQ(text, 77u);
     EXPECT_EQ(m_list.SendMessage(LB_GETTEXT, 2, reinterpret_cast<LPARAM>(&text)), LB_ERR);
     // Checks and enabled states live beside the data and leave it alone.
@@ -124,6 +125,21 @@ TEST_F(CheckListBase, SortingAndDeletionSeeTheCallersValues)
     EXPECT_EQ(m_list.m_deleted, std::vector<DWORD_PTR>{10});
     m_dialog->DestroyWindow(); // every remaining record goes through the deletion too
     EXPECT_EQ(m_list.m_deleted.size(), 3u);
+}
+
+TEST_F(CheckListBase, ItemDataComesBackWholeAsTheTextOfAListWithoutStrings)
+{
+    Open(kDataList);
+    const DWORD_PTR kWide = static_cast<DWORD_PTR>(0x0123456789ABCDEFull); // past 32 bits on 64
+    ASSERT_EQ(m_list.AddString(Value(kWide)), 0);
+    m_list.SetCheck(0, 1); // a record now holds the data
+    EXPECT_EQ(m_list.GetItemData(0), kWide);
+    DWORD_PTR text[2] = {0, 0};
+    const LRESULT length = m_list.SendMessage(LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(length, static_cast<LRESULT>(sizeof(DWORD_PTR)));
+    EXPECT_EQ(length, m_list.SendMessage(LB_GETTEXTLEN, 0));
+    EXPECT_EQ(text[0], kWide);
+    EXPECT_EQ(text[1], 0u); // nothing written past the value
 }
 
 TEST_F(CheckListBase, WithStringsSetCheckKeepsTheItemDataTheCallerSet)

@@ -106,6 +106,15 @@ TEST(ReplaceLinkBlocks, ToolBlockRoundTripThroughTheMapping)
     EXPECT_EQ(7u, ReadBlockWord(block.replacementCount));
 }
 
+TEST(ReplaceLinkBlocks, WindowWordsComeBackWithTheirSign)
+{
+    const HWND windows[] = {reinterpret_cast<HWND>(0x10086), HWND_TOPMOST, HWND_MESSAGE};
+    for (HWND window : windows) {
+        const DWORD word = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window));
+        EXPECT_EQ(window, WindowFromBlockWord(word)) << word;
+    }
+}
+
 TEST(ReplaceLinkBlocks, FrontEndBlockRoundTripThroughTheMapping)
 {
     TwoViews views(UniqueName(kReplaceFrontEndBlockName));

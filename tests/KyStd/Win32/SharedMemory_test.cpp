@@ -1,4 +1,4 @@
-// Tests of shared memory: the mapped size in whole pages, and a child seeing the parent's bytes.
+// Tests of shared memory: sizes in whole pages, blocks too large to count, a child sees our bytes.
 #include "ChildProgram.h"
 #include "KyStd/Processes/Process.h"
 #include "KyStd/Win32/SharedMemory.h"
@@ -27,6 +27,27 @@ TEST(SharedMemoryTest, SizeIsTheMappedRegionInWholePages)
                   static_cast<ptrdiff_t>(c.expected));
         static_cast<char*>(shm.GetEnd())[-1] = 'x'; // the whole region is usable
     }
+}
+
+TEST(SharedMemoryTest, OpeningABlockPastFourGigabytesIsRefused)
+{
+    if (sizeof(void*) < 8)
+        GTEST_SKIP() << "only a 64-bit process maps a block past 4 GB";
+    const std::string name = KyTest::UniqueName("shm_huge");
+    const DWORD kHigh = 1, kLow = 65536; // 4 GB and 64 KB
+    const HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, kHigh,
+                                              kLow, name.c_str());
+    if (mapping == nullptr)
+        GTEST_SKIP() << "no room for a block past 4 GB";
+    unsigned long code = 0;
+    try {
+        SharedMemory opened(name.c_str());
+        ADD_FAILURE() << "opened with size " << opened.GetSize();
+    } catch (const os_error& e) {
+        code = e.code();
+    }
+    EXPECT_EQ(static_cast<unsigned long>(ERROR_ARITHMETIC_OVERFLOW), code);
+    CloseHandle(mapping);
 }
 
 TEST(SharedMemoryTest, ChildSeesTheParentsBytes)
