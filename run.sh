@@ -16,12 +16,8 @@ set -u
 ky_root=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=cmake/wine-host.sh
 . "$ky_root/cmake/wine-host.sh"
-want=""
-if [ "${1:-}" = --win64 ]; then
-  want=win64
-  shift
-fi
-ky_choose_build "$want"
+ky_choose_build "${1:-}"
+[ $ky_switch_taken = 0 ] || shift
 build=$ky_build
 bin=$build/bin
 

@@ -22,7 +22,7 @@ fail() {
 want=""
 case "${1:-}" in
   "") ;;
-  --win64) want=win64 ;;
+  --win64) want=--win64 ;;
   *) echo "usage: ./setup.sh [--win64]" >&2
      exit 2 ;;
 esac
@@ -80,7 +80,7 @@ install_packages "${base_packages[@]}"
 if ky_host_runs_32bit; then
   echo "setup: this host runs 32-bit programs: the tests run on the 32-bit build"
   install_packages "${wine32_packages[@]}"
-  if [ "$want" = win64 ]; then
+  if [ "$want" = --win64 ]; then
     install_packages "${win64_packages[@]}"
   fi
 else
@@ -158,14 +158,14 @@ if ky_host_runs_32bit; then
   ky_choose_build ""
   prepare_prefix
   build "$ky_build32" mingw-i686.cmake
-  if [ "$want" = win64 ]; then
-    ky_choose_build win64
+  if [ "$want" = --win64 ]; then
+    ky_choose_build --win64
     prepare_prefix
     echo "setup: building the 64-bit build ($ky_build_name/)"
     build "$ky_build64" mingw-x86_64.cmake -DKY_SHIPPED_BUILD="$ky_build32"
   fi
 else
-  ky_choose_build win64
+  ky_choose_build --win64
   prepare_prefix
   # What ships is built here too, and its import tables are checked by the
   # 64-bit build's tests; its own test programs could not run here.

@@ -17,12 +17,8 @@ cd "$(dirname "$0")"
 ky_root=$PWD
 # shellcheck source=cmake/wine-host.sh
 . "$ky_root/cmake/wine-host.sh"
-want=""
-if [ "${1:-}" = --win64 ]; then
-  want=win64
-  shift
-fi
-ky_choose_build "$want"
+ky_choose_build "${1:-}"
+[ $ky_switch_taken = 0 ] || shift
 build=$ky_build
 if [ ! -f "$build/CTestTestfile.cmake" ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
   if [ "$ky_width" = 64 ] && ky_host_runs_32bit; then

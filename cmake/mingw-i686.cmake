@@ -1,16 +1,6 @@
-# Cross-compiling for 32-bit Windows with MinGW-w64 (posix threads).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiling for 32-bit Windows with MinGW-w64: the build that ships.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(KY_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${KY_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KY_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${KY_TRIPLET}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${KY_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -19,15 +19,18 @@ ky_host_runs_32bit() {
   /lib/ld-linux.so.2 --version </dev/null >/dev/null 2>&1
 }
 
-# ky_choose_build WANT: WANT is "win64" or empty (the build this host runs:
-# the 32-bit one wherever it can). Sets ky_width (32 or 64), ky_build (the
-# build's folder), ky_build_name (its folder's name, for messages) and
-# ky_objdump (the binary reader of its width), and
-# puts that build's Wine first: WINEPREFIX and the other settings the tests
-# use, and for the 64-bit build the 64-bit loader and server under the names
-# "wine" and "wineserver".
+# ky_choose_build ARG: ARG is the script's first argument; "--win64" picks
+# the 64-bit build (and sets ky_switch_taken to 1, for the caller to shift
+# it off), anything else the build this host runs: the 32-bit one wherever
+# it can. Sets ky_width (32 or 64), ky_build (the build's folder),
+# ky_build_name (its folder's name, for messages) and ky_objdump (the binary
+# reader of its width), and puts that build's Wine first: WINEPREFIX and the
+# other settings the tests use, and for the 64-bit build the 64-bit loader
+# and server under the names "wine" and "wineserver".
 ky_choose_build() {
-  if [ "$1" = win64 ] || ! ky_host_runs_32bit; then
+  ky_switch_taken=0
+  [ "$1" = --win64 ] && ky_switch_taken=1
+  if [ $ky_switch_taken = 1 ] || ! ky_host_runs_32bit; then
     ky_width=64
     ky_build=$ky_build64
     ky_objdump=x86_64-w64-mingw32-objdump
