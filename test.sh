@@ -107,11 +107,20 @@ if [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=:$display
 fi
 
+# Run as root, the tests run without root's right to read and write any
+# file (which Windows users do not have either), so a folder without
+# permissions is unreadable to them as it is to anyone else.
+as_user=()
+if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null; then
+  as_user=(setpriv --bounding-set=-dac_override,-dac_read_search
+           --inh-caps=-dac_override,-dac_read_search --)
+fi
+
 # A persistent server started apart from ctest, so Wine's helper processes
 # never hold ctest's output pipes open. It is up once its socket is in its
 # folder; only then may a Wine program start, or that program would start a
 # server of its own.
-wineserver -f -p </dev/null >/dev/null 2>&1 &
+"${as_user[@]}" wineserver -f -p </dev/null >/dev/null 2>&1 &
 server=$!
 started+=($server)
 for _ in $(seq 300); do
@@ -119,11 +128,11 @@ for _ in $(seq 300); do
   kill -0 "$server" 2>/dev/null || break
   sleep 0.1
 done
-wine wineboot </dev/null >/dev/null 2>&1
+"${as_user[@]}" wine wineboot </dev/null >/dev/null 2>&1
 
 # The test programs share one prefix, and with it the registry settings they
 # change (such as the database folder), so they run one after another.
-(cd "$build" && ctest --output-on-failure "$@")
+(cd "$build" && "${as_user[@]}" ctest --output-on-failure "$@")
 rc=$?
 echo "test.sh: tested $(ky_describe_build)"
 exit $rc

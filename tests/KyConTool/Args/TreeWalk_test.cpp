@@ -109,7 +109,7 @@ TEST_F(TreeWalkTest, SubFolderGoneBeforeItIsReadIsSkipped)
 
 // Needs a folder the process cannot list: the build makes bin\iterdata\locked
 // with no permissions, which binds only without root's file capabilities
-// (run e.g. under "capsh --drop=cap_dac_override,cap_dac_read_search --").
+// (test.sh drops them when it runs as root).
 TEST_F(TreeWalkTest, UnreadableFolders)
 {
     const std::string data = kytest::ProgramFolder() + "iterdata\\";
