@@ -8,10 +8,10 @@
 # that runs both.
 # PROGRAM is a name in the build's bin folder, with or without ".exe"; the arguments pass
 # through untouched, standard input, output and error are the program's own,
-# and the exit code is the program's. A windowed program without a display
-# runs on a virtual screen of its own, and a picture of the screen is saved
-# once its first window shows (into the build's test-artifacts/run/ unless
-# --screenshot names the file).
+# and the exit code is the program's. Without a display a program runs on a
+# virtual screen of its own; for a windowed program a picture of the screen
+# is saved once its first window shows (into the build's test-artifacts/run/
+# unless --screenshot names the file).
 set -u
 ky_root=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=cmake/wine-host.sh
@@ -131,6 +131,9 @@ run_program() {
     wait "$pid"
     return $?
   fi
+  # A console program may make windows too (the benchmarks of the windowed
+  # programs host their views): it gets a screen, not a picture.
+  [ -n "${DISPLAY:-}" ] || start_display
   wine "$exe" "$@"
 }
 
