@@ -20,6 +20,7 @@
 #include <afxwin.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -138,8 +139,12 @@ public:
         CCreateContext context;
         context.m_pNewViewClass = RUNTIME_CLASS(FileListView);
         m_frame = new HostFrame;
-        m_frame->Create(nullptr, "File list benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                        CRect(20, 20, 900, 700), nullptr, nullptr, 0, &context);
+        // A frame that fails to be made deletes itself.
+        if (!m_frame->Create(nullptr, "File list benchmark", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                             CRect(20, 20, 900, 700), nullptr, nullptr, 0, &context)) {
+            std::fprintf(stderr, "the frame could not be made (is there a display?)\n");
+            std::exit(1);
+        }
         m_view =
             DYNAMIC_DOWNCAST(FileListView, m_frame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
         m_frame->RecalcLayout();
