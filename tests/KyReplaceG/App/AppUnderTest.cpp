@@ -266,6 +266,14 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
+bool PumpPosted()
+{
+    return PumpUntil([] {
+        MSG msg;
+        return !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_POSTMESSAGE);
+    });
+}
+
 bool WaitForQuestion()
 {
     return PumpUntil([] { return View().AnswerPending() || !View().TaskRunning(); }) &&

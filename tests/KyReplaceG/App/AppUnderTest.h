@@ -50,6 +50,9 @@ int Dialogs();
 
 // Serves messages until done() holds or the time is up.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 60000);
+// Pumps until no posted message waits: what was posted before the call has
+// been handled, and so has what its handling posted.
+bool PumpPosted();
 bool WaitForQuestion();
 bool WaitForEnd();
 // A command as the menu sends it, to the frame.

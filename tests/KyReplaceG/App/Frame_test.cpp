@@ -53,7 +53,7 @@ void TypeIntoTabSize(const char* text, UINT endKey)
     ::SetWindowTextA(ComboEdit(), text);
     ::PostMessageA(ComboEdit(), WM_KEYDOWN, endKey, 0);
     ::PostMessageA(ComboEdit(), WM_KEYUP, endKey, 0);
-    PumpUntil([] { return false; }, 100);
+    PumpPosted();
 }
 
 bool BeforeHasFocus()
@@ -166,7 +166,7 @@ TEST_F(FrameTest, TabSizeBox)
     ::SetFocus(ComboEdit());
     ::SetWindowTextA(ComboEdit(), "5");
     View().GetDlgItem(IDC_KY_REPLACE_LOG)->SetFocus();
-    PumpUntil([] { return false; }, 100);
+    PumpPosted();
     EXPECT_EQ(20, View().Options().tabSize);
     EXPECT_EQ("20", ComboText());
 
@@ -217,13 +217,18 @@ TEST_F(FrameTest, EndOfSessionSavesThePlacement)
 TEST_F(FrameTest, IndexingServicePaneShowsTheMessage)
 {
     App().SetIndexingServiceMessage("3 files found in the catalog");
-    PumpUntil([] { return false; }, 100);
+    const int pane = Frame().GetStatusBar().CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE);
+    // The pane announces the message with its icon at the next idle update.
+    ASSERT_TRUE(PumpUntil(
+        [pane] {
+            return Frame().GetStatusBar().SendMessage(SB_GETICON, static_cast<WPARAM>(pane)) != 0;
+        },
+        kStatusWaitMs));
     NMMOUSE click = {};
     click.hdr.hwndFrom = Frame().GetStatusBar().m_hWnd;
     click.hdr.idFrom = AFX_IDW_STATUS_BAR;
     click.hdr.code = NM_CLICK;
-    click.dwItemSpec = static_cast<DWORD_PTR>(
-        Frame().GetStatusBar().CommandToIndex(ID_KY_INDEXING_SERVICE_MESSAGE));
+    click.dwItemSpec = static_cast<DWORD_PTR>(pane);
     Frame().SendMessage(WM_NOTIFY, AFX_IDW_STATUS_BAR, reinterpret_cast<LPARAM>(&click));
     ASSERT_EQ(1u, App().boxes.size());
     EXPECT_EQ("3 files found in the catalog", App().boxes.front());
